@@ -1,0 +1,57 @@
+#include "CliSupport.h"
+
+#include "engine/SharedState.h"
+#include "engine/TextDate.h"
+
+#include <cstdio>
+
+namespace quv::cli {
+
+void printOut(const QString& text) {
+    std::fputs(text.toUtf8().constData(), stdout);
+    std::fputc('\n', stdout);
+    std::fflush(stdout);
+}
+
+void printErr(const QString& text) {
+    std::fputs(text.toUtf8().constData(), stderr);
+    std::fputc('\n', stderr);
+    std::fflush(stderr);
+}
+
+void parse(QCommandLineParser& parser, const QString& command, const QStringList& arguments) {
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    if (!parser.parse(QStringList{QStringLiteral("quvhesap ") + command} + arguments))
+        throw UsageError(QStringLiteral("Geçersiz argüman: ") + parser.errorText());
+    if (!parser.positionalArguments().isEmpty())
+        throw UsageError(QStringLiteral("Beklenmeyen argüman: ") + parser.positionalArguments().join(u' '));
+}
+
+QString required(const QCommandLineParser& parser, const QString& option) {
+    if (!parser.isSet(option)) throw UsageError(QStringLiteral("--%1 seçeneği gerekli.").arg(option));
+    return parser.value(option);
+}
+
+qint32 fileCode(const QString& value, const QString& option) {
+    bool ok = false;
+    qlonglong code = value.trimmed().toLongLong(&ok);
+    if (!ok || code < 1 || code > 2147483647)
+        throw UsageError(QStringLiteral("--%1 için geçerli bir föy kodu (pozitif tam sayı) girin: \"%2\"").arg(option, value));
+    return static_cast<qint32>(code);
+}
+
+QString textDate(const QString& value, const QString& option) {
+    if (!TextDate::isValid(value))
+        throw UsageError(
+            QStringLiteral("--%1 için geçerli bir tarih (YYYYAAGG, örneğin 20240131) girin: \"%2\"").arg(option, value));
+    return value;
+}
+
+std::shared_ptr<Database> connect(const QString& urlOrPath, Database::OpenMode mode) {
+    std::shared_ptr<Database> db = Database::open(urlOrPath, mode);
+    shared().setConnection(db);
+    shared().ActiveVeritabaniTuru = db->veritabaniTuru();
+    return db;
+}
+
+}  // namespace quv::cli

@@ -1,0 +1,279 @@
+#include "engine/Database.h"
+
+#include "engine/RuntimeError.h"
+
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QSqlDriver>
+#include <QSqlError>
+#include <QSqlField>
+#include <QSqlQuery>
+#include <QSqlRecord>
+
+#include <atomic>
+
+namespace quv {
+
+namespace {
+
+// Prepared statements kept per connection; texts with spliced values vary, so the
+// cache is bounded.
+constexpr int kStatementCacheSize = 256;
+
+QString errorText(const QSqlError& error) {
+    QString text = error.databaseText().trimmed();
+    QString driver = error.driverText().trimmed();
+    if (text.isEmpty()) return driver;
+    if (!driver.isEmpty() && !text.contains(driver)) text += QStringLiteral(" (") + driver + u')';
+    return text;
+}
+
+QString driverName(Backend backend) {
+    switch (backend) {
+        case Backend::SQLite:
+            return QStringLiteral("QSQLITE");
+        case Backend::PostgreSQL:
+            return QStringLiteral("QPSQL");
+        case Backend::ODBC:
+            return QStringLiteral("QODBC");
+    }
+    return QString();
+}
+
+}  // namespace
+
+Database::Database(DatabaseUrl url, QString connectionName)
+    : url_(std::move(url)), connectionName_(std::move(connectionName)) {}
+
+std::shared_ptr<Database> Database::open(const QString& urlOrPath, OpenMode mode) {
+    static std::atomic<int> counter{0};
+    DatabaseUrl url = DatabaseUrl::parse(urlOrPath);
+    if (url.backend == Backend::SQLite && mode == OpenMode::MustExist && url.path != QStringLiteral(":memory:") &&
+        !QFileInfo::exists(url.path))
+        throw RuntimeError::application(QStringLiteral("Veritabanı dosyası bulunamadı: ") + url.path);
+    if (!QSqlDatabase::isDriverAvailable(driverName(url.backend)))
+        throw RuntimeError::application(QStringLiteral("Veritabanı sürücüsü yüklü değil: ") + driverName(url.backend));
+
+    QString name = QStringLiteral("quvhesap-%1").arg(++counter);
+    QSqlDatabase db = QSqlDatabase::addDatabase(driverName(url.backend), name);
+    switch (url.backend) {
+        case Backend::SQLite:
+            db.setDatabaseName(url.path);
+            db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=10000"));
+            break;
+        case Backend::PostgreSQL:
+            db.setHostName(url.host);
+            db.setPort(url.port);
+            db.setDatabaseName(url.database);
+            db.setUserName(url.user);
+            db.setPassword(url.password);
+            if (!url.options.isEmpty()) db.setConnectOptions(url.options);
+            break;
+        case Backend::ODBC:
+            db.setDatabaseName(url.odbcConnection);
+            break;
+    }
+    // Exact decimals come back as text, so money is read without binary rounding.
+    db.setNumericalPrecisionPolicy(QSql::HighPrecision);
+    std::shared_ptr<Database> result(new Database(url, name));
+    if (!db.open()) {
+        QString text = errorText(db.lastError());
+        result.reset();
+        throw RuntimeError::database(QStringLiteral("Veritabanı açılamadı (") + url.redacted() + QStringLiteral("): ") + text);
+    }
+    return result;
+}
+
+Database::~Database() {
+    direct_.reset();
+    for (QSqlQuery* q : std::as_const(statements_)) delete q;
+    statements_.clear();
+    {
+        QSqlDatabase db = QSqlDatabase::database(connectionName_, false);
+        if (db.isOpen()) db.close();
+    }
+    QSqlDatabase::removeDatabase(connectionName_);
+}
+
+QSqlDatabase Database::handle() const { return QSqlDatabase::database(connectionName_, false); }
+
+QString Database::adapt(const QString& sql) const {
+    if (url_.backend == Backend::ODBC) return sql;
+    // "SELECT TOP n ..." -> "SELECT ... LIMIT n" for the outermost statement.
+    static const QRegularExpression top(QStringLiteral("^(\\s*SELECT\\s+(?:DISTINCT\\s+)?)TOP\\s+(\\d+)\\s+"),
+                                        QRegularExpression::CaseInsensitiveOption);
+    QRegularExpressionMatch m = top.match(sql);
+    if (!m.hasMatch()) return sql;
+    QString rest = sql.mid(m.capturedEnd(0));
+    QString body = m.captured(1) + rest;
+    while (!body.isEmpty() && (body.back().isSpace() || body.back() == u';')) body.chop(1);
+    return body + QStringLiteral(" LIMIT ") + m.captured(2);
+}
+
+bool Database::preparable(const QString& adaptedSql) const {
+    if (url_.backend != Backend::PostgreSQL) return true;
+    static const QRegularExpression dml(QStringLiteral("^\\s*\\(?\\s*(SELECT|INSERT|UPDATE|DELETE|VALUES|WITH)\\b"),
+                                        QRegularExpression::CaseInsensitiveOption);
+    return dml.match(adaptedSql).hasMatch();
+}
+
+QSqlQuery& Database::prepared(const QString& adaptedSql) {
+    auto it = statements_.find(adaptedSql);
+    if (it != statements_.end()) return **it;
+    if (statements_.size() >= kStatementCacheSize) {
+        for (QSqlQuery* q : std::as_const(statements_)) delete q;
+        statements_.clear();
+    }
+    auto* query = new QSqlQuery(handle());
+    if (!query->prepare(adaptedSql)) {
+        QString text = errorText(query->lastError());
+        delete query;
+        throw RuntimeError::database(text);
+    }
+    statements_.insert(adaptedSql, query);
+    return *query;
+}
+
+QSqlQuery& Database::run(const QString& sql, const QVariantList& parameters, bool forwardOnly) {
+    QString text = adapt(sql);
+    if (parameters.isEmpty() && !preparable(text)) {
+        // Statements the server cannot prepare (table definitions, settings) run directly.
+        direct_ = std::make_unique<QSqlQuery>(handle());
+        direct_->setForwardOnly(forwardOnly);
+        if (!direct_->exec(text)) {
+            QString error = errorText(direct_->lastError());
+            direct_.reset();
+            throw RuntimeError::database(error);
+        }
+        return *direct_;
+    }
+    QSqlQuery& query = prepared(text);
+    query.setForwardOnly(forwardOnly);
+    for (int i = 0; i < parameters.size(); ++i) query.bindValue(i, parameters[i]);
+    if (!query.exec()) {
+        QString error = errorText(query.lastError());
+        query.finish();
+        // A statement that failed may have left the prepared handle unusable.
+        statements_.remove(text);
+        delete &query;
+        throw RuntimeError::database(error);
+    }
+    return query;
+}
+
+RecordSet Database::openRecordSet(const QString& sql, CursorType type, const QVariantList& parameters) {
+    QElapsedTimer timer;
+    timer.start();
+    QSqlQuery& query = run(sql, parameters, true);
+    QSqlRecord record = query.record();
+    QStringList columns;
+    for (int i = 0; i < record.count(); ++i) columns << record.fieldName(i);
+    std::vector<QVariantList> rows;
+    while (query.next()) {
+        QVariantList row;
+        row.reserve(columns.size());
+        for (int i = 0; i < columns.size(); ++i) row << query.value(i);
+        rows.push_back(std::move(row));
+    }
+    if (query.lastError().isValid()) {
+        QString error = errorText(query.lastError());
+        query.finish();
+        throw RuntimeError::database(error);
+    }
+    query.finish();
+    int count = static_cast<int>(rows.size());
+    if (log_) log_(adapt(sql), timer.nsecsElapsed(), count);
+    return RecordSet(columns, std::move(rows), type);
+}
+
+int Database::execute(const QString& sql, const QVariantList& parameters) {
+    QElapsedTimer timer;
+    timer.start();
+    QSqlQuery& query = run(sql, parameters, true);
+    int affected = query.numRowsAffected();
+    query.finish();
+    if (log_) log_(adapt(sql), timer.nsecsElapsed(), affected);
+    return affected;
+}
+
+void Database::addRow(const QString& table, const FieldValues& fields) {
+    QStringList names;
+    QStringList marks;
+    QVariantList values;
+    for (const auto& [name, value] : fields) {
+        names << name;
+        marks << QStringLiteral("?");
+        values << value;
+    }
+    execute(QStringLiteral("INSERT INTO ") + table + QStringLiteral(" (") + names.join(QStringLiteral(", ")) +
+                QStringLiteral(") VALUES (") + marks.join(QStringLiteral(", ")) + u')',
+            values);
+}
+
+void Database::upsertRow(const QString& table, const QStringList& keyColumns, const FieldValues& fields) {
+    QStringList names;
+    QStringList marks;
+    QStringList updates;
+    QVariantList values;
+    for (const auto& [name, value] : fields) {
+        names << name;
+        marks << QStringLiteral("?");
+        values << value;
+        bool isKey = false;
+        for (const QString& key : keyColumns) isKey = isKey || key.compare(name, Qt::CaseInsensitive) == 0;
+        if (!isKey) updates << name + QStringLiteral(" = excluded.") + name;
+    }
+    if (url_.backend != Backend::ODBC) {
+        QString sql = QStringLiteral("INSERT INTO ") + table + QStringLiteral(" (") + names.join(QStringLiteral(", ")) +
+                      QStringLiteral(") VALUES (") + marks.join(QStringLiteral(", ")) + QStringLiteral(") ON CONFLICT (") +
+                      keyColumns.join(QStringLiteral(", ")) + u')' +
+                      (updates.isEmpty() ? QStringLiteral(" DO NOTHING")
+                                         : QStringLiteral(" DO UPDATE SET ") + updates.join(QStringLiteral(", ")));
+        execute(sql, values);
+        return;
+    }
+    // Without an upsert statement: replace the row if it is there, otherwise add it.
+    QStringList sets;
+    QVariantList setValues;
+    QStringList where;
+    QVariantList keyValues;
+    for (const auto& [name, value] : fields) {
+        bool isKey = false;
+        for (const QString& key : keyColumns) isKey = isKey || key.compare(name, Qt::CaseInsensitive) == 0;
+        if (isKey) {
+            where << name + QStringLiteral(" = ?");
+            keyValues << value;
+        } else {
+            sets << name + QStringLiteral(" = ?");
+            setValues << value;
+        }
+    }
+    int affected = 0;
+    if (!sets.isEmpty())
+        affected = execute(QStringLiteral("UPDATE ") + table + QStringLiteral(" SET ") + sets.join(QStringLiteral(", ")) +
+                               QStringLiteral(" WHERE ") + where.join(QStringLiteral(" AND ")),
+                           setValues + keyValues);
+    if (affected <= 0) addRow(table, fields);
+}
+
+QStringList Database::tables() const { return handle().tables(QSql::Tables); }
+
+QStringList Database::columns(const QString& table) const {
+    QSqlRecord record = handle().record(table);
+    QStringList names;
+    for (int i = 0; i < record.count(); ++i) names << record.fieldName(i);
+    return names;
+}
+
+void Database::beginTransaction() {
+    if (!handle().transaction()) throw RuntimeError::database(errorText(handle().lastError()));
+}
+
+void Database::commit() {
+    if (!handle().commit()) throw RuntimeError::database(errorText(handle().lastError()));
+}
+
+void Database::rollback() { handle().rollback(); }
+
+}  // namespace quv

@@ -1,0 +1,83 @@
+#pragma once
+
+#include "engine/DatabaseUrl.h"
+#include "engine/RecordSet.h"
+
+#include <QHash>
+#include <QSqlQuery>
+#include <QSqlDatabase>
+#include <QString>
+#include <QVariant>
+
+#include <functional>
+#include <memory>
+#include <utility>
+
+namespace quv {
+
+// One named value of a row to write.
+using FieldValue = std::pair<QString, QVariant>;
+using FieldValues = QList<FieldValue>;
+
+// The one connection through which every query and command of the component runs.
+// The SQL texts run as written; the layer adapts only what a backend lacks
+// ("SELECT TOP n" becomes "LIMIT n" on SQLite and PostgreSQL). Positional "?"
+// parameters are bound in order. A failing statement raises a run-time error that
+// carries the driver's text. Statements are not wrapped in transactions.
+class Database {
+public:
+    enum class OpenMode { MustExist, CreateIfMissing };
+
+    // Opens the database named by a path or URL (see DatabaseUrl).
+    static std::shared_ptr<Database> open(const QString& urlOrPath, OpenMode mode = OpenMode::MustExist);
+    ~Database();
+    Database(const Database&) = delete;
+    Database& operator=(const Database&) = delete;
+
+    Backend backend() const { return url_.backend; }
+    const DatabaseUrl& url() const { return url_; }
+    QSqlDatabase handle() const;
+    // The database kind to hand to the facade: 2 (Access dialect) for an Access
+    // database, 1 (the other dialect) for every other backend.
+    qint16 veritabaniTuru() const { return url_.isAccess() ? 2 : 1; }
+
+    // The text that actually runs on this backend.
+    QString adapt(const QString& sql) const;
+
+    RecordSet openRecordSet(const QString& sql, CursorType type = CursorType::ForwardOnly,
+                            const QVariantList& parameters = {});
+    // Runs an UPDATE, DELETE, INSERT or DDL text; returns the rows affected (-1 if unknown).
+    int execute(const QString& sql, const QVariantList& parameters = {});
+    // Adds one row with the given fields (an INSERT with bound values).
+    void addRow(const QString& table, const FieldValues& fields);
+    // Writes one row by its key in a single statement: inserted when missing,
+    // otherwise every given field is replaced. A failure leaves the stored row as it was.
+    void upsertRow(const QString& table, const QStringList& keyColumns, const FieldValues& fields);
+
+    QStringList tables() const;
+    // Column names of a table as the database reports them.
+    QStringList columns(const QString& table) const;
+
+    void beginTransaction();
+    void commit();
+    void rollback();
+
+    // Diagnostics: called after every statement with the text that ran, its
+    // duration in nanoseconds and the rows read or affected.
+    using StatementLog = std::function<void(const QString& sql, qint64 nanoseconds, int rows)>;
+    void setStatementLog(StatementLog log) { log_ = std::move(log); }
+
+private:
+    Database(DatabaseUrl url, QString connectionName);
+    bool preparable(const QString& adaptedSql) const;
+    QSqlQuery& prepared(const QString& adaptedSql);
+    QSqlQuery& run(const QString& sql, const QVariantList& parameters, bool forwardOnly);
+
+    DatabaseUrl url_;
+    QString connectionName_;
+    QHash<QString, QSqlQuery*> statements_;
+    std::unique_ptr<QSqlQuery> direct_;
+    StatementLog log_;
+};
+
+}  // namespace quv

@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QHash>
+#include <QString>
+#include <QStringList>
+#include <QVariant>
+
+#include <memory>
+#include <vector>
+
+namespace quv {
+
+// How a record set is read: forward-only and read-only (most reads), static (reads
+// that need a row count and move to the last and back to the first row), or keyset
+// (rows that are added or changed).
+enum class CursorType { ForwardOnly, Static, Keyset };
+
+// The rows of one query, read at once and then walked with a cursor. Fields are
+// found by name without regard to case (databases fold names differently) or by
+// 0-based position; a Null field is a null QVariant, distinct from 0 and "".
+class RecordSet {
+public:
+    RecordSet() = default;
+    RecordSet(QStringList columns, std::vector<QVariantList> rows, CursorType type);
+
+    bool isOpen() const { return open_; }
+    void close();
+
+    bool eof() const { return !open_ || position_ >= rowCount(); }
+    bool bof() const { return !open_ || position_ < 0 || rowCount() == 0; }
+    void moveNext();
+    void moveFirst();
+    void moveLast();
+    // The number of rows for a static or keyset cursor; -1 for forward-only.
+    int recordCount() const;
+
+    // Raise run-time error 3021 without a current row and 3265 for an unknown field.
+    QVariant value(const QString& field) const;
+    QVariant value(int position) const;
+    QVariant operator[](const QString& field) const { return value(field); }
+    bool hasField(const QString& field) const;
+    int fieldCount() const { return static_cast<int>(columns_.size()); }
+    const QStringList& fieldNames() const { return columns_; }
+
+private:
+    int rowCount() const { return static_cast<int>(rows_.size()); }
+    const QVariantList& currentRow() const;
+
+    QStringList columns_;
+    QHash<QString, int> index_;
+    std::vector<QVariantList> rows_;
+    CursorType type_ = CursorType::ForwardOnly;
+    int position_ = 0;
+    bool open_ = false;
+};
+
+// True for a Null field value.
+inline bool isNull(const QVariant& v) { return !v.isValid() || v.isNull(); }
+
+}  // namespace quv

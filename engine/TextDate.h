@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QDate>
+#include <QString>
+
+namespace quv::TextDate {
+
+// Dates travel as eight-digit text, year, month, day; the empty text means "no date".
+// They are compared as text everywhere; "99991231" stands for an open end.
+inline const QString OpenEnd = QStringLiteral("99991231");
+
+// True when the text is eight ASCII digits naming a real calendar day.
+bool isValid(const QString& text);
+// The calendar day of a text date; anything else raises run-time error 13.
+QDate toDate(const QString& text);
+// The text date of a calendar day; an invalid (empty) date gives the empty text.
+QString fromDate(const QDate& date);
+
+}  // namespace quv::TextDate

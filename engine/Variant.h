@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+#include <QVariant>
+
+namespace quv {
+
+// Conversions of field values with the run-time errors the component relies on:
+// a Null raises 94 (Invalid use of Null), a text that is not a number 13 (Type
+// mismatch), a value outside the target's range 6 (Overflow). Fractions round half
+// to even when a whole number is asked for.
+qint16 toInt16(const QVariant& value);
+qint32 toInt32(const QVariant& value);
+quint8 toByte(const QVariant& value);
+float toRate(const QVariant& value);
+double toDouble(const QVariant& value);
+// Numbers are non-zero for true; the texts "True"/"False" (any case) are accepted.
+bool toBool(const QVariant& value);
+// Numbers in their plain decimal form.
+QString toText(const QVariant& value);
+
+}  // namespace quv
