@@ -1,6 +1,7 @@
 #include "engine/Database.h"
 
 #include "engine/RuntimeError.h"
+#include "engine/SqlDialect.h"
 
 #include <QElapsedTimer>
 #include <QFileInfo>
@@ -99,16 +100,15 @@ Database::~Database() {
 QSqlDatabase Database::handle() const { return QSqlDatabase::database(connectionName_, false); }
 
 QString Database::adapt(const QString& sql) const {
-    if (url_.backend == Backend::ODBC) return sql;
-    // "SELECT TOP n ..." -> "SELECT ... LIMIT n" for the outermost statement.
-    static const QRegularExpression top(QStringLiteral("^(\\s*SELECT\\s+(?:DISTINCT\\s+)?)TOP\\s+(\\d+)\\s+"),
-                                        QRegularExpression::CaseInsensitiveOption);
-    QRegularExpressionMatch m = top.match(sql);
-    if (!m.hasMatch()) return sql;
-    QString rest = sql.mid(m.capturedEnd(0));
-    QString body = m.captured(1) + rest;
-    while (!body.isEmpty() && (body.back().isSpace() || body.back() == u';')) body.chop(1);
-    return body + QStringLiteral(" LIMIT ") + m.captured(2);
+    switch (url_.backend) {
+        case Backend::SQLite:
+            return SqlDialect::topToLimit(sql);
+        case Backend::PostgreSQL:
+            return SqlDialect::nullsSortLow(SqlDialect::topToLimit(sql));
+        case Backend::ODBC:
+            break;
+    }
+    return sql;
 }
 
 bool Database::preparable(const QString& adaptedSql) const {

@@ -2,6 +2,7 @@
 #include "engine/RuntimeError.h"
 #include "engine/Schema.h"
 #include "engine/SharedState.h"
+#include "engine/SqlDialect.h"
 #include "engine/Variant.h"
 #include "engine/modGeneral.h"
 #include "support/TestEnvironment.h"
@@ -111,6 +112,21 @@ TEST_P(DatabaseTest, SelectTopRunsOnEveryBackend) {
     EXPECT_EQ(toInt32(rs.value(QStringLiteral("kod"))), 3);
     rs.moveNext();
     EXPECT_TRUE(rs.eof());
+}
+
+TEST_P(DatabaseTest, NullsSortAsTheLowestValuesOnEveryBackend) {
+    db_->execute(QStringLiteral("insert into tblfoy_tebligat (foykodu, foysahiskodu, tebligatkodu, tebligtarihi) values (1, 1, 1, '20230101')"));
+    db_->execute(QStringLiteral("insert into tblfoy_tebligat (foykodu, foysahiskodu, tebligatkodu, tebligtarihi) values (1, 1, 2, NULL)"));
+    db_->execute(QStringLiteral("insert into tblfoy_tebligat (foykodu, foysahiskodu, tebligatkodu, tebligtarihi) values (1, 1, 3, '20220101')"));
+    auto codes = [&](const QString& order) {
+        QList<int> result;
+        RecordSet rs = db_->openRecordSet(QStringLiteral("select tebligatkodu from tblfoy_tebligat order by ") + order);
+        for (; !rs.eof(); rs.moveNext()) result << toInt32(rs.value(0));
+        return result;
+    };
+    EXPECT_EQ(codes(QStringLiteral("tebligtarihi DESC")), (QList<int>{1, 3, 2}));
+    EXPECT_EQ(codes(QStringLiteral("tebligtarihi ASC")), (QList<int>{2, 3, 1}));
+    EXPECT_EQ(codes(QStringLiteral("tebligtarihi")), (QList<int>{2, 3, 1}));
 }
 
 TEST_P(DatabaseTest, ASqlErrorCarriesTheDriversText) {
@@ -264,11 +280,30 @@ TEST(DatabaseUrl, ParsesTheThreeKinds) {
         EXPECT_THROW(DatabaseUrl::parse(QString::fromLatin1(bad)), RuntimeError) << bad;
 }
 
-TEST(Database, AdaptsSelectTopWhereTheBackendLacksIt) {
-    auto db = Database::open(QStringLiteral(":memory:"), Database::OpenMode::CreateIfMissing);
-    EXPECT_EQ(db->adapt(QStringLiteral("SELECT TOP 1 * FROM t ORDER BY a DESC ")), QStringLiteral("SELECT * FROM t ORDER BY a DESC LIMIT 1"));
-    EXPECT_EQ(db->adapt(QStringLiteral("select top 5 a from t;")), QStringLiteral("select a from t LIMIT 5"));
-    EXPECT_EQ(db->adapt(QStringLiteral("select a from t")), QStringLiteral("select a from t"));
+TEST(SqlDialect, RewritesOnlyWhatABackendLacks) {
+    struct Case {
+        const char* in;
+        const char* top;
+        const char* nulls;
+    } cases[] = {
+        {"SELECT TOP 1 * FROM t ORDER BY a DESC ", "SELECT * FROM t ORDER BY a DESC LIMIT 1",
+         "SELECT TOP 1 * FROM t ORDER BY a DESC NULLS LAST "},
+        {"select top 5 a from t;", "select a from t LIMIT 5", "select top 5 a from t;"},
+        {"select a from t", "select a from t", "select a from t"},
+        {"select a from t order by a, b desc, c asc", "select a from t order by a, b desc, c asc",
+         "select a from t order by a NULLS FIRST, b desc NULLS LAST, c asc NULLS FIRST"},
+        {"select * from (select a from t order by f(a, 1) desc) x order by a limit 3",
+         "select * from (select a from t order by f(a, 1) desc) x order by a limit 3",
+         "select * from (select a from t order by f(a, 1) desc NULLS LAST) x order by a NULLS FIRST limit 3"},
+        {"select 'order by x' from t where b = 'it''s' order by b nulls last",
+         "select 'order by x' from t where b = 'it''s' order by b nulls last",
+         "select 'order by x' from t where b = 'it''s' order by b nulls last"},
+        {"select borderby from t", "select borderby from t", "select borderby from t"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(SqlDialect::topToLimit(QString::fromLatin1(c.in)), QString::fromLatin1(c.top)) << c.in;
+        EXPECT_EQ(SqlDialect::nullsSortLow(QString::fromLatin1(c.in)), QString::fromLatin1(c.nulls)) << c.in;
+    }
     EXPECT_THROW(Database::open(test::scratchPath(QStringLiteral("yok/buro.sqlite"))), RuntimeError);
 }
 
