@@ -14,8 +14,12 @@ std::shared_ptr<Database> demoDatabase(const QString& path, int rows) {
     quv::Schema::initialize(*db);
     db->beginTransaction();
     for (int i = 0; i < rows; ++i)
-        db->execute(QStringLiteral("insert into tblfoy_tahsilat (foykodu, tahsilattarihi, tahsilatmiktari, parabirimikodu, tahsilatsekli) values (?, ?, ?, 1, 7)"),
-                    {i % 100, QStringLiteral("2023%1").arg(101 + i % 28 + 100 * (i % 12), 4, 10, QChar(u'0')), QStringLiteral("150.25")});
+        db->execute(
+            QStringLiteral("insert into tblfoy_tahsilat (foykodu, tahsilattarihi, tahsilatmiktari, "
+                           "parabirimikodu, tahsilatsekli) values (?, ?, ?, 1, 7)"),
+            {i % 100,
+             QStringLiteral("2023%1").arg(101 + i % 28 + 100 * (i % 12), 4, 10, QChar(u'0')),
+             QStringLiteral("150.25")});
     db->commit();
     return db;
 }
@@ -27,10 +31,12 @@ void BM_ReadCollectionsOfAFile(benchmark::State& state) {
     int foy = 0;
     for (auto _ : state) {
         quv::RecordSet rs = db->openRecordSet(
-            QStringLiteral("select tahsilattarihi, tahsilatmiktari from tblfoy_tahsilat where foykodu = ? order by tahsilattarihi"),
+            QStringLiteral("select tahsilattarihi, tahsilatmiktari from tblfoy_tahsilat where "
+                           "foykodu = ? order by tahsilattarihi"),
             quv::CursorType::ForwardOnly, {foy++ % 100});
         int n = 0;
-        for (; !rs.eof(); rs.moveNext()) ++n;
+        for (; !rs.eof(); rs.moveNext())
+            ++n;
         benchmark::DoNotOptimize(n);
     }
 }

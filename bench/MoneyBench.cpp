@@ -21,13 +21,15 @@ BENCHMARK(BM_MoneyTimesRate);
 void BM_MoneyProduct(benchmark::State& state) {
     Money a = Money::parse(QStringLiteral("125000.7531"));
     Money b = Money::parse(QStringLiteral("27.1234"));
-    for (auto _ : state) benchmark::DoNotOptimize(a * b);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(a * b);
 }
 BENCHMARK(BM_MoneyProduct);
 
 void BM_FormatTurkish(benchmark::State& state) {
     Money a = Money::parse(QStringLiteral("1234567.8912"));
-    for (auto _ : state) benchmark::DoNotOptimize(quv::formatNumber(a, quv::FormatMoney));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(quv::formatNumber(a, quv::FormatMoney));
 }
 BENCHMARK(BM_FormatTurkish);
 

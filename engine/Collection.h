@@ -25,16 +25,22 @@ public:
 
     // Appends an item (and returns it); a key already in use raises run-time error 457.
     T& Add(Pointer item, const QString& key = QString()) {
-        if (!item) throw RuntimeError::invalidUseOfNull();
+        if (!item)
+            throw RuntimeError::invalidUseOfNull();
         if (!key.isEmpty() && indexOfKey(key) >= 0)
-            throw RuntimeError(457, QStringLiteral("This key is already associated with an element of this collection"));
+            throw RuntimeError(
+                457, QStringLiteral(
+                         "This key is already associated with an element of this collection"));
         items_.push_back({std::move(item), key});
         return *items_.back().item;
     }
-    T& Add(T value, const QString& key = QString()) { return Add(std::make_shared<T>(std::move(value)), key); }
+    T& Add(T value, const QString& key = QString()) {
+        return Add(std::make_shared<T>(std::move(value)), key);
+    }
     // Inserts before the 1-based position (Count() + 1 appends).
     T& Insert(int position, Pointer item) {
-        if (position < 1 || position > Count() + 1) throw RuntimeError::subscriptOutOfRange();
+        if (position < 1 || position > Count() + 1)
+            throw RuntimeError::subscriptOutOfRange();
         auto it = items_.insert(items_.begin() + (position - 1), Entry{std::move(item), QString()});
         return *it->item;
     }
@@ -47,14 +53,16 @@ public:
     Pointer pointer(int position) { return items_.at(checkedIndex(position)).item; }
     Pointer pointer(const QString& key) {
         int i = indexOfKey(key);
-        if (i < 0) throw RuntimeError::subscriptOutOfRange();
+        if (i < 0)
+            throw RuntimeError::subscriptOutOfRange();
         return items_[static_cast<std::size_t>(i)].item;
     }
 
     void Remove(int position) { items_.erase(items_.begin() + checkedIndex(position)); }
     void Remove(const QString& key) {
         int i = indexOfKey(key);
-        if (i < 0) throw RuntimeError::subscriptOutOfRange();
+        if (i < 0)
+            throw RuntimeError::subscriptOutOfRange();
         items_.erase(items_.begin() + i);
     }
     void Clear() { items_.clear(); }
@@ -85,13 +93,16 @@ private:
     };
 
     std::size_t checkedIndex(int position) const {
-        if (position < 1 || position > Count()) throw RuntimeError::subscriptOutOfRange();
+        if (position < 1 || position > Count())
+            throw RuntimeError::subscriptOutOfRange();
         return static_cast<std::size_t>(position - 1);
     }
     int indexOfKey(const QString& key) const {
-        if (key.isEmpty()) return -1;
+        if (key.isEmpty())
+            return -1;
         for (std::size_t i = 0; i < items_.size(); ++i)
-            if (items_[i].key.compare(key, Qt::CaseInsensitive) == 0) return static_cast<int>(i);
+            if (items_[i].key.compare(key, Qt::CaseInsensitive) == 0)
+                return static_cast<int>(i);
         return -1;
     }
 

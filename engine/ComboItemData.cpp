@@ -14,7 +14,8 @@ qint16 g_fnFindMatchingItemDataOfCbo(const QComboBox& liste, qint32 deger) {
             QVariant data = liste.itemData(i);
             bool ok = false;
             qlonglong value = data.toLongLong(&ok);
-            if (ok && value == deger) return static_cast<qint16>(i);
+            if (ok && value == deger)
+                return static_cast<qint16>(i);
         }
     } catch (const std::exception& e) {
         shared().reporter().report(QStringLiteral("g_fnFindMatchingItemDataOfCbo") + QChar(13) +

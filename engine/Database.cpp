@@ -25,8 +25,10 @@ constexpr int kStatementCacheSize = 256;
 QString errorText(const QSqlError& error) {
     QString text = error.databaseText().trimmed();
     QString driver = error.driverText().trimmed();
-    if (text.isEmpty()) return driver;
-    if (!driver.isEmpty() && !text.contains(driver)) text += QStringLiteral(" (") + driver + u')';
+    if (text.isEmpty())
+        return driver;
+    if (!driver.isEmpty() && !text.contains(driver))
+        text += QStringLiteral(" (") + driver + u')';
     return text;
 }
 
@@ -50,11 +52,13 @@ Database::Database(DatabaseUrl url, QString connectionName)
 std::shared_ptr<Database> Database::open(const QString& urlOrPath, OpenMode mode) {
     static std::atomic<int> counter{0};
     DatabaseUrl url = DatabaseUrl::parse(urlOrPath);
-    if (url.backend == Backend::SQLite && mode == OpenMode::MustExist && url.path != QStringLiteral(":memory:") &&
-        !QFileInfo::exists(url.path))
-        throw RuntimeError::application(QStringLiteral("Veritabanı dosyası bulunamadı: ") + url.path);
+    if (url.backend == Backend::SQLite && mode == OpenMode::MustExist &&
+        url.path != QStringLiteral(":memory:") && !QFileInfo::exists(url.path))
+        throw RuntimeError::application(QStringLiteral("Veritabanı dosyası bulunamadı: ") +
+                                        url.path);
     if (!QSqlDatabase::isDriverAvailable(driverName(url.backend)))
-        throw RuntimeError::application(QStringLiteral("Veritabanı sürücüsü yüklü değil: ") + driverName(url.backend));
+        throw RuntimeError::application(QStringLiteral("Veritabanı sürücüsü yüklü değil: ") +
+                                        driverName(url.backend));
 
     QString name = QStringLiteral("quvhesap-%1").arg(++counter);
     QSqlDatabase db = QSqlDatabase::addDatabase(driverName(url.backend), name);
@@ -69,7 +73,8 @@ std::shared_ptr<Database> Database::open(const QString& urlOrPath, OpenMode mode
             db.setDatabaseName(url.database);
             db.setUserName(url.user);
             db.setPassword(url.password);
-            if (!url.options.isEmpty()) db.setConnectOptions(url.options);
+            if (!url.options.isEmpty())
+                db.setConnectOptions(url.options);
             break;
         case Backend::ODBC:
             db.setDatabaseName(url.odbcConnection);
@@ -81,23 +86,28 @@ std::shared_ptr<Database> Database::open(const QString& urlOrPath, OpenMode mode
     if (!db.open()) {
         QString text = errorText(db.lastError());
         result.reset();
-        throw RuntimeError::database(QStringLiteral("Veritabanı açılamadı (") + url.redacted() + QStringLiteral("): ") + text);
+        throw RuntimeError::database(QStringLiteral("Veritabanı açılamadı (") + url.redacted() +
+                                     QStringLiteral("): ") + text);
     }
     return result;
 }
 
 Database::~Database() {
     direct_.reset();
-    for (QSqlQuery* q : std::as_const(statements_)) delete q;
+    for (QSqlQuery* q : std::as_const(statements_))
+        delete q;
     statements_.clear();
     {
         QSqlDatabase db = QSqlDatabase::database(connectionName_, false);
-        if (db.isOpen()) db.close();
+        if (db.isOpen())
+            db.close();
     }
     QSqlDatabase::removeDatabase(connectionName_);
 }
 
-QSqlDatabase Database::handle() const { return QSqlDatabase::database(connectionName_, false); }
+QSqlDatabase Database::handle() const {
+    return QSqlDatabase::database(connectionName_, false);
+}
 
 QString Database::adapt(const QString& sql) const {
     switch (url_.backend) {
@@ -112,17 +122,21 @@ QString Database::adapt(const QString& sql) const {
 }
 
 bool Database::preparable(const QString& adaptedSql) const {
-    if (url_.backend != Backend::PostgreSQL) return true;
-    static const QRegularExpression dml(QStringLiteral("^\\s*\\(?\\s*(SELECT|INSERT|UPDATE|DELETE|VALUES|WITH)\\b"),
-                                        QRegularExpression::CaseInsensitiveOption);
+    if (url_.backend != Backend::PostgreSQL)
+        return true;
+    static const QRegularExpression dml(
+        QStringLiteral("^\\s*\\(?\\s*(SELECT|INSERT|UPDATE|DELETE|VALUES|WITH)\\b"),
+        QRegularExpression::CaseInsensitiveOption);
     return dml.match(adaptedSql).hasMatch();
 }
 
 QSqlQuery& Database::prepared(const QString& adaptedSql) {
     auto it = statements_.find(adaptedSql);
-    if (it != statements_.end()) return **it;
+    if (it != statements_.end())
+        return **it;
     if (statements_.size() >= kStatementCacheSize) {
-        for (QSqlQuery* q : std::as_const(statements_)) delete q;
+        for (QSqlQuery* q : std::as_const(statements_))
+            delete q;
         statements_.clear();
     }
     auto* query = new QSqlQuery(handle());
@@ -150,7 +164,8 @@ QSqlQuery& Database::run(const QString& sql, const QVariantList& parameters, boo
     }
     QSqlQuery& query = prepared(text);
     query.setForwardOnly(forwardOnly);
-    for (int i = 0; i < parameters.size(); ++i) query.bindValue(i, parameters[i]);
+    for (int i = 0; i < parameters.size(); ++i)
+        query.bindValue(i, parameters[i]);
     if (!query.exec()) {
         QString error = errorText(query.lastError());
         query.finish();
@@ -162,18 +177,21 @@ QSqlQuery& Database::run(const QString& sql, const QVariantList& parameters, boo
     return query;
 }
 
-RecordSet Database::openRecordSet(const QString& sql, CursorType type, const QVariantList& parameters) {
+RecordSet Database::openRecordSet(const QString& sql, CursorType type,
+                                  const QVariantList& parameters) {
     QElapsedTimer timer;
     timer.start();
     QSqlQuery& query = run(sql, parameters, true);
     QSqlRecord record = query.record();
     QStringList columns;
-    for (int i = 0; i < record.count(); ++i) columns << record.fieldName(i);
+    for (int i = 0; i < record.count(); ++i)
+        columns << record.fieldName(i);
     std::vector<QVariantList> rows;
     while (query.next()) {
         QVariantList row;
         row.reserve(columns.size());
-        for (int i = 0; i < columns.size(); ++i) row << query.value(i);
+        for (int i = 0; i < columns.size(); ++i)
+            row << query.value(i);
         rows.push_back(std::move(row));
     }
     if (query.lastError().isValid()) {
@@ -183,7 +201,8 @@ RecordSet Database::openRecordSet(const QString& sql, CursorType type, const QVa
     }
     query.finish();
     int count = static_cast<int>(rows.size());
-    if (log_) log_(adapt(sql), timer.nsecsElapsed(), count);
+    if (log_)
+        log_(adapt(sql), timer.nsecsElapsed(), count);
     return RecordSet(columns, std::move(rows), type);
 }
 
@@ -193,7 +212,8 @@ int Database::execute(const QString& sql, const QVariantList& parameters) {
     QSqlQuery& query = run(sql, parameters, true);
     int affected = query.numRowsAffected();
     query.finish();
-    if (log_) log_(adapt(sql), timer.nsecsElapsed(), affected);
+    if (log_)
+        log_(adapt(sql), timer.nsecsElapsed(), affected);
     return affected;
 }
 
@@ -206,12 +226,14 @@ void Database::addRow(const QString& table, const FieldValues& fields) {
         marks << QStringLiteral("?");
         values << value;
     }
-    execute(QStringLiteral("INSERT INTO ") + table + QStringLiteral(" (") + names.join(QStringLiteral(", ")) +
-                QStringLiteral(") VALUES (") + marks.join(QStringLiteral(", ")) + u')',
+    execute(QStringLiteral("INSERT INTO ") + table + QStringLiteral(" (") +
+                names.join(QStringLiteral(", ")) + QStringLiteral(") VALUES (") +
+                marks.join(QStringLiteral(", ")) + u')',
             values);
 }
 
-void Database::upsertRow(const QString& table, const QStringList& keyColumns, const FieldValues& fields) {
+void Database::upsertRow(const QString& table, const QStringList& keyColumns,
+                         const FieldValues& fields) {
     QStringList names;
     QStringList marks;
     QStringList updates;
@@ -221,15 +243,19 @@ void Database::upsertRow(const QString& table, const QStringList& keyColumns, co
         marks << QStringLiteral("?");
         values << value;
         bool isKey = false;
-        for (const QString& key : keyColumns) isKey = isKey || key.compare(name, Qt::CaseInsensitive) == 0;
-        if (!isKey) updates << name + QStringLiteral(" = excluded.") + name;
+        for (const QString& key : keyColumns)
+            isKey = isKey || key.compare(name, Qt::CaseInsensitive) == 0;
+        if (!isKey)
+            updates << name + QStringLiteral(" = excluded.") + name;
     }
     if (url_.backend != Backend::ODBC) {
-        QString sql = QStringLiteral("INSERT INTO ") + table + QStringLiteral(" (") + names.join(QStringLiteral(", ")) +
-                      QStringLiteral(") VALUES (") + marks.join(QStringLiteral(", ")) + QStringLiteral(") ON CONFLICT (") +
+        QString sql = QStringLiteral("INSERT INTO ") + table + QStringLiteral(" (") +
+                      names.join(QStringLiteral(", ")) + QStringLiteral(") VALUES (") +
+                      marks.join(QStringLiteral(", ")) + QStringLiteral(") ON CONFLICT (") +
                       keyColumns.join(QStringLiteral(", ")) + u')' +
                       (updates.isEmpty() ? QStringLiteral(" DO NOTHING")
-                                         : QStringLiteral(" DO UPDATE SET ") + updates.join(QStringLiteral(", ")));
+                                         : QStringLiteral(" DO UPDATE SET ") +
+                                               updates.join(QStringLiteral(", ")));
         execute(sql, values);
         return;
     }
@@ -240,7 +266,8 @@ void Database::upsertRow(const QString& table, const QStringList& keyColumns, co
     QVariantList keyValues;
     for (const auto& [name, value] : fields) {
         bool isKey = false;
-        for (const QString& key : keyColumns) isKey = isKey || key.compare(name, Qt::CaseInsensitive) == 0;
+        for (const QString& key : keyColumns)
+            isKey = isKey || key.compare(name, Qt::CaseInsensitive) == 0;
         if (isKey) {
             where << name + QStringLiteral(" = ?");
             keyValues << value;
@@ -251,29 +278,38 @@ void Database::upsertRow(const QString& table, const QStringList& keyColumns, co
     }
     int affected = 0;
     if (!sets.isEmpty())
-        affected = execute(QStringLiteral("UPDATE ") + table + QStringLiteral(" SET ") + sets.join(QStringLiteral(", ")) +
-                               QStringLiteral(" WHERE ") + where.join(QStringLiteral(" AND ")),
+        affected = execute(QStringLiteral("UPDATE ") + table + QStringLiteral(" SET ") +
+                               sets.join(QStringLiteral(", ")) + QStringLiteral(" WHERE ") +
+                               where.join(QStringLiteral(" AND ")),
                            setValues + keyValues);
-    if (affected <= 0) addRow(table, fields);
+    if (affected <= 0)
+        addRow(table, fields);
 }
 
-QStringList Database::tables() const { return handle().tables(QSql::Tables); }
+QStringList Database::tables() const {
+    return handle().tables(QSql::Tables);
+}
 
 QStringList Database::columns(const QString& table) const {
     QSqlRecord record = handle().record(table);
     QStringList names;
-    for (int i = 0; i < record.count(); ++i) names << record.fieldName(i);
+    for (int i = 0; i < record.count(); ++i)
+        names << record.fieldName(i);
     return names;
 }
 
 void Database::beginTransaction() {
-    if (!handle().transaction()) throw RuntimeError::database(errorText(handle().lastError()));
+    if (!handle().transaction())
+        throw RuntimeError::database(errorText(handle().lastError()));
 }
 
 void Database::commit() {
-    if (!handle().commit()) throw RuntimeError::database(errorText(handle().lastError()));
+    if (!handle().commit())
+        throw RuntimeError::database(errorText(handle().lastError()));
 }
 
-void Database::rollback() { handle().rollback(); }
+void Database::rollback() {
+    handle().rollback();
+}
 
 }  // namespace quv

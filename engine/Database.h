@@ -4,8 +4,8 @@
 #include "engine/RecordSet.h"
 
 #include <QHash>
-#include <QSqlQuery>
 #include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QString>
 #include <QVariant>
 
@@ -29,7 +29,8 @@ public:
     enum class OpenMode { MustExist, CreateIfMissing };
 
     // Opens the database named by a path or URL (see DatabaseUrl).
-    static std::shared_ptr<Database> open(const QString& urlOrPath, OpenMode mode = OpenMode::MustExist);
+    static std::shared_ptr<Database> open(const QString& urlOrPath,
+                                          OpenMode mode = OpenMode::MustExist);
     ~Database();
     Database(const Database&) = delete;
     Database& operator=(const Database&) = delete;

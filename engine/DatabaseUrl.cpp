@@ -10,7 +10,8 @@ namespace quv {
 DatabaseUrl DatabaseUrl::parse(const QString& text) {
     DatabaseUrl url;
     QString trimmed = text.trimmed();
-    if (trimmed.isEmpty()) throw RuntimeError::application(QStringLiteral("Veritabanı belirtilmedi."));
+    if (trimmed.isEmpty())
+        throw RuntimeError::application(QStringLiteral("Veritabanı belirtilmedi."));
     if (trimmed.startsWith(QStringLiteral("odbc:"), Qt::CaseInsensitive)) {
         url.backend = Backend::ODBC;
         url.odbcConnection = trimmed.mid(5);
@@ -22,7 +23,8 @@ DatabaseUrl DatabaseUrl::parse(const QString& text) {
         trimmed.startsWith(QStringLiteral("postgres://"), Qt::CaseInsensitive)) {
         QUrl u(trimmed, QUrl::StrictMode);
         if (!u.isValid() || u.host().isEmpty())
-            throw RuntimeError::application(QStringLiteral("Geçersiz PostgreSQL adresi: ") + u.toDisplayString(QUrl::RemovePassword));
+            throw RuntimeError::application(QStringLiteral("Geçersiz PostgreSQL adresi: ") +
+                                            u.toDisplayString(QUrl::RemovePassword));
         url.backend = Backend::PostgreSQL;
         url.host = u.host();
         url.port = u.port(5432);
@@ -30,14 +32,17 @@ DatabaseUrl DatabaseUrl::parse(const QString& text) {
         url.password = u.password(QUrl::FullyDecoded);
         url.database = u.path(QUrl::FullyDecoded).mid(1);
         if (url.database.isEmpty())
-            throw RuntimeError::application(QStringLiteral("PostgreSQL adresinde veritabanı adı yok: ") + url.redacted());
+            throw RuntimeError::application(
+                QStringLiteral("PostgreSQL adresinde veritabanı adı yok: ") + url.redacted());
         QStringList options;
-        for (const auto& item : QUrlQuery(u).queryItems(QUrl::FullyDecoded)) options << item.first + u'=' + item.second;
+        for (const auto& item : QUrlQuery(u).queryItems(QUrl::FullyDecoded))
+            options << item.first + u'=' + item.second;
         url.options = options.join(u';');
         return url;
     }
     if (trimmed.contains(QStringLiteral("://")))
-        throw RuntimeError::application(QStringLiteral("Tanınmayan veritabanı adresi: ") + trimmed.section(QStringLiteral("://"), 0, 0) +
+        throw RuntimeError::application(QStringLiteral("Tanınmayan veritabanı adresi: ") +
+                                        trimmed.section(QStringLiteral("://"), 0, 0) +
                                         QStringLiteral("://..."));
     url.backend = Backend::SQLite;
     url.path = trimmed;

@@ -17,8 +17,8 @@ struct DatabaseUrl {
     QString database;
     QString user;
     QString password;
-    QString options;           // PostgreSQL connect options ("sslmode=require;...")
-    QString odbcConnection;    // ODBC connection string
+    QString options;         // PostgreSQL connect options ("sslmode=require;...")
+    QString odbcConnection;  // ODBC connection string
 
     // Raises a run-time error with a Turkish description for a malformed URL.
     static DatabaseUrl parse(const QString& text);

@@ -5,8 +5,9 @@
 namespace quv {
 
 QString errorMessage(const QString& source, long number, const QString& description) {
-    return QStringLiteral("Hatanın oluştuğu yer : ") + source + QChar(13) + QStringLiteral("Hata : ") +
-           QString::number(number) + QStringLiteral(" -> ") + description;
+    return QStringLiteral("Hatanın oluştuğu yer : ") + source + QChar(13) +
+           QStringLiteral("Hata : ") + QString::number(number) + QStringLiteral(" -> ") +
+           description;
 }
 
 void ConsoleErrorReporter::report(const QString& message) {

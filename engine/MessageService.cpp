@@ -10,7 +10,8 @@ void ScriptedMessageService::information(const QString& text) {
 bool ScriptedMessageService::question(const QString& text) {
     questions_ << text;
     all_ << text;
-    if (answers_.empty()) return defaultAnswer_;
+    if (answers_.empty())
+        return defaultAnswer_;
     bool answer = answers_.front();
     answers_.pop_front();
     return answer;

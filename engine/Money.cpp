@@ -13,42 +13,52 @@ constexpr __int128 kMin = std::numeric_limits<std::int64_t>::min();
 constexpr __int128 kMax = std::numeric_limits<std::int64_t>::max();
 
 std::int64_t checked(__int128 v) {
-    if (v < kMin || v > kMax) throw RuntimeError::overflow();
+    if (v < kMin || v > kMax)
+        throw RuntimeError::overflow();
     return static_cast<std::int64_t>(v);
 }
 
 }  // namespace
 
 std::int64_t divideHalfEven(__int128 numerator, std::int64_t divisor) {
-    if (divisor == 0) throw RuntimeError::divisionByZero();
+    if (divisor == 0)
+        throw RuntimeError::divisionByZero();
     __int128 q = numerator / divisor;
     __int128 r = numerator % divisor;
     if (r != 0) {
         __int128 twice = r * 2;
-        if (twice < 0) twice = -twice;
+        if (twice < 0)
+            twice = -twice;
         __int128 absDivisor = divisor < 0 ? -static_cast<__int128>(divisor) : divisor;
         bool negative = (numerator < 0) != (divisor < 0);
-        if (twice > absDivisor || (twice == absDivisor && (q % 2 != 0))) q += negative ? -1 : 1;
+        if (twice > absDivisor || (twice == absDivisor && (q % 2 != 0)))
+            q += negative ? -1 : 1;
     }
     return checked(q);
 }
 
-Money Money::fromUnits(std::int64_t units) { return Money(checked(static_cast<__int128>(units) * Scale)); }
+Money Money::fromUnits(std::int64_t units) {
+    return Money(checked(static_cast<__int128>(units) * Scale));
+}
 
 Money Money::fromDouble(double amount) {
-    if (!std::isfinite(amount)) throw RuntimeError::overflow();
+    if (!std::isfinite(amount))
+        throw RuntimeError::overflow();
     double scaled = amount * static_cast<double>(Scale);
     // 2^63 is exactly representable; anything at or beyond it does not fit.
-    if (scaled >= 9223372036854775808.0 || scaled < -9223372036854775808.0) throw RuntimeError::overflow();
+    if (scaled >= 9223372036854775808.0 || scaled < -9223372036854775808.0)
+        throw RuntimeError::overflow();
     // nearbyint rounds in the default mode: to nearest, ties to even.
     double rounded = std::nearbyint(scaled);
-    if (rounded >= 9223372036854775808.0) throw RuntimeError::overflow();
+    if (rounded >= 9223372036854775808.0)
+        throw RuntimeError::overflow();
     return Money(static_cast<std::int64_t>(rounded));
 }
 
 Money Money::parse(const QString& input) {
     QString text = input.trimmed();
-    if (text.isEmpty()) throw RuntimeError::typeMismatch();
+    if (text.isEmpty())
+        throw RuntimeError::typeMismatch();
     bool negative = false;
     int i = 0;
     if (text[0] == u'-' || text[0] == u'+') {
@@ -62,32 +72,41 @@ Money Money::parse(const QString& input) {
     for (; i < text.size(); ++i) {
         QChar c = text[i];
         if (c == u'.' || c == u',') {
-            if (seenPoint) throw RuntimeError::typeMismatch();
+            if (seenPoint)
+                throw RuntimeError::typeMismatch();
             seenPoint = true;
             continue;
         }
-        if (!c.isDigit() || c.unicode() > 127) throw RuntimeError::typeMismatch();
+        if (!c.isDigit() || c.unicode() > 127)
+            throw RuntimeError::typeMismatch();
         seenDigit = true;
         mantissa = mantissa * 10 + (c.unicode() - u'0');
-        if (seenPoint) ++decimals;
-        if (mantissa > kMax * 1000000) throw RuntimeError::overflow();
+        if (seenPoint)
+            ++decimals;
+        if (mantissa > kMax * 1000000)
+            throw RuntimeError::overflow();
     }
-    if (!seenDigit) throw RuntimeError::typeMismatch();
-    if (negative) mantissa = -mantissa;
+    if (!seenDigit)
+        throw RuntimeError::typeMismatch();
+    if (negative)
+        mantissa = -mantissa;
     if (decimals <= 4) {
-        for (int d = decimals; d < 4; ++d) mantissa *= 10;
+        for (int d = decimals; d < 4; ++d)
+            mantissa *= 10;
         return Money(checked(mantissa));
     }
     std::int64_t divisor = 1;
     for (int d = 4; d < decimals; ++d) {
-        if (divisor > std::numeric_limits<std::int64_t>::max() / 10) throw RuntimeError::typeMismatch();
+        if (divisor > std::numeric_limits<std::int64_t>::max() / 10)
+            throw RuntimeError::typeMismatch();
         divisor *= 10;
     }
     return Money(divideHalfEven(mantissa, divisor));
 }
 
 Money Money::fromVariant(const QVariant& value) {
-    if (!value.isValid() || value.isNull()) throw RuntimeError::invalidUseOfNull();
+    if (!value.isValid() || value.isNull())
+        throw RuntimeError::invalidUseOfNull();
     switch (value.typeId()) {
         case QMetaType::Int:
         case QMetaType::Short:
@@ -101,7 +120,8 @@ Money Money::fromVariant(const QVariant& value) {
         case QMetaType::ULong:
         case QMetaType::ULongLong: {
             qulonglong u = value.toULongLong();
-            if (u > static_cast<qulonglong>(std::numeric_limits<std::int64_t>::max())) throw RuntimeError::overflow();
+            if (u > static_cast<qulonglong>(std::numeric_limits<std::int64_t>::max()))
+                throw RuntimeError::overflow();
             return fromUnits(static_cast<std::int64_t>(u));
         }
         case QMetaType::Bool:
@@ -118,7 +138,8 @@ Money Money::fromVariant(const QVariant& value) {
     if (value.canConvert<double>()) {
         bool ok = false;
         double d = value.toDouble(&ok);
-        if (ok) return fromDouble(d);
+        if (ok)
+            return fromDouble(d);
     }
     throw RuntimeError::typeMismatch();
 }
@@ -126,14 +147,20 @@ Money Money::fromVariant(const QVariant& value) {
 QString Money::toDecimalString() const {
     std::int64_t v = raw_;
     bool negative = v < 0;
-    unsigned long long a = negative ? 0ULL - static_cast<unsigned long long>(v) : static_cast<unsigned long long>(v);
-    QString digits = QString::number(a / Scale) + u'.' + QStringLiteral("%1").arg(a % Scale, 4, 10, QChar(u'0'));
+    unsigned long long a =
+        negative ? 0ULL - static_cast<unsigned long long>(v) : static_cast<unsigned long long>(v);
+    QString digits =
+        QString::number(a / Scale) + u'.' + QStringLiteral("%1").arg(a % Scale, 4, 10, QChar(u'0'));
     return negative ? u'-' + digits : digits;
 }
 
-Money Money::roundTo2() const { return Money(checked(static_cast<__int128>(divideHalfEven(raw_, 100)) * 100)); }
+Money Money::roundTo2() const {
+    return Money(checked(static_cast<__int128>(divideHalfEven(raw_, 100)) * 100));
+}
 
-Money Money::operator-() const { return Money(checked(-static_cast<__int128>(raw_))); }
+Money Money::operator-() const {
+    return Money(checked(-static_cast<__int128>(raw_)));
+}
 
 Money& Money::operator+=(Money other) {
     raw_ = checked(static_cast<__int128>(raw_) + other.raw_);
@@ -149,13 +176,18 @@ Money operator*(Money a, Money b) {
     return Money(divideHalfEven(static_cast<__int128>(a.raw_) * b.raw_, Money::Scale));
 }
 
-Money operator*(Money a, std::int64_t n) { return Money(checked(static_cast<__int128>(a.raw_) * n)); }
+Money operator*(Money a, std::int64_t n) {
+    return Money(checked(static_cast<__int128>(a.raw_) * n));
+}
 
 double operator/(Money a, Money b) {
-    if (b.raw_ == 0) throw RuntimeError::divisionByZero();
+    if (b.raw_ == 0)
+        throw RuntimeError::divisionByZero();
     return static_cast<double>(a.raw_) / static_cast<double>(b.raw_);
 }
 
-Money operator/(Money a, std::int64_t n) { return Money(divideHalfEven(a.raw_, n)); }
+Money operator/(Money a, std::int64_t n) {
+    return Money(divideHalfEven(a.raw_, n));
+}
 
 }  // namespace quv

@@ -24,22 +24,27 @@ Pattern parsePattern(const QString& pattern) {
 }
 
 // |value| scaled to the pattern's decimals, as digits; value given as raw × 10^4.
-QString format(bool negative, unsigned long long integerPart, QString fractionDigits, const Pattern& p,
-               const QLocale& locale) {
+QString format(bool negative, unsigned long long integerPart, QString fractionDigits,
+               const Pattern& p, const QLocale& locale) {
     QString digits = integerPart == 0 ? QString() : QString::number(integerPart);
-    while (digits.size() < p.minIntegerDigits) digits.prepend(u'0');
+    while (digits.size() < p.minIntegerDigits)
+        digits.prepend(u'0');
     if (p.grouping && digits.size() > 3) {
         QString grouped;
         int lead = static_cast<int>(digits.size() % 3);
-        if (lead == 0) lead = 3;
+        if (lead == 0)
+            lead = 3;
         grouped = digits.left(lead);
-        for (int i = lead; i < digits.size(); i += 3) grouped += locale.groupSeparator() + digits.mid(i, 3);
+        for (int i = lead; i < digits.size(); i += 3)
+            grouped += locale.groupSeparator() + digits.mid(i, 3);
         digits = grouped;
     }
     QString out = digits;
-    if (p.decimals > 0) out += locale.decimalPoint() + fractionDigits;
+    if (p.decimals > 0)
+        out += locale.decimalPoint() + fractionDigits;
     bool allZero = integerPart == 0 && fractionDigits.count(u'0') == fractionDigits.size();
-    if (negative && !allZero) out.prepend(u'-');
+    if (negative && !allZero)
+        out.prepend(u'-');
     return out;
 }
 
@@ -54,17 +59,23 @@ QString formatNumber(Money value, const QString& pattern, const QLocale& locale)
     Pattern p = parsePattern(pattern);
     std::int64_t raw = value.raw();
     bool negative = raw < 0;
-    unsigned long long a = negative ? 0ULL - static_cast<unsigned long long>(raw) : static_cast<unsigned long long>(raw);
+    unsigned long long a = negative ? 0ULL - static_cast<unsigned long long>(raw)
+                                    : static_cast<unsigned long long>(raw);
     int decimals = p.decimals > 4 ? 4 : p.decimals;
     unsigned long long unit = 1;
-    for (int i = decimals; i < 4; ++i) unit *= 10;
+    for (int i = decimals; i < 4; ++i)
+        unit *= 10;
     unsigned long long scaled = a / unit;
-    if ((a % unit) * 2 >= unit) ++scaled;  // half away from zero
+    if ((a % unit) * 2 >= unit)
+        ++scaled;  // half away from zero
     unsigned long long pow10 = 1;
-    for (int i = 0; i < decimals; ++i) pow10 *= 10;
-    QString fraction = decimals == 0 ? QString()
-                                     : QStringLiteral("%1").arg(scaled % pow10, decimals, 10, QChar(u'0'));
-    while (fraction.size() < p.decimals) fraction += u'0';
+    for (int i = 0; i < decimals; ++i)
+        pow10 *= 10;
+    QString fraction = decimals == 0
+                           ? QString()
+                           : QStringLiteral("%1").arg(scaled % pow10, decimals, 10, QChar(u'0'));
+    while (fraction.size() < p.decimals)
+        fraction += u'0';
     return format(negative, scaled / pow10, fraction, p, locale);
 }
 
@@ -77,8 +88,8 @@ QString formatNumber(double value, const QString& pattern, const QLocale& locale
     double integer = std::floor(scaled / pow10);
     double frac = scaled - integer * pow10;
     QString fraction = p.decimals == 0 ? QString()
-                                       : QStringLiteral("%1").arg(static_cast<qulonglong>(frac), p.decimals, 10,
-                                                                  QChar(u'0'));
+                                       : QStringLiteral("%1").arg(static_cast<qulonglong>(frac),
+                                                                  p.decimals, 10, QChar(u'0'));
     return format(negative, static_cast<unsigned long long>(integer), fraction, p, locale);
 }
 

@@ -8,7 +8,8 @@ RecordSet::RecordSet(QStringList columns, std::vector<QVariantList> rows, Cursor
     : columns_(std::move(columns)), rows_(std::move(rows)), type_(type), open_(true) {
     for (int i = 0; i < columns_.size(); ++i) {
         QString key = columns_[i].toLower();
-        if (!index_.contains(key)) index_.insert(key, i);
+        if (!index_.contains(key))
+            index_.insert(key, i);
     }
 }
 
@@ -18,47 +19,61 @@ void RecordSet::close() {
 }
 
 void RecordSet::moveNext() {
-    if (eof()) throw RuntimeError(ErrNo::NoCurrentRecord, QStringLiteral("Either BOF or EOF is True, or the current record has been deleted."));
+    if (eof())
+        throw RuntimeError(
+            ErrNo::NoCurrentRecord,
+            QStringLiteral("Either BOF or EOF is True, or the current record has been deleted."));
     ++position_;
 }
 
-void RecordSet::moveFirst() { position_ = 0; }
+void RecordSet::moveFirst() {
+    position_ = 0;
+}
 
 void RecordSet::moveLast() {
     if (type_ == CursorType::ForwardOnly)
-        throw RuntimeError(ErrNo::Database, QStringLiteral("Rowset does not support fetching backward."));
+        throw RuntimeError(ErrNo::Database,
+                           QStringLiteral("Rowset does not support fetching backward."));
     position_ = rowCount() == 0 ? 0 : rowCount() - 1;
 }
 
 int RecordSet::recordCount() const {
-    if (type_ == CursorType::ForwardOnly) return -1;
+    if (type_ == CursorType::ForwardOnly)
+        return -1;
     return rowCount();
 }
 
 const QVariantList& RecordSet::currentRow() const {
     if (eof() || position_ < 0)
-        throw RuntimeError(ErrNo::NoCurrentRecord,
-                           QStringLiteral("Either BOF or EOF is True, or the current record has been deleted. "
-                                          "Requested operation requires a current record."));
+        throw RuntimeError(
+            ErrNo::NoCurrentRecord,
+            QStringLiteral("Either BOF or EOF is True, or the current record has been deleted. "
+                           "Requested operation requires a current record."));
     return rows_[static_cast<std::size_t>(position_)];
 }
 
-bool RecordSet::hasField(const QString& field) const { return index_.contains(field.toLower()); }
+bool RecordSet::hasField(const QString& field) const {
+    return index_.contains(field.toLower());
+}
 
 QVariant RecordSet::value(const QString& field) const {
     auto it = index_.constFind(field.toLower());
     if (it == index_.constEnd())
-        throw RuntimeError(ErrNo::ItemNotFound,
-                           QStringLiteral("Item cannot be found in the collection corresponding to the requested "
-                                          "name or ordinal: ") + field);
+        throw RuntimeError(
+            ErrNo::ItemNotFound,
+            QStringLiteral("Item cannot be found in the collection corresponding to the requested "
+                           "name or ordinal: ") +
+                field);
     return currentRow().at(*it);
 }
 
 QVariant RecordSet::value(int position) const {
     if (position < 0 || position >= columns_.size())
-        throw RuntimeError(ErrNo::ItemNotFound,
-                           QStringLiteral("Item cannot be found in the collection corresponding to the requested "
-                                          "name or ordinal: ") + QString::number(position));
+        throw RuntimeError(
+            ErrNo::ItemNotFound,
+            QStringLiteral("Item cannot be found in the collection corresponding to the requested "
+                           "name or ordinal: ") +
+                QString::number(position));
     return currentRow().at(position);
 }
 

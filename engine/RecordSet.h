@@ -55,6 +55,8 @@ private:
 };
 
 // True for a Null field value.
-inline bool isNull(const QVariant& v) { return !v.isValid() || v.isNull(); }
+inline bool isNull(const QVariant& v) {
+    return !v.isValid() || v.isNull();
+}
 
 }  // namespace quv

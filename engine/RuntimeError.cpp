@@ -9,7 +9,9 @@ RuntimeError::RuntimeError(long number, QString description)
       description_(std::move(description)),
       what_((QString::number(number_) + QStringLiteral(" -> ") + description_).toStdString()) {}
 
-RuntimeError RuntimeError::overflow() { return {ErrNo::Overflow, QStringLiteral("Overflow")}; }
+RuntimeError RuntimeError::overflow() {
+    return {ErrNo::Overflow, QStringLiteral("Overflow")};
+}
 
 RuntimeError RuntimeError::subscriptOutOfRange() {
     return {ErrNo::SubscriptOutOfRange, QStringLiteral("Subscript out of range")};
@@ -31,6 +33,8 @@ RuntimeError RuntimeError::database(const QString& driverText) {
     return {ErrNo::Database, driverText};
 }
 
-RuntimeError RuntimeError::application(const QString& text) { return {ErrNo::Application, text}; }
+RuntimeError RuntimeError::application(const QString& text) {
+    return {ErrNo::Application, text};
+}
 
 }  // namespace quv

@@ -23,23 +23,28 @@ QString scriptText(Backend backend) {
 QStringList statements(Backend backend) {
     QStringList lines;
     for (const QString& line : scriptText(backend).split(u'\n')) {
-        if (line.trimmed().startsWith(QStringLiteral("--"))) continue;
+        if (line.trimmed().startsWith(QStringLiteral("--")))
+            continue;
         lines << line;
     }
     QStringList result;
     for (const QString& part : lines.join(u'\n').split(u';')) {
         QString statement = part.trimmed();
-        if (!statement.isEmpty()) result << statement;
+        if (!statement.isEmpty())
+            result << statement;
     }
     return result;
 }
 
 const TableColumns& expected() {
     static const TableColumns tables = [] {
-        std::shared_ptr<Database> memory = Database::open(QStringLiteral(":memory:"), Database::OpenMode::CreateIfMissing);
-        for (const QString& statement : statements(Backend::SQLite)) memory->execute(statement);
+        std::shared_ptr<Database> memory =
+            Database::open(QStringLiteral(":memory:"), Database::OpenMode::CreateIfMissing);
+        for (const QString& statement : statements(Backend::SQLite))
+            memory->execute(statement);
         TableColumns result;
-        for (const QString& table : memory->tables()) result.insert(table.toLower(), memory->columns(table));
+        for (const QString& table : memory->tables())
+            result.insert(table.toLower(), memory->columns(table));
         return result;
     }();
     return tables;
@@ -48,7 +53,8 @@ const TableColumns& expected() {
 Comparison compare(const Database& db) {
     Comparison result;
     QMap<QString, QString> present;  // lower-case name -> name as the database has it
-    for (const QString& table : db.tables()) present.insert(table.toLower(), table);
+    for (const QString& table : db.tables())
+        present.insert(table.toLower(), table);
     int found = 0;
     for (auto it = expected().cbegin(); it != expected().cend(); ++it) {
         auto existing = present.constFind(it.key());
@@ -58,12 +64,15 @@ Comparison compare(const Database& db) {
         }
         ++found;
         QSet<QString> columns;
-        for (const QString& column : db.columns(*existing)) columns.insert(column.toLower());
+        for (const QString& column : db.columns(*existing))
+            columns.insert(column.toLower());
         QStringList missing;
         for (const QString& column : it.value())
-            if (!columns.contains(column.toLower())) missing << column;
+            if (!columns.contains(column.toLower()))
+                missing << column;
         if (!missing.isEmpty())
-            result.differences << QStringLiteral("%1 tablosunda eksik sütunlar: %2.").arg(it.key(), missing.join(QStringLiteral(", ")));
+            result.differences << QStringLiteral("%1 tablosunda eksik sütunlar: %2.")
+                                      .arg(it.key(), missing.join(QStringLiteral(", ")));
     }
     if (found == 0)
         result.state = Comparison::State::Empty;
@@ -76,17 +85,21 @@ Comparison compare(const Database& db) {
 
 InitResult initialize(Database& db) {
     Comparison comparison = compare(db);
-    if (comparison.state == Comparison::State::Complete) return InitResult::AlreadyPresent;
+    if (comparison.state == Comparison::State::Complete)
+        return InitResult::AlreadyPresent;
     if (comparison.state == Comparison::State::Different)
         throw RuntimeError::application(
-            QStringLiteral("Veritabanındaki tablolar beklenenden farklı; hiçbir değişiklik yapılmadı.\n") +
+            QStringLiteral(
+                "Veritabanındaki tablolar beklenenden farklı; hiçbir değişiklik yapılmadı.\n") +
             comparison.differences.join(u'\n'));
     if (db.backend() == Backend::ODBC)
         throw RuntimeError::application(
-            QStringLiteral("ODBC veritabanlarında tablolar oluşturulmaz; tabloları ofisin kendi araçlarıyla oluşturun."));
+            QStringLiteral("ODBC veritabanlarında tablolar oluşturulmaz; tabloları ofisin kendi "
+                           "araçlarıyla oluşturun."));
     db.beginTransaction();
     try {
-        for (const QString& statement : statements(db.backend())) db.execute(statement);
+        for (const QString& statement : statements(db.backend()))
+            db.execute(statement);
         db.commit();
     } catch (...) {
         db.rollback();

@@ -6,23 +6,30 @@
 namespace quv::SqlDialect {
 
 QString topToLimit(const QString& sql) {
-    static const QRegularExpression top(QStringLiteral("^(\\s*SELECT\\s+(?:DISTINCT\\s+)?)TOP\\s+(\\d+)\\s+"),
-                                        QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression top(
+        QStringLiteral("^(\\s*SELECT\\s+(?:DISTINCT\\s+)?)TOP\\s+(\\d+)\\s+"),
+        QRegularExpression::CaseInsensitiveOption);
     QRegularExpressionMatch m = top.match(sql);
-    if (!m.hasMatch()) return sql;
+    if (!m.hasMatch())
+        return sql;
     QString body = m.captured(1) + sql.mid(m.capturedEnd(0));
-    while (!body.isEmpty() && (body.back().isSpace() || body.back() == u';')) body.chop(1);
+    while (!body.isEmpty() && (body.back().isSpace() || body.back() == u';'))
+        body.chop(1);
     return body + QStringLiteral(" LIMIT ") + m.captured(2);
 }
 
 namespace {
 
-bool isWordChar(QChar c) { return c.isLetterOrNumber() || c == u'_'; }
+bool isWordChar(QChar c) {
+    return c.isLetterOrNumber() || c == u'_';
+}
 
 // True when the keyword stands at position i as a whole word.
 bool keywordAt(const QString& s, int i, const QString& keyword) {
-    if (s.mid(i, keyword.size()).compare(keyword, Qt::CaseInsensitive) != 0) return false;
-    if (i > 0 && isWordChar(s[i - 1])) return false;
+    if (s.mid(i, keyword.size()).compare(keyword, Qt::CaseInsensitive) != 0)
+        return false;
+    if (i > 0 && isWordChar(s[i - 1]))
+        return false;
     int end = i + static_cast<int>(keyword.size());
     return end >= s.size() || !isWordChar(s[end]);
 }
@@ -30,12 +37,16 @@ bool keywordAt(const QString& s, int i, const QString& keyword) {
 // Adds the Null ordering to one ORDER BY term, before its trailing blanks.
 QString withNullOrdering(const QString& term) {
     QString trimmed = term.trimmed();
-    if (trimmed.isEmpty() || trimmed.contains(QStringLiteral("NULLS"), Qt::CaseInsensitive)) return term;
-    static const QRegularExpression desc(QStringLiteral("\\bDESC$"), QRegularExpression::CaseInsensitiveOption);
+    if (trimmed.isEmpty() || trimmed.contains(QStringLiteral("NULLS"), Qt::CaseInsensitive))
+        return term;
+    static const QRegularExpression desc(QStringLiteral("\\bDESC$"),
+                                         QRegularExpression::CaseInsensitiveOption);
     int last = static_cast<int>(term.size()) - 1;
-    while (last >= 0 && term[last].isSpace()) --last;
+    while (last >= 0 && term[last].isSpace())
+        --last;
     return term.left(last + 1) +
-           (desc.match(trimmed).hasMatch() ? QStringLiteral(" NULLS LAST") : QStringLiteral(" NULLS FIRST")) +
+           (desc.match(trimmed).hasMatch() ? QStringLiteral(" NULLS LAST")
+                                           : QStringLiteral(" NULLS FIRST")) +
            term.mid(last + 1);
 }
 
@@ -68,7 +79,8 @@ QString nullsSortLow(const QString& sql) {
             ++i;
             continue;
         }
-        static const QRegularExpression orderBy(QStringLiteral("\\GORDER\\s+BY\\b"), QRegularExpression::CaseInsensitiveOption);
+        static const QRegularExpression orderBy(QStringLiteral("\\GORDER\\s+BY\\b"),
+                                                QRegularExpression::CaseInsensitiveOption);
         QRegularExpressionMatch m = orderBy.match(sql, i, QRegularExpression::NormalMatch);
         if (!m.hasMatch()) {
             out += c;
@@ -88,16 +100,21 @@ QString nullsSortLow(const QString& sql) {
             QChar d = sql[i];
             if (d == u'\'') {
                 int j = i + 1;
-                while (j < n && !(sql[j] == u'\'' && (j + 1 >= n || sql[j + 1] != u'\''))) j += (sql[j] == u'\'' ? 2 : 1);
+                while (j < n && !(sql[j] == u'\'' && (j + 1 >= n || sql[j + 1] != u'\'')))
+                    j += (sql[j] == u'\'' ? 2 : 1);
                 term += sql.mid(i, j - i + 1);
                 i = j + 1;
                 continue;
             }
-            if (depth == 0 && (d == u')' || d == u';' || keywordAt(sql, i, QStringLiteral("LIMIT")) ||
-                               keywordAt(sql, i, QStringLiteral("OFFSET")) || keywordAt(sql, i, QStringLiteral("FOR"))))
+            if (depth == 0 &&
+                (d == u')' || d == u';' || keywordAt(sql, i, QStringLiteral("LIMIT")) ||
+                 keywordAt(sql, i, QStringLiteral("OFFSET")) ||
+                 keywordAt(sql, i, QStringLiteral("FOR"))))
                 break;
-            if (d == u'(') ++depth;
-            if (d == u')') --depth;
+            if (d == u'(')
+                ++depth;
+            if (d == u')')
+                --depth;
             if (depth == 0 && d == u',') {
                 flush();
                 out += d;

@@ -18,7 +18,8 @@ void FoyTebligatDurumuGuncelle(qint32 FoyKodu);
 // Rebuilds the file's rows of tblfoy_tebligat_iz.
 void UpdateTblFoy_Tebligat_Iz_ForFoy(qint32 FoyKodu);
 // Writes one party's current-notification row.
-void UpdateTblFoy_Tebligat_Iz_ForSahis(qint32 FoyKodu, qint16 foySahisKodu, bool degistir, qint16 satirKodu);
+void UpdateTblFoy_Tebligat_Iz_ForSahis(qint32 FoyKodu, qint16 foySahisKodu, bool degistir,
+                                       qint16 satirKodu);
 // The next free tebligatkodu of the file in tblfoy_tebligat_iz (1 when none).
 qint32 YeniTebligatKoduAl(qint32 FoyKodu);
 // Attorney parties of the file that receive notifications.

@@ -7,9 +7,11 @@ namespace quv::TextDate {
 namespace {
 
 bool parts(const QString& text, int& y, int& m, int& d) {
-    if (text.size() != 8) return false;
+    if (text.size() != 8)
+        return false;
     for (QChar c : text)
-        if (c < u'0' || c > u'9') return false;
+        if (c < u'0' || c > u'9')
+            return false;
     y = text.left(4).toInt();
     m = text.mid(4, 2).toInt();
     d = text.mid(6, 2).toInt();
@@ -25,12 +27,14 @@ bool isValid(const QString& text) {
 
 QDate toDate(const QString& text) {
     int y, m, d;
-    if (!parts(text, y, m, d)) throw RuntimeError::typeMismatch();
+    if (!parts(text, y, m, d))
+        throw RuntimeError::typeMismatch();
     return QDate(y, m, d);
 }
 
 QString fromDate(const QDate& date) {
-    if (!date.isValid()) return QString();
+    if (!date.isValid())
+        return QString();
     return QStringLiteral("%1%2%3")
         .arg(date.year(), 4, 10, QChar(u'0'))
         .arg(date.month(), 2, 10, QChar(u'0'))

@@ -11,7 +11,9 @@
 
 namespace quv {
 
-void HataGosterFromTrap(const QString& source, const RuntimeError& error) { modGeneral::HataGoster(source, error); }
+void HataGosterFromTrap(const QString& source, const RuntimeError& error) {
+    modGeneral::HataGoster(source, error);
+}
 
 namespace modGeneral {
 
@@ -25,13 +27,15 @@ void HataGoster(const QString& source, long number, const QString& description) 
 }
 
 QVariant NullKontrol(const QVariant& value, bool numeric) {
-    if (!isNull(value)) return value;
+    if (!isNull(value))
+        return value;
     return numeric ? QVariant::fromValue<qint16>(0) : QVariant(QString(QStringLiteral("")));
 }
 
 qint32 GunSayisiBul(const QString& tarih1, const QString& tarih2) {
     return trapped<qint32>(QStringLiteral("Hesap.modGenel.GunSayisiBul"), 0, [&]() -> qint32 {
-        if (tarih1.isEmpty() || tarih2.isEmpty()) return 0;
+        if (tarih1.isEmpty() || tarih2.isEmpty())
+            return 0;
         DateService& dates = shared().dates();
         return static_cast<qint32>(std::llabs(dates.toDate(tarih1).daysTo(dates.toDate(tarih2))));
     });
@@ -40,34 +44,41 @@ qint32 GunSayisiBul(const QString& tarih1, const QString& tarih2) {
 Money KurBilgisiCek(const QString& pTarih, quint8 pDoviz) {
     return trapped<Money>(QStringLiteral("Hesap.modGenel.KurBilgisiCek"), Money(), [&] {
         RecordSet rs = shared().connection().openRecordSet(
-            QStringLiteral("select tltutar from tblkur where tarih = '") + SqlText::escaped(pTarih) +
-            QStringLiteral("' and parabirimikodu = ") + QString::number(pDoviz));
+            QStringLiteral("select tltutar from tblkur where tarih = '") +
+            SqlText::escaped(pTarih) + QStringLiteral("' and parabirimikodu = ") +
+            QString::number(pDoviz));
         Money result;
         if (!rs.eof()) {
             QVariant v = rs.value(QStringLiteral("tltutar"));
-            if (!isNull(v)) result = Money::fromVariant(v);
+            if (!isNull(v))
+                result = Money::fromVariant(v);
         }
-        if (rs.isOpen()) rs.close();
+        if (rs.isOpen())
+            rs.close();
         return result;
     });
 }
 
 Money KurBilgisiAl(const QString& pTarih, quint8 pDoviz, const QString& Aciklama) {
-    return trapped<Money>(QStringLiteral("Hesap.modGenel.KurBilgisiAl"), Money(),
-                          [&] { return shared().windowHost().askExchangeRate(pTarih, pDoviz, Aciklama); });
+    return trapped<Money>(QStringLiteral("Hesap.modGenel.KurBilgisiAl"), Money(), [&] {
+        return shared().windowHost().askExchangeRate(pTarih, pDoviz, Aciklama);
+    });
 }
 
 void FoyPencereKaydet(qint32 FoyKodu, quint8 pencereKodu) {
     trapped(QStringLiteral("Hesap.modGenel.FoyPencereKaydet"), [&] {
         Database& db = shared().connection();
-        RecordSet rs = db.openRecordSet(QStringLiteral("select * from tblfoy_pencere where (foykodu = ") +
-                                            QString::number(FoyKodu) + QStringLiteral(") and (pencerekodu = ") +
-                                            QString::number(pencereKodu) + u')',
-                                        CursorType::Keyset);
+        RecordSet rs = db.openRecordSet(
+            QStringLiteral("select * from tblfoy_pencere where (foykodu = ") +
+                QString::number(FoyKodu) + QStringLiteral(") and (pencerekodu = ") +
+                QString::number(pencereKodu) + u')',
+            CursorType::Keyset);
         if (rs.eof())
             db.addRow(QStringLiteral("tblfoy_pencere"),
-                      {{QStringLiteral("foykodu"), FoyKodu}, {QStringLiteral("pencerekodu"), pencereKodu}});
-        if (rs.isOpen()) rs.close();
+                      {{QStringLiteral("foykodu"), FoyKodu},
+                       {QStringLiteral("pencerekodu"), pencereKodu}});
+        if (rs.isOpen())
+            rs.close();
     });
 }
 
@@ -78,7 +89,8 @@ namespace {
 // can only fail to match and never changes the query.
 QString conditionValue(const QString& value, bool quoted) {
     static const QRegularExpression number(QStringLiteral("^-?[0-9]+(\\.[0-9]+)?$"));
-    if (!quoted && number.match(value).hasMatch()) return value;
+    if (!quoted && number.match(value).hasMatch())
+        return value;
     return u'\'' + SqlText::escaped(value) + u'\'';
 }
 
@@ -87,11 +99,13 @@ QString conditionValue(const QString& value, bool quoted) {
 QString KriterOlustur(const QString& saha, const QString& operatorText, const QString& deger1,
                       const QString& deger2, bool tirnakli) {
     if (operatorText == QStringLiteral("Arasında")) {
-        if (deger1.isEmpty() || deger2.isEmpty()) return QString();
-        return saha + QStringLiteral(" between ") + conditionValue(deger1, tirnakli) + QStringLiteral(" and ") +
-               conditionValue(deger2, tirnakli);
+        if (deger1.isEmpty() || deger2.isEmpty())
+            return QString();
+        return saha + QStringLiteral(" between ") + conditionValue(deger1, tirnakli) +
+               QStringLiteral(" and ") + conditionValue(deger2, tirnakli);
     }
-    if (deger1.isEmpty()) return QString();
+    if (deger1.isEmpty())
+        return QString();
     return saha + u' ' + operatorText + u' ' + conditionValue(deger1, tirnakli);
 }
 

@@ -113,18 +113,23 @@ namespace FoyGruplari {
 
 // Judgment-based forms.
 constexpr bool ilamli(qint16 formTipi) {
-    return formTipi == E_FT_4_5_53 || formTipi == E_FT_2_54 || formTipi == E_FT_3_55 || formTipi == E_FT_6_151 ||
-           formTipi == E_FT_44_201 || formTipi == E_FT_53_54 || formTipi == E_FT_53_55;
+    return formTipi == E_FT_4_5_53 || formTipi == E_FT_2_54 || formTipi == E_FT_3_55 ||
+           formTipi == E_FT_6_151 || formTipi == E_FT_44_201 || formTipi == E_FT_53_54 ||
+           formTipi == E_FT_53_55;
 }
 // Employee-claim files (severance claim).
 constexpr bool isciAlacagi(qint16 alacakTipi) {
-    return alacakTipi == E_AT_53IsciAlacagi || alacakTipi == E_AT_153IsciAlacagi || alacakTipi == E_AT_49IsciAlacagi;
+    return alacakTipi == E_AT_53IsciAlacagi || alacakTipi == E_AT_153IsciAlacagi ||
+           alacakTipi == E_AT_49IsciAlacagi;
 }
 // Alimony files.
-constexpr bool nafaka(qint16 alacakTipi) { return alacakTipi == E_AT_53Nafaka || alacakTipi == E_AT_49Nafaka; }
+constexpr bool nafaka(qint16 alacakTipi) {
+    return alacakTipi == E_AT_53Nafaka || alacakTipi == E_AT_49Nafaka;
+}
 // Cheque and bill files (commission).
 constexpr bool cekSenet(qint16 alacakTipi) {
-    return alacakTipi == E_AT_163CekSenet || alacakTipi == E_AT_153Ceksenet || alacakTipi == E_AT_52CekSenet;
+    return alacakTipi == E_AT_163CekSenet || alacakTipi == E_AT_153Ceksenet ||
+           alacakTipi == E_AT_52CekSenet;
 }
 // Cheque, bill, contract and invoice files (compensation).
 constexpr bool cekSenetSozlesmeFatura(qint16 alacakTipi) {
@@ -132,8 +137,8 @@ constexpr bool cekSenetSozlesmeFatura(qint16 alacakTipi) {
 }
 // Rent and eviction files (eviction fee).
 constexpr bool kiraTahliye(qint16 alacakTipi) {
-    return alacakTipi == E_AT_51Kira || alacakTipi == E_AT_54Tahliye || alacakTipi == E_AT_56Tahliye ||
-           alacakTipi == E_AT_53_54IlamliAlacak_Tahliye;
+    return alacakTipi == E_AT_51Kira || alacakTipi == E_AT_54Tahliye ||
+           alacakTipi == E_AT_56Tahliye || alacakTipi == E_AT_53_54IlamliAlacak_Tahliye;
 }
 
 }  // namespace FoyGruplari

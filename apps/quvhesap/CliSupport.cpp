@@ -24,11 +24,13 @@ void parse(QCommandLineParser& parser, const QString& command, const QStringList
     if (!parser.parse(QStringList{QStringLiteral("quvhesap ") + command} + arguments))
         throw UsageError(QStringLiteral("Geçersiz argüman: ") + parser.errorText());
     if (!parser.positionalArguments().isEmpty())
-        throw UsageError(QStringLiteral("Beklenmeyen argüman: ") + parser.positionalArguments().join(u' '));
+        throw UsageError(QStringLiteral("Beklenmeyen argüman: ") +
+                         parser.positionalArguments().join(u' '));
 }
 
 QString required(const QCommandLineParser& parser, const QString& option) {
-    if (!parser.isSet(option)) throw UsageError(QStringLiteral("--%1 seçeneği gerekli.").arg(option));
+    if (!parser.isSet(option))
+        throw UsageError(QStringLiteral("--%1 seçeneği gerekli.").arg(option));
     return parser.value(option);
 }
 
@@ -36,14 +38,17 @@ qint32 fileCode(const QString& value, const QString& option) {
     bool ok = false;
     qlonglong code = value.trimmed().toLongLong(&ok);
     if (!ok || code < 1 || code > 2147483647)
-        throw UsageError(QStringLiteral("--%1 için geçerli bir föy kodu (pozitif tam sayı) girin: \"%2\"").arg(option, value));
+        throw UsageError(
+            QStringLiteral("--%1 için geçerli bir föy kodu (pozitif tam sayı) girin: \"%2\"")
+                .arg(option, value));
     return static_cast<qint32>(code);
 }
 
 QString textDate(const QString& value, const QString& option) {
     if (!TextDate::isValid(value))
         throw UsageError(
-            QStringLiteral("--%1 için geçerli bir tarih (YYYYAAGG, örneğin 20240131) girin: \"%2\"").arg(option, value));
+            QStringLiteral("--%1 için geçerli bir tarih (YYYYAAGG, örneğin 20240131) girin: \"%2\"")
+                .arg(option, value));
     return value;
 }
 

@@ -13,13 +13,14 @@ namespace quv::cli {
 
 // Exit codes of the command line.
 inline constexpr int ExitOk = 0;
-inline constexpr int ExitFailed = 1;     // the run reported an error
-inline constexpr int ExitUsage = 2;      // wrong or invalid arguments
+inline constexpr int ExitFailed = 1;  // the run reported an error
+inline constexpr int ExitUsage = 2;   // wrong or invalid arguments
 
 // An argument the user gave that cannot be used; the text is Turkish and complete.
 class UsageError : public std::runtime_error {
 public:
-    explicit UsageError(const QString& message) : std::runtime_error(message.toStdString()), message_(message) {}
+    explicit UsageError(const QString& message)
+        : std::runtime_error(message.toStdString()), message_(message) {}
     const QString& message() const { return message_; }
 
 private:
@@ -40,6 +41,7 @@ qint32 fileCode(const QString& value, const QString& option);
 QString textDate(const QString& value, const QString& option);
 
 // Opens the database and hands it to the component's shared state.
-std::shared_ptr<Database> connect(const QString& urlOrPath, Database::OpenMode mode = Database::OpenMode::MustExist);
+std::shared_ptr<Database> connect(const QString& urlOrPath,
+                                  Database::OpenMode mode = Database::OpenMode::MustExist);
 
 }  // namespace quv::cli

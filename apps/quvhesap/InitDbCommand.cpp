@@ -7,14 +7,19 @@ namespace quv::cli {
 // quvhesap init-db --db <path-or-url>: creates the tables of the host database.
 int initDb(const QStringList& arguments) {
     QCommandLineParser parser;
-    parser.addOption({QStringLiteral("db"), QStringLiteral("Veritabanı"), QStringLiteral("path-or-url")});
+    parser.addOption(
+        {QStringLiteral("db"), QStringLiteral("Veritabanı"), QStringLiteral("path-or-url")});
     parse(parser, QStringLiteral("init-db"), arguments);
-    std::shared_ptr<Database> db = connect(required(parser, QStringLiteral("db")), Database::OpenMode::CreateIfMissing);
+    std::shared_ptr<Database> db =
+        connect(required(parser, QStringLiteral("db")), Database::OpenMode::CreateIfMissing);
     Schema::InitResult result = Schema::initialize(*db);
     if (result == Schema::InitResult::Created)
-        printOut(QStringLiteral("Tablolar oluşturuldu: %1 (%2 tablo).").arg(db->url().redacted()).arg(Schema::expected().size()));
+        printOut(QStringLiteral("Tablolar oluşturuldu: %1 (%2 tablo).")
+                     .arg(db->url().redacted())
+                     .arg(Schema::expected().size()));
     else
-        printOut(QStringLiteral("Tablolar zaten mevcut; değişiklik yapılmadı: %1.").arg(db->url().redacted()));
+        printOut(QStringLiteral("Tablolar zaten mevcut; değişiklik yapılmadı: %1.")
+                     .arg(db->url().redacted()));
     return ExitOk;
 }
 

@@ -13,16 +13,20 @@ namespace quv::cli {
 // tracking of one file or of every file.
 int notifyRefresh(const QStringList& arguments) {
     QCommandLineParser parser;
-    parser.addOption({QStringLiteral("db"), QStringLiteral("Veritabanı"), QStringLiteral("path-or-url")});
+    parser.addOption(
+        {QStringLiteral("db"), QStringLiteral("Veritabanı"), QStringLiteral("path-or-url")});
     parser.addOption({QStringLiteral("foy"), QStringLiteral("Föy kodu"), QStringLiteral("N")});
     parse(parser, QStringLiteral("notify-refresh"), arguments);
     QString url = required(parser, QStringLiteral("db"));
     QList<qint32> files;
-    if (parser.isSet(QStringLiteral("foy"))) files << fileCode(parser.value(QStringLiteral("foy")), QStringLiteral("foy"));
+    if (parser.isSet(QStringLiteral("foy")))
+        files << fileCode(parser.value(QStringLiteral("foy")), QStringLiteral("foy"));
     std::shared_ptr<Database> db = connect(url);
     if (files.isEmpty()) {
-        RecordSet rs = db->openRecordSet(QStringLiteral("select foykodu from tblfoy order by foykodu"));
-        for (; !rs.eof(); rs.moveNext()) files << toInt32(rs.value(0));
+        RecordSet rs =
+            db->openRecordSet(QStringLiteral("select foykodu from tblfoy order by foykodu"));
+        for (; !rs.eof(); rs.moveNext())
+            files << toInt32(rs.value(0));
     }
     quint64 errorsBefore = shared().reportedErrors();
     for (qint32 foyKodu : files) {

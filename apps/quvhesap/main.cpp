@@ -25,8 +25,10 @@ const char* const kUsage =
 int run(QStringList arguments) {
     QString command = arguments.takeFirst();
     try {
-        if (command == QStringLiteral("init-db")) return quv::cli::initDb(arguments);
-        if (command == QStringLiteral("notify-refresh")) return quv::cli::notifyRefresh(arguments);
+        if (command == QStringLiteral("init-db"))
+            return quv::cli::initDb(arguments);
+        if (command == QStringLiteral("notify-refresh"))
+            return quv::cli::notifyRefresh(arguments);
         quv::cli::printErr(QStringLiteral("Bilinmeyen komut: ") + command);
         quv::cli::printErr(QString::fromUtf8(kUsage));
         return quv::cli::ExitUsage;
@@ -48,7 +50,8 @@ int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("quvhesap"));
     QStringList arguments = QCoreApplication::arguments().mid(1);
-    if (arguments.isEmpty() || arguments.first() == QStringLiteral("--help") || arguments.first() == QStringLiteral("-h")) {
+    if (arguments.isEmpty() || arguments.first() == QStringLiteral("--help") ||
+        arguments.first() == QStringLiteral("-h")) {
         quv::cli::printOut(QString::fromUtf8(kUsage));
         return arguments.isEmpty() ? quv::cli::ExitUsage : quv::cli::ExitOk;
     }

@@ -33,22 +33,26 @@ TEST(KriterOlustur, BuildsOneConditionOrNothing) {
         {"t1.foykodu", "=", "", "", false, ""},  // no first value
         {"t1.foykodu", "<", "", "5", false, ""},
         // Typed values can never leave their literal or the condition.
-        {"t1.takiptarihi", "=", "2023' or '1'='1", "", true, "t1.takiptarihi = '2023'' or ''1''=''1'"},
+        {"t1.takiptarihi", "=", "2023' or '1'='1", "", true,
+         "t1.takiptarihi = '2023'' or ''1''=''1'"},
         {"t1.foykodu", "=", "1 or 1=1", "", false, "t1.foykodu = '1 or 1=1'"},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(modGeneral::KriterOlustur(QString::fromUtf8(c.field), QString::fromUtf8(c.op), QString::fromUtf8(c.v1),
-                                            QString::fromUtf8(c.v2), c.quote),
-                  QString::fromUtf8(c.expected))
+        EXPECT_EQ(
+            modGeneral::KriterOlustur(QString::fromUtf8(c.field), QString::fromUtf8(c.op),
+                                      QString::fromUtf8(c.v1), QString::fromUtf8(c.v2), c.quote),
+            QString::fromUtf8(c.expected))
             << c.field << ' ' << c.op << ' ' << c.v1;
 }
 
 TEST(NullKontrol, ReplacesOnlyNull) {
     EXPECT_EQ(modGeneral::NullKontrol(QVariant(), true).toInt(), 0);
     EXPECT_TRUE(modGeneral::NullKontrol(QVariant(), true).typeId() == QMetaType::Short);
-    EXPECT_EQ(modGeneral::NullKontrol(QVariant(QMetaType::fromType<QString>()), false), QVariant(QString()));
+    EXPECT_EQ(modGeneral::NullKontrol(QVariant(QMetaType::fromType<QString>()), false),
+              QVariant(QString()));
     EXPECT_FALSE(isNull(modGeneral::NullKontrol(QVariant(), false)));
-    EXPECT_EQ(modGeneral::NullKontrol(QVariant(QStringLiteral("x")), true), QVariant(QStringLiteral("x")));
+    EXPECT_EQ(modGeneral::NullKontrol(QVariant(QStringLiteral("x")), true),
+              QVariant(QStringLiteral("x")));
     EXPECT_EQ(modGeneral::NullKontrol(QVariant(0), false), QVariant(0));
     EXPECT_EQ(modGeneral::NullKontrol(QVariant(QString()), true), QVariant(QString()));
 }
@@ -56,22 +60,26 @@ TEST(NullKontrol, ReplacesOnlyNull) {
 TEST(HataGoster, ShowsExactlyTheTwoLines) {
     test::SharedStateGuard guard;
     quint64 before = shared().reportedErrors();
-    bool ok = trapped(QStringLiteral("Hesap.clsDeneme.Yordam"), [] { throw RuntimeError::overflow(); });
+    bool ok =
+        trapped(QStringLiteral("Hesap.clsDeneme.Yordam"), [] { throw RuntimeError::overflow(); });
     EXPECT_FALSE(ok);
     EXPECT_EQ(shared().reportedErrors(), before + 1);
     ASSERT_EQ(guard.errors().messages().size(), 1);
     const QString message = guard.errors().messages().first();
-    EXPECT_EQ(message, QStringLiteral("Hatanın oluştuğu yer : Hesap.clsDeneme.Yordam\rHata : 6 -> Overflow"));
+    EXPECT_EQ(message, QStringLiteral(
+                           "Hatanın oluştuğu yer : Hesap.clsDeneme.Yordam\rHata : 6 -> Overflow"));
     EXPECT_EQ(message.split(QChar(13)).size(), 2);
 }
 
 TEST(KurBilgisiAl, NeverInventsARateWhenNobodyCanAnswer) {
     test::SharedStateGuard guard;
-    Money rate = modGeneral::KurBilgisiAl(QStringLiteral("20230115"), 2, QStringLiteral("Takip Tarihi"));
+    Money rate =
+        modGeneral::KurBilgisiAl(QStringLiteral("20230115"), 2, QStringLiteral("Takip Tarihi"));
     EXPECT_TRUE(rate.isZero());
     ASSERT_EQ(guard.errors().messages().size(), 1);
     const QString message = guard.errors().messages().first();
-    EXPECT_TRUE(message.startsWith(QStringLiteral("Hatanın oluştuğu yer : Hesap.modGenel.KurBilgisiAl\rHata : ")));
+    EXPECT_TRUE(message.startsWith(
+        QStringLiteral("Hatanın oluştuğu yer : Hesap.modGenel.KurBilgisiAl\rHata : ")));
     EXPECT_TRUE(message.contains(QStringLiteral("20230115")));
     EXPECT_TRUE(message.contains(QStringLiteral("2 kodlu")));
 }
@@ -125,11 +133,13 @@ TEST(NumberFormat, TurkishPatterns) {
         {"100", "#,#", "100"},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(formatNumber(Money::parse(QString::fromLatin1(c.amount)), QString::fromLatin1(c.pattern)),
+        EXPECT_EQ(formatNumber(Money::parse(QString::fromLatin1(c.amount)),
+                               QString::fromLatin1(c.pattern)),
                   QString::fromUtf8(c.expected))
             << c.amount << ' ' << c.pattern;
     EXPECT_EQ(formatNumber(9.5, FormatMoneyZero), QStringLiteral("9,50"));
-    EXPECT_EQ(formatNumber(Money::parse(QStringLiteral("1234.5")), FormatMoney, QLocale::c()), QStringLiteral("1,234.50"));
+    EXPECT_EQ(formatNumber(Money::parse(QStringLiteral("1234.5")), FormatMoney, QLocale::c()),
+              QStringLiteral("1,234.50"));
 }
 
 TEST(Variant, ConversionsRaiseTheClassicErrors) {
@@ -165,7 +175,8 @@ TEST(Collection, IsOneBasedKeyedAndRaisesSubscriptOutOfRange) {
     EXPECT_EQ(c.Item(1), QStringLiteral("a"));
     EXPECT_EQ(c.Item(QStringLiteral("k2")), QStringLiteral("b"));
     QStringList seen;
-    for (const QString& s : c) seen << s;
+    for (const QString& s : c)
+        seen << s;
     EXPECT_EQ(seen, (QStringList{QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")}));
     c.Remove(QStringLiteral("K2"));
     EXPECT_EQ(c.Item(2), QStringLiteral("c"));

@@ -39,7 +39,8 @@ TEST(Money, FromDoubleRoundsTheScaledValueHalfToEven) {
         {-1.23445, -12344, "-12344.5: tie, to even -12344"},
         {100.0 / 3.0, 333333, "333333.333...: nearest"},
     };
-    for (const auto& c : cases) EXPECT_EQ(Money::fromDouble(c.amount).raw(), c.raw) << c.arithmetic;
+    for (const auto& c : cases)
+        EXPECT_EQ(Money::fromDouble(c.amount).raw(), c.raw) << c.arithmetic;
 }
 
 TEST(Money, RoundTo2IsHalfToEvenOnTheFixedPointValue) {
@@ -57,7 +58,8 @@ TEST(Money, RoundTo2IsHalfToEvenOnTheFixedPointValue) {
         {150, 200},        // 0.0150 -> 0.02
         {-50, 0},
     };
-    for (const auto& c : cases) EXPECT_EQ(Money::fromRaw(c.raw).roundTo2().raw(), c.expected) << c.raw;
+    for (const auto& c : cases)
+        EXPECT_EQ(Money::fromRaw(c.raw).roundTo2().raw(), c.expected) << c.raw;
 }
 
 TEST(Money, ProductOfTwoAmountsIsExactThenHalfToEvenAtFourDecimals) {
@@ -79,14 +81,16 @@ TEST(Money, ParseReadsExactDecimalText) {
     EXPECT_EQ(Money::parse(QStringLiteral("1234.5678")).raw(), 12345678);
     EXPECT_EQ(Money::parse(QStringLiteral("-0.5")).raw(), -5000);
     EXPECT_EQ(Money::parse(QStringLiteral("12,5")).raw(), 125000);
-    EXPECT_EQ(Money::parse(QStringLiteral("922337203685477.5807")).raw(), std::numeric_limits<std::int64_t>::max());
-    EXPECT_EQ(Money::parse(QStringLiteral("0.00005")).raw(), 0);   // tie to even
-    EXPECT_EQ(Money::parse(QStringLiteral("0.00015")).raw(), 2);   // exact tie in text: to even 2
+    EXPECT_EQ(Money::parse(QStringLiteral("922337203685477.5807")).raw(),
+              std::numeric_limits<std::int64_t>::max());
+    EXPECT_EQ(Money::parse(QStringLiteral("0.00005")).raw(), 0);  // tie to even
+    EXPECT_EQ(Money::parse(QStringLiteral("0.00015")).raw(), 2);  // exact tie in text: to even 2
     EXPECT_EQ(Money::parse(QStringLiteral("1.23456")).raw(), 12346);
     EXPECT_EQ(errorOf([] { Money::parse(QStringLiteral("12a")); }), ErrNo::TypeMismatch);
     EXPECT_EQ(errorOf([] { Money::parse(QStringLiteral("")); }), ErrNo::TypeMismatch);
     EXPECT_EQ(errorOf([] { Money::parse(QStringLiteral("1.2.3")); }), ErrNo::TypeMismatch);
-    EXPECT_EQ(errorOf([] { Money::parse(QStringLiteral("922337203685477.5808")); }), ErrNo::Overflow);
+    EXPECT_EQ(errorOf([] { Money::parse(QStringLiteral("922337203685477.5808")); }),
+              ErrNo::Overflow);
 }
 
 TEST(Money, VariantConversionKeepsNullApart) {
@@ -94,8 +98,10 @@ TEST(Money, VariantConversionKeepsNullApart) {
     EXPECT_EQ(Money::fromVariant(QVariant(7)).raw(), 70000);
     EXPECT_EQ(Money::fromVariant(QVariant(0.1 + 0.2)).raw(), 3000);
     EXPECT_EQ(errorOf([] { Money::fromVariant(QVariant()); }), ErrNo::InvalidUseOfNull);
-    EXPECT_EQ(errorOf([] { Money::fromVariant(QVariant(QMetaType::fromType<double>())); }), ErrNo::InvalidUseOfNull);
-    EXPECT_EQ(errorOf([] { Money::fromVariant(QVariant(QStringLiteral("abc"))); }), ErrNo::TypeMismatch);
+    EXPECT_EQ(errorOf([] { Money::fromVariant(QVariant(QMetaType::fromType<double>())); }),
+              ErrNo::InvalidUseOfNull);
+    EXPECT_EQ(errorOf([] { Money::fromVariant(QVariant(QStringLiteral("abc"))); }),
+              ErrNo::TypeMismatch);
 }
 
 TEST(Money, OverflowAndDivisionByZeroRaiseTheirErrors) {
@@ -108,8 +114,10 @@ TEST(Money, OverflowAndDivisionByZeroRaiseTheirErrors) {
     EXPECT_EQ(errorOf([&] { (void)(max * Money::fromUnits(2)); }), ErrNo::Overflow);
     EXPECT_EQ(errorOf([&] { (void)(max * std::int64_t{2}); }), ErrNo::Overflow);
     EXPECT_EQ(errorOf([] { Money::fromDouble(1e15); }), ErrNo::Overflow);
-    EXPECT_EQ(errorOf([] { Money::fromDouble(std::numeric_limits<double>::quiet_NaN()); }), ErrNo::Overflow);
-    EXPECT_EQ(errorOf([] { Money::fromUnits(std::numeric_limits<std::int64_t>::max() / 1000); }), ErrNo::Overflow);
+    EXPECT_EQ(errorOf([] { Money::fromDouble(std::numeric_limits<double>::quiet_NaN()); }),
+              ErrNo::Overflow);
+    EXPECT_EQ(errorOf([] { Money::fromUnits(std::numeric_limits<std::int64_t>::max() / 1000); }),
+              ErrNo::Overflow);
     EXPECT_EQ(errorOf([&] { (void)(one / Money()); }), ErrNo::DivisionByZero);
     EXPECT_EQ(errorOf([&] { (void)(one / std::int64_t{0}); }), ErrNo::DivisionByZero);
     // The largest value still adds up to itself.

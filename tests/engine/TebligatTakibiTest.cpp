@@ -14,25 +14,32 @@ using namespace modGeneral;
 class TebligatTakibiTest : public ::testing::TestWithParam<test::Backend> {
 protected:
     void SetUp() override {
-        db_ = test::freshDatabase(GetParam(), QString::fromLatin1(
-                                                  ::testing::UnitTest::GetInstance()->current_test_info()->name()));
+        db_ = test::freshDatabase(
+            GetParam(),
+            QString::fromLatin1(::testing::UnitTest::GetInstance()->current_test_info()->name()));
     }
     void party(int foy, int sahis, int tip = 1) {
         db_->addRow(QStringLiteral("tblfoy_sahis"), {{QStringLiteral("foykodu"), foy},
                                                      {QStringLiteral("foysahiskodu"), sahis},
                                                      {QStringLiteral("foysahistipi"), tip}});
     }
-    void notification(int foy, int sahis, int kod, const char* tarih, int durum, const QVariant& aciklama = QVariant()) {
+    void notification(int foy, int sahis, int kod, const char* tarih, int durum,
+                      const QVariant& aciklama = QVariant()) {
         db_->addRow(QStringLiteral("tblfoy_tebligat"),
-                    {{QStringLiteral("foykodu"), foy}, {QStringLiteral("foysahiskodu"), sahis},
-                     {QStringLiteral("tebligatkodu"), kod}, {QStringLiteral("tebligtarihi"), QString::fromLatin1(tarih)},
-                     {QStringLiteral("tebligatdurumu"), durum}, {QStringLiteral("aciklama"), aciklama}});
+                    {{QStringLiteral("foykodu"), foy},
+                     {QStringLiteral("foysahiskodu"), sahis},
+                     {QStringLiteral("tebligatkodu"), kod},
+                     {QStringLiteral("tebligtarihi"), QString::fromLatin1(tarih)},
+                     {QStringLiteral("tebligatdurumu"), durum},
+                     {QStringLiteral("aciklama"), aciklama}});
     }
     // (foysahiskodu, tebligatkodu, tebligatdurumu) of the file's tracking rows.
     QList<QList<int>> trackingRows(int foy) {
         QList<QList<int>> rows;
-        RecordSet rs = db_->openRecordSet(QStringLiteral("select foysahiskodu, tebligatkodu, tebligatdurumu from tblfoy_tebligat_iz where foykodu = ? order by foysahiskodu"),
-                                          CursorType::ForwardOnly, {foy});
+        RecordSet rs = db_->openRecordSet(
+            QStringLiteral("select foysahiskodu, tebligatkodu, tebligatdurumu from "
+                           "tblfoy_tebligat_iz where foykodu = ? order by foysahiskodu"),
+            CursorType::ForwardOnly, {foy});
         for (; !rs.eof(); rs.moveNext())
             rows << QList<int>{toInt32(rs.value(0)), toInt32(rs.value(1)),
                                isNull(rs.value(2)) ? -1 : toInt32(rs.value(2))};
@@ -60,20 +67,26 @@ TEST_P(TebligatTakibiTest, FileStatusFromEachPartysLatestNotification) {
     int foy = 100;
     for (const auto& c : cases) {
         ++foy;
-        for (const auto& [sahis, kod, tarih, durum] : c.notifications) notification(foy, sahis, kod, tarih, durum);
+        for (const auto& [sahis, kod, tarih, durum] : c.notifications)
+            notification(foy, sahis, kod, tarih, durum);
         EXPECT_EQ(FoyTebligatDurumuBul(foy), c.status) << c.name;
         db_->addRow(QStringLiteral("tblfoy"), {{QStringLiteral("foykodu"), foy}});
         FoyTebligatDurumuGuncelle(foy);
-        RecordSet rs = db_->openRecordSet(QStringLiteral("select tebligatdurumu from tblfoy where foykodu = ?"), CursorType::ForwardOnly, {foy});
+        RecordSet rs = db_->openRecordSet(
+            QStringLiteral("select tebligatdurumu from tblfoy where foykodu = ?"),
+            CursorType::ForwardOnly, {foy});
         EXPECT_EQ(toInt16(rs.value(0)), c.status) << c.name;
     }
 }
 
 TEST_P(TebligatTakibiTest, StatusClasses) {
-    for (int code : {2, 3, 4, 5, 6, 7, 12, 14, 19, 20, 21}) EXPECT_EQ(TebligatDurumuSinifi(code), 1) << code;
+    for (int code : {2, 3, 4, 5, 6, 7, 12, 14, 19, 20, 21})
+        EXPECT_EQ(TebligatDurumuSinifi(code), 1) << code;
     EXPECT_EQ(TebligatDurumuSinifi(8), 2);
-    for (int code : {1, 9, 10, 11, 13, 15, 16, 17, 18}) EXPECT_EQ(TebligatDurumuSinifi(code), 3) << code;
-    for (int code : {0, 22, -1}) EXPECT_EQ(TebligatDurumuSinifi(code), 0) << code;
+    for (int code : {1, 9, 10, 11, 13, 15, 16, 17, 18})
+        EXPECT_EQ(TebligatDurumuSinifi(code), 3) << code;
+    for (int code : {0, 22, -1})
+        EXPECT_EQ(TebligatDurumuSinifi(code), 0) << code;
 }
 
 TEST_P(TebligatTakibiTest, TrackingRowsNumberEveryPartyAndSkipThoseWithout) {
@@ -84,16 +97,23 @@ TEST_P(TebligatTakibiTest, TrackingRowsNumberEveryPartyAndSkipThoseWithout) {
     notification(1, 1, 2, "20230301", 4);
     notification(1, 3, 3, "20230205", 8, QStringLiteral("Bila"));
     // A stale row of the file and a row of another file.
-    db_->addRow(QStringLiteral("tblfoy_tebligat_iz"), {{QStringLiteral("foykodu"), 1}, {QStringLiteral("tebligatkodu"), 9}, {QStringLiteral("foysahiskodu"), 2}});
-    db_->addRow(QStringLiteral("tblfoy_tebligat_iz"), {{QStringLiteral("foykodu"), 2}, {QStringLiteral("tebligatkodu"), 1}, {QStringLiteral("foysahiskodu"), 1}});
+    db_->addRow(QStringLiteral("tblfoy_tebligat_iz"), {{QStringLiteral("foykodu"), 1},
+                                                       {QStringLiteral("tebligatkodu"), 9},
+                                                       {QStringLiteral("foysahiskodu"), 2}});
+    db_->addRow(QStringLiteral("tblfoy_tebligat_iz"), {{QStringLiteral("foykodu"), 2},
+                                                       {QStringLiteral("tebligatkodu"), 1},
+                                                       {QStringLiteral("foysahiskodu"), 1}});
     UpdateTblFoy_Tebligat_Iz_ForFoy(1);
     EXPECT_EQ(trackingRows(1), (QList<QList<int>>{{1, 1, 4}, {3, 3, 8}}));
     EXPECT_EQ(trackingRows(2).size(), 1);
-    RecordSet rs = db_->openRecordSet(QStringLiteral("select tebligtarihi, aciklama, itiraztarihi from tblfoy_tebligat_iz where foykodu = 1 and foysahiskodu = 3"));
+    RecordSet rs = db_->openRecordSet(
+        QStringLiteral("select tebligtarihi, aciklama, itiraztarihi from tblfoy_tebligat_iz where "
+                       "foykodu = 1 and foysahiskodu = 3"));
     EXPECT_EQ(rs.value(0).toString(), QStringLiteral("20230205"));
     EXPECT_EQ(rs.value(1).toString(), QStringLiteral("Bila"));
     EXPECT_TRUE(isNull(rs.value(2)));
-    EXPECT_TRUE(guard_.errors().messages().isEmpty()) << guard_.errors().messages().join(u'\n').toStdString();
+    EXPECT_TRUE(guard_.errors().messages().isEmpty())
+        << guard_.errors().messages().join(u'\n').toStdString();
 }
 
 TEST_P(TebligatTakibiTest, SameDatePrefersAListedStatus) {
@@ -113,7 +133,8 @@ TEST_P(TebligatTakibiTest, SameDatePrefersAListedStatus) {
 }
 
 TEST_P(TebligatTakibiTest, AccessDialectSelectsTheSameRow) {
-    if (GetParam().name != QStringLiteral("SQLite")) GTEST_SKIP() << "IIF is an Access and SQLite function";
+    if (GetParam().name != QStringLiteral("SQLite"))
+        GTEST_SKIP() << "IIF is an Access and SQLite function";
     shared().ActiveVeritabaniTuru = 2;
     party(5, 1);
     notification(5, 1, 1, "20230101", 9);
@@ -125,18 +146,19 @@ TEST_P(TebligatTakibiTest, AccessDialectSelectsTheSameRow) {
 
 TEST_P(TebligatTakibiTest, AttorneysThatReceiveNotifications) {
     auto add = [&](int sahis, int tip, QVariant vekil, QVariant muvekkil) {
-        db_->addRow(QStringLiteral("tblfoy_sahis"), {{QStringLiteral("foykodu"), 9},
-                                                     {QStringLiteral("foysahiskodu"), sahis},
-                                                     {QStringLiteral("foysahistipi"), tip},
-                                                     {QStringLiteral("vekiletebligatgonder"), vekil},
-                                                     {QStringLiteral("muvekkiletebligatgonderilmesin"), muvekkil}});
+        db_->addRow(QStringLiteral("tblfoy_sahis"),
+                    {{QStringLiteral("foykodu"), 9},
+                     {QStringLiteral("foysahiskodu"), sahis},
+                     {QStringLiteral("foysahistipi"), tip},
+                     {QStringLiteral("vekiletebligatgonder"), vekil},
+                     {QStringLiteral("muvekkiletebligatgonderilmesin"), muvekkil}});
     };
-    add(1, 1, 1, 0);         // counted
-    add(2, 8, 1, 0);         // counted
-    add(3, 3, 1, 0);         // type 3 is not an attorney's client type
-    add(4, 2, 0, 0);         // no notification to the attorney
+    add(1, 1, 1, 0);           // counted
+    add(2, 8, 1, 0);           // counted
+    add(3, 3, 1, 0);           // type 3 is not an attorney's client type
+    add(4, 2, 0, 0);           // no notification to the attorney
     add(5, 2, 1, QVariant());  // Null never equals 0
-    add(6, 6, -1, 0);        // only 1 is true in the query
+    add(6, 6, -1, 0);          // only 1 is true in the query
     EXPECT_EQ(GetTebligGonderVekilSayisi(9), 2);
     EXPECT_EQ(GetTebligGonderVekilSayisi(10), 0);
 }
@@ -150,8 +172,10 @@ TEST_P(TebligatTakibiTest, ARefreshErrorIsReportedWithItsSource) {
         QStringLiteral("Hatanın oluştuğu yer : UpdateTblFoy_Tebligat_Iz_ForSahis\rHata : ")));
 }
 
-INSTANTIATE_TEST_SUITE_P(Backends, TebligatTakibiTest, ::testing::ValuesIn(test::availableBackends()),
-                         [](const auto& info) { return test::backendName(info.param).toStdString(); });
+INSTANTIATE_TEST_SUITE_P(Backends, TebligatTakibiTest,
+                         ::testing::ValuesIn(test::availableBackends()), [](const auto& info) {
+                             return test::backendName(info.param).toStdString();
+                         });
 
 }  // namespace
 }  // namespace quv

@@ -11,14 +11,17 @@
 namespace quv::test {
 
 SharedStateGuard::SharedStateGuard(const QString& today)
-    : errors_(std::make_shared<CapturingErrorReporter>()), messages_(std::make_shared<ScriptedMessageService>()) {
+    : errors_(std::make_shared<CapturingErrorReporter>()),
+      messages_(std::make_shared<ScriptedMessageService>()) {
     shared().reset();
     shared().setErrorReporter(errors_);
     shared().setMessageService(messages_);
     shared().dates().setFixedToday(today);
 }
 
-SharedStateGuard::~SharedStateGuard() { shared().reset(); }
+SharedStateGuard::~SharedStateGuard() {
+    shared().reset();
+}
 
 QString scratchPath(const QString& name) {
     static QTemporaryDir dir;
@@ -38,12 +41,14 @@ QString safeName(const QString& testName) {
 
 std::vector<Backend> availableBackends() {
     std::vector<Backend> backends;
-    backends.push_back({QStringLiteral("SQLite"),
-                        [](const QString& testName) { return scratchPath(safeName(testName) + QStringLiteral(".sqlite")); }});
+    backends.push_back({QStringLiteral("SQLite"), [](const QString& testName) {
+                            return scratchPath(safeName(testName) + QStringLiteral(".sqlite"));
+                        }});
     QString pg = qEnvironmentVariable("QUV_TEST_PG_URL");
     if (!pg.isEmpty()) {
         backends.push_back({QStringLiteral("PostgreSQL"), [pg](const QString& testName) {
-                                // One database per test, made through the server's maintenance database.
+                                // One database per test, made through the server's maintenance
+                                // database.
                                 QString name = safeName(testName);
                                 auto admin = Database::open(pg);
                                 admin->execute(QStringLiteral("CREATE DATABASE ") + name);
@@ -55,11 +60,15 @@ std::vector<Backend> availableBackends() {
     return backends;
 }
 
-QString backendName(const Backend& backend) { return backend.name; }
+QString backendName(const Backend& backend) {
+    return backend.name;
+}
 
-std::shared_ptr<Database> freshDatabase(const Backend& backend, const QString& testName, bool withSchema) {
+std::shared_ptr<Database> freshDatabase(const Backend& backend, const QString& testName,
+                                        bool withSchema) {
     auto db = Database::open(backend.create(testName), Database::OpenMode::CreateIfMissing);
-    if (withSchema) Schema::initialize(*db);
+    if (withSchema)
+        Schema::initialize(*db);
     shared().setConnection(db);
     shared().ActiveVeritabaniTuru = db->veritabaniTuru();
     return db;

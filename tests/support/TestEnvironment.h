@@ -42,7 +42,8 @@ QString backendName(const Backend& backend);
 
 // A new empty database of the backend with the host tables created, connected as
 // the component's shared connection.
-std::shared_ptr<Database> freshDatabase(const Backend& backend, const QString& testName, bool withSchema = true);
+std::shared_ptr<Database> freshDatabase(const Backend& backend, const QString& testName,
+                                        bool withSchema = true);
 
 // A process-lifetime scratch folder.
 QString scratchPath(const QString& name);
