@@ -242,10 +242,7 @@ void Database::upsertRow(const QString& table, const QStringList& keyColumns,
         names << name;
         marks << QStringLiteral("?");
         values << value;
-        bool isKey = false;
-        for (const QString& key : keyColumns)
-            isKey = isKey || key.compare(name, Qt::CaseInsensitive) == 0;
-        if (!isKey)
+        if (!keyColumns.contains(name, Qt::CaseInsensitive))
             updates << name + QStringLiteral(" = excluded.") + name;
     }
     if (url_.backend != Backend::ODBC) {
@@ -265,10 +262,7 @@ void Database::upsertRow(const QString& table, const QStringList& keyColumns,
     QStringList where;
     QVariantList keyValues;
     for (const auto& [name, value] : fields) {
-        bool isKey = false;
-        for (const QString& key : keyColumns)
-            isKey = isKey || key.compare(name, Qt::CaseInsensitive) == 0;
-        if (isKey) {
+        if (keyColumns.contains(name, Qt::CaseInsensitive)) {
             where << name + QStringLiteral(" = ?");
             keyValues << value;
         } else {

@@ -3,6 +3,7 @@
 #include "engine/Schema.h"
 #include "engine/SharedState.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 #include <QUrl>
 
@@ -34,7 +35,8 @@ QString safeName(const QString& testName) {
     static std::atomic<int> counter{0};
     QString base = testName.toLower();
     base.replace(QRegularExpression(QStringLiteral("[^a-z0-9]+")), QStringLiteral("_"));
-    return QStringLiteral("t%1_%2").arg(++counter).arg(base.left(40));
+    // Several test programs share one server: the process id keeps their databases apart.
+    return QStringLiteral("t%1_%2_%3").arg(QCoreApplication::applicationPid()).arg(++counter).arg(base.left(30));
 }
 
 }  // namespace
