@@ -11,6 +11,13 @@
 #include <memory>
 #include <vector>
 
+#include <ostream>
+
+// Readable QStrings in test failure messages.
+inline void PrintTo(const QString& text, std::ostream* os) {
+    *os << '"' << text.toStdString() << '"';
+}
+
 namespace quv::test {
 
 // Resets the process-wide state for one test: a capturing error reporter, a

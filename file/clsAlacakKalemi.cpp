@@ -1,0 +1,39 @@
+#include "file/clsAlacakKalemi.h"
+
+#include "file/FaizTablosu.h"
+#include "summary/clsUYAPBakiyeleri.h"
+
+namespace quv {
+
+clsAlacakKalemi::clsAlacakKalemi() = default;
+clsAlacakKalemi::~clsAlacakKalemi() = default;
+
+clsFaizTablosu& clsAlacakKalemi::FaizOraniTablosu() {
+    if (!faizOraniTablosu_)
+        faizOraniTablosu_ = std::make_unique<clsFaizTablosu>();
+    return *faizOraniTablosu_;
+}
+
+clsUYAPBakiyeleri& clsAlacakKalemi::UyapBakiyeleri() {
+    if (!uyapBakiyeleri_)
+        uyapBakiyeleri_ = std::make_unique<clsUYAPBakiyeleri>();
+    return *uyapBakiyeleri_;
+}
+
+void clsAlacakKalemi::Init() {
+    IslemisFaiz = BirikmisFaiz;
+    IslemisFaizOncekiDegeri = Money();
+    kademeliFaizDetayi_.reset();
+    SonrakiFaiz = Money();
+    SonIslemTarihi.clear();
+    GecerliFaizOrani = FaizOrani;
+    TakipTarihindeFaizOrani = FaizOrani;
+    GununTarihindeFaizOrani = FaizOrani;
+    AsilAlacakBakiyesi = Tutar;
+    TakipTarihindeAsilAlacakBakiyesi = Tutar;
+    UyapBakiyeleri().AsilAlacakBakiyesi = Tutar;
+    UyapBakiyeleri().FaizBakiyesi = IslemisFaiz;
+    FaizIslemeyecekTutarBakiyesi = Money();
+}
+
+}  // namespace quv

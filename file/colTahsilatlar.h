@@ -1,0 +1,23 @@
+#pragma once
+
+#include "engine/Collection.h"
+#include "file/clsTahsilatKalemi.h"
+
+namespace quv {
+
+// The collections of a file in ascending date after a load.
+class colTahsilatlar : public Collection<clsTahsilatKalemi> {
+public:
+    using Collection<clsTahsilatKalemi>::Add;
+
+    clsTahsilatKalemi& Add(qint16 TahsilatSekli, quint8 ParaBirimi, Money BorcKuru,
+                           Money TahsilatKuru, Money Tutar, const QString& Tarih,
+                           const QString& sKey = QString());
+    // Appends the file's collections with their rates; the items already there stay
+    // (the payment plan adds trial collections after them).
+    void Yukle(qint32 FoyKodu, quint8 BorcParaBirimiKodu);
+    // Removes every collection dated on or after the date.
+    void BelliTarihtenSonrakileriCikar(const QString& Tarih);
+};
+
+}  // namespace quv
