@@ -1,5 +1,6 @@
 #include "file/clsAlacakKalemi.h"
 
+#include "calc/colKademeliFaizler.h"
 #include "file/FaizTablosu.h"
 #include "summary/clsUYAPBakiyeleri.h"
 
@@ -18,6 +19,12 @@ clsUYAPBakiyeleri& clsAlacakKalemi::UyapBakiyeleri() {
     if (!uyapBakiyeleri_)
         uyapBakiyeleri_ = std::make_unique<clsUYAPBakiyeleri>();
     return *uyapBakiyeleri_;
+}
+
+colKademeliFaizler& clsAlacakKalemi::KademeliFaizDetayi() {
+    if (!kademeliFaizDetayi_)
+        kademeliFaizDetayi_ = std::make_shared<colKademeliFaizler>();
+    return *kademeliFaizDetayi_;
 }
 
 void clsAlacakKalemi::Init() {

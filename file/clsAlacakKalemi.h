@@ -55,7 +55,9 @@ public:
     // Parts made empty on first use.
     clsFaizTablosu& FaizOraniTablosu();
     clsUYAPBakiyeleri& UyapBakiyeleri();
-    // The tiered-interest detail, or none before the engine records one.
+    // The tiered-interest detail, made empty on first use.
+    colKademeliFaizler& KademeliFaizDetayi();
+    // The tiered-interest detail, or none before one is made.
     std::shared_ptr<colKademeliFaizler> KademeliFaizDetayiPtr() const {
         return kademeliFaizDetayi_;
     }

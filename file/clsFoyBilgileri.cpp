@@ -1,5 +1,6 @@
 #include "file/clsFoyBilgileri.h"
 
+#include "calc/colHesapKalemleri.h"
 #include "engine/RecordSet.h"
 #include "engine/RuntimeError.h"
 #include "engine/SharedState.h"

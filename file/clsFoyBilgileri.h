@@ -17,6 +17,7 @@ class clsFaizTablosu;
 class clsHesapOzeti;
 class clsMahsupSirasiTablosu;
 class colAlacaklar;
+class colHesapKalemleri;
 class colMasraflar;
 class colTahsilatlar;
 
@@ -135,6 +136,11 @@ public:
     void setFaizTablosu(std::shared_ptr<clsFaizTablosu> tablo) { faizTablosu_ = std::move(tablo); }
     // The severance claim of employee-claim files; none otherwise.
     std::shared_ptr<clsAlacakKalemi> KidemTazminatiKalemi;
+    // The timeline of the calculation, made empty on first use.
+    colHesapKalemleri& HesapKalemleri();
+    // Rebuilds the timeline from the loaded file (with the debtor's commitment date
+    // when one is given) and sorts it into replay order.
+    void HesapKalemleriniDoldur(const QString& TaahhuteBulunmaTarihi = QString());
 
     // Loading.
     bool FoyBilgileriniYukle(qint32 FoyKodu);
@@ -174,6 +180,7 @@ private:
     std::unique_ptr<colMasraflar> masraflar_;
     std::unique_ptr<clsMahsupSirasiTablosu> mahsupSirasiTablosu_;
     std::unique_ptr<clsHesapOzeti> hesapOzeti_;
+    std::unique_ptr<colHesapKalemleri> hesapKalemleri_;
     std::shared_ptr<clsFaizTablosu> faizTablosu_;
 };
 
