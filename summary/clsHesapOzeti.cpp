@@ -15,98 +15,108 @@ namespace quv {
 
 namespace {
 
-// Where each field is stored in tblfoy_hesap: the property's name in lower case,
-// except the two columns the host database names differently.
-struct MoneyColumn {
-    const char* column;
-    Money clsHesapOzeti::*field;
-};
-
-struct RateColumn {
-    const char* column;
-    float clsHesapOzeti::*field;
-};
-
-constexpr MoneyColumn kMoneyColumns[] = {
-    {"borcasli", &clsHesapOzeti::BorcAsli},
-    {"takibekonuborcasli", &clsHesapOzeti::TakibeKonuBorcAsli},
-    {"takibekonukidem", &clsHesapOzeti::TakibeKonuKidem},
-    {"takiponcesidigeralacaklar", &clsHesapOzeti::TakipOncesiDigerAlacaklar},
-    {"takipcikisi_tlkismi", &clsHesapOzeti::TakipCikisi_TLKismi},
-    {"takipcikisi_dovizkismi", &clsHesapOzeti::TakipCikisi_DovizKismi},
-    {"harcaesasdeger", &clsHesapOzeti::HarcaEsasDeger},
-    {"islemisfaiz", &clsHesapOzeti::IslemisFaiz},
-    {"islemisfaiz_asilalacak", &clsHesapOzeti::IslemisFaiz_AsilAlacak},
-    {"islemisfaiz_kidem", &clsHesapOzeti::IslemisFaiz_Kidem},
-    {"islemisfaiz_digeriscialacagi", &clsHesapOzeti::IslemisFaiz_DigerIsciAlacagi},
-    {"islemisfaiz_toda", &clsHesapOzeti::IslemisFaiz_TODA},
-    {"bsmvislemisfaiz", &clsHesapOzeti::BSMVIslemisFaiz},
-    {"kdvislemisfaiz", &clsHesapOzeti::KDVIslemisFaiz},
-    {"sonrakifaiz", &clsHesapOzeti::SonrakiFaiz},
-    {"sonrakifaiz_asilalacak", &clsHesapOzeti::SonrakiFaiz_AsilAlacak},
-    {"sonrakifaiz_kidem", &clsHesapOzeti::SonrakiFaiz_Kidem},
-    {"sonrakifaiz_digeriscialacagi", &clsHesapOzeti::SonrakiFaiz_DigerIsciAlacagi},
-    {"sonrakifaiz_toda", &clsHesapOzeti::SonrakiFaiz_TODA},
-    {"sonrakifaiz_sonrakialacak", &clsHesapOzeti::SonrakiFaiz_SonrakiAlacak},
-    {"bsmvsonrakifaiz", &clsHesapOzeti::BSMVSonrakiFaiz},
-    {"kdvsonrakifaiz", &clsHesapOzeti::KDVSonrakiFaiz},
-    {"sonrakialacak", &clsHesapOzeti::SonrakiAlacak},
-    {"eklenennafaka", &clsHesapOzeti::EklenenNafaka},
-    {"komisyon", &clsHesapOzeti::Komisyon},
-    {"tazminat", &clsHesapOzeti::Tazminat},
-    {"karsiliksizcektazminati", &clsHesapOzeti::KarsiliksizCekTazminati},
-    {"ihgideri", &clsHesapOzeti::IHGideri},
-    {"ihtiyatihacizdeborcasli", &clsHesapOzeti::IhtiyatiHacizdeBorcAsli},
-    {"ihtiyatihacizdeborcasli_TL", &clsHesapOzeti::IhtiyatiHacizdeBorcAsli_TL},
-    {"ihvekaletucreti", &clsHesapOzeti::IHVekaletUcreti},
-    {"ihvekaletucreti_kdv", &clsHesapOzeti::IHVekaletUcreti_KDV},
-    {"vekaletucreti", &clsHesapOzeti::VekaletUcreti},
-    {"vekaletucreti_kdv", &clsHesapOzeti::VekaletUcreti_KDV},
-    {"basvuruharci", &clsHesapOzeti::BasvuruHarci},
-    {"vekaletharci", &clsHesapOzeti::VekaletHarci},
-    {"pesinharc", &clsHesapOzeti::PesinHarc},
-    {"mtsharci", &clsHesapOzeti::MTSHarci},
-    {"tahliyeharci", &clsHesapOzeti::TahliyeHarci},
-    {"menkulteslimharci", &clsHesapOzeti::MenkulTeslimHarci},
-    {"evrakgideri", &clsHesapOzeti::EvrakGideri},
-    {"postagideri", &clsHesapOzeti::PostaGideri},
-    {"damgapulugideri", &clsHesapOzeti::DamgaPuluGideri},
-    {"dosyagideri", &clsHesapOzeti::DosyaGideri},
-    {"baropulu", &clsHesapOzeti::BaroPulu},
-    {"toplammasraf", &clsHesapOzeti::ToplamMasraf},
-    {"tahsilharci_odenen", &clsHesapOzeti::TahsilHarci_Odenen},
-    {"tahsilharci_kalan", &clsHesapOzeti::TahsilHarci_Kalan},
-    {"takiponcesitoplamtahsilat_tl", &clsHesapOzeti::TakipOncesiToplamTahsilat_TL},
-    {"takiponcesitoplamtahsilat_doviz", &clsHesapOzeti::TakipOncesiToplamTahsilat_Doviz},
-    {"takiponcesimahsup_anapara", &clsHesapOzeti::TakipOncesiMahsup_Anapara},
-    {"takiponcesimahsup_toda", &clsHesapOzeti::TakipOncesiMahsup_TODA},
-    {"takiponcesimahsup_faizmasraf_tl", &clsHesapOzeti::TakipOncesiMahsup_FaizMasraf_TL},
-    {"takiponcesimahsup_faizmasraf_doviz", &clsHesapOzeti::TakipOncesiMahsup_FaizMasraf_Doviz},
-    {"takipsonrasitoplamtahsilat_tl", &clsHesapOzeti::TakipSonrasiToplamTahsilat_TL},
-    {"takipsonrasitoplamtahsilat_doviz", &clsHesapOzeti::TakipSonrasiToplamTahsilat_Doviz},
-    {"takipsonrasimahsup_anapara", &clsHesapOzeti::TakipSonrasiMahsup_Anapara},
-    {"takipsonrasimahsup_toda", &clsHesapOzeti::TakipSonrasiMahsup_TODA},
-    {"takipsonrasimahsup_faizmasraf_tl", &clsHesapOzeti::TakipSonrasiMahsup_FaizMasraf_TL},
-    {"takipsonrasimahsup_faizmasraf_doviz", &clsHesapOzeti::TakipSonrasiMahsup_FaizMasraf_Doviz},
-    {"toplammahsup", &clsHesapOzeti::ToplamMahsup},
-    {"fazlatahsilat", &clsHesapOzeti::FazlaTahsilat},
-    {"bakiye_tl", &clsHesapOzeti::Bakiye_TL},
-    {"bakiye_doviz", &clsHesapOzeti::Bakiye_Doviz},
-    {"bakiye_guncel_tl", &clsHesapOzeti::BakiyeGuncelTL},
-};
-
-constexpr RateColumn kRateColumns[] = {
-    {"guncelfaizorani", &clsHesapOzeti::GuncelFaizOrani},
-    {"guncelkidemfaizorani", &clsHesapOzeti::GuncelKidemFaizOrani},
-    {"takiptarihindefaizorani", &clsHesapOzeti::TakipTarihindeFaizOrani},
-    {"takiptarihindekidemfaizorani", &clsHesapOzeti::TakipTarihindeKidemFaizOrani},
-};
-
-QString columnName(const char* column) {
-    return QString::fromLatin1(column);
+// Every field in the order of the table's columns. A field is stored under its
+// property name in lower case, except the two columns the host database names
+// differently.
+QString sutunAdi(const QString& ad) {
+    if (ad == QStringLiteral("BakiyeGuncelTL"))
+        return QStringLiteral("bakiye_guncel_tl");
+    if (ad == QStringLiteral("IhtiyatiHacizdeBorcAsli_TL"))
+        return QStringLiteral("ihtiyatihacizdeborcasli_TL");
+    return ad.toLower();
 }
 
+#define QUV_PARA(ad) \
+    { QStringLiteral(#ad), QString(), &clsHesapOzeti::ad, nullptr }
+#define QUV_ORAN(ad) \
+    { QStringLiteral(#ad), QString(), nullptr, &clsHesapOzeti::ad }
+
+QList<clsHesapOzeti::Alan> alanListesi() {
+    QList<clsHesapOzeti::Alan> alanlar = {
+        QUV_PARA(BorcAsli),
+        QUV_PARA(TakibeKonuBorcAsli),
+        QUV_PARA(TakibeKonuKidem),
+        QUV_PARA(TakipOncesiDigerAlacaklar),
+        QUV_PARA(TakipCikisi_TLKismi),
+        QUV_PARA(TakipCikisi_DovizKismi),
+        QUV_PARA(HarcaEsasDeger),
+        QUV_PARA(IslemisFaiz),
+        QUV_PARA(IslemisFaiz_AsilAlacak),
+        QUV_PARA(IslemisFaiz_Kidem),
+        QUV_PARA(IslemisFaiz_DigerIsciAlacagi),
+        QUV_PARA(IslemisFaiz_TODA),
+        QUV_PARA(BSMVIslemisFaiz),
+        QUV_PARA(KDVIslemisFaiz),
+        QUV_PARA(SonrakiFaiz),
+        QUV_PARA(SonrakiFaiz_AsilAlacak),
+        QUV_PARA(SonrakiFaiz_Kidem),
+        QUV_PARA(SonrakiFaiz_DigerIsciAlacagi),
+        QUV_PARA(SonrakiFaiz_TODA),
+        QUV_PARA(SonrakiFaiz_SonrakiAlacak),
+        QUV_PARA(BSMVSonrakiFaiz),
+        QUV_PARA(KDVSonrakiFaiz),
+        QUV_PARA(SonrakiAlacak),
+        QUV_PARA(EklenenNafaka),
+        QUV_PARA(Komisyon),
+        QUV_PARA(Tazminat),
+        QUV_PARA(KarsiliksizCekTazminati),
+        QUV_PARA(IHGideri),
+        QUV_PARA(IhtiyatiHacizdeBorcAsli),
+        QUV_PARA(IhtiyatiHacizdeBorcAsli_TL),
+        QUV_PARA(IHVekaletUcreti),
+        QUV_PARA(IHVekaletUcreti_KDV),
+        QUV_PARA(VekaletUcreti),
+        QUV_PARA(VekaletUcreti_KDV),
+        QUV_PARA(BasvuruHarci),
+        QUV_PARA(VekaletHarci),
+        QUV_PARA(PesinHarc),
+        QUV_PARA(MTSHarci),
+        QUV_PARA(TahliyeHarci),
+        QUV_PARA(MenkulTeslimHarci),
+        QUV_PARA(EvrakGideri),
+        QUV_PARA(PostaGideri),
+        QUV_PARA(DamgaPuluGideri),
+        QUV_PARA(DosyaGideri),
+        QUV_PARA(BaroPulu),
+        QUV_PARA(ToplamMasraf),
+        QUV_PARA(TahsilHarci_Odenen),
+        QUV_PARA(TahsilHarci_Kalan),
+        QUV_PARA(TakipOncesiToplamTahsilat_TL),
+        QUV_PARA(TakipOncesiToplamTahsilat_Doviz),
+        QUV_PARA(TakipOncesiMahsup_Anapara),
+        QUV_PARA(TakipOncesiMahsup_TODA),
+        QUV_PARA(TakipOncesiMahsup_FaizMasraf_TL),
+        QUV_PARA(TakipOncesiMahsup_FaizMasraf_Doviz),
+        QUV_PARA(TakipSonrasiToplamTahsilat_TL),
+        QUV_PARA(TakipSonrasiToplamTahsilat_Doviz),
+        QUV_PARA(TakipSonrasiMahsup_Anapara),
+        QUV_PARA(TakipSonrasiMahsup_TODA),
+        QUV_PARA(TakipSonrasiMahsup_FaizMasraf_TL),
+        QUV_PARA(TakipSonrasiMahsup_FaizMasraf_Doviz),
+        QUV_PARA(ToplamMahsup),
+        QUV_PARA(FazlaTahsilat),
+        QUV_PARA(Bakiye_TL),
+        QUV_PARA(Bakiye_Doviz),
+        QUV_PARA(BakiyeGuncelTL),
+        QUV_ORAN(GuncelFaizOrani),
+        QUV_ORAN(GuncelKidemFaizOrani),
+        QUV_ORAN(TakipTarihindeFaizOrani),
+        QUV_ORAN(TakipTarihindeKidemFaizOrani),
+    };
+    for (clsHesapOzeti::Alan& alan : alanlar)
+        alan.sutun = sutunAdi(alan.ad);
+    return alanlar;
+}
+
+#undef QUV_PARA
+#undef QUV_ORAN
+
 }  // namespace
+
+const QList<clsHesapOzeti::Alan>& clsHesapOzeti::Alanlar() {
+    static const QList<Alan> alanlar = alanListesi();
+    return alanlar;
+}
 
 void clsHesapOzeti::ClearClass() {
     trapped(QStringLiteral("Hesap.clsHesapOzeti.ClearClass"), [&] { *this = clsHesapOzeti(); });
@@ -115,12 +125,12 @@ void clsHesapOzeti::ClearClass() {
 bool clsHesapOzeti::Kaydet(qint32 FoyKodu) {
     return trapped(QStringLiteral("Hesap.clsHesapOzeti.Kaydet"), [&] {
         FieldValues fields;
-        fields.reserve(1 + std::size(kMoneyColumns) + std::size(kRateColumns));
+        fields.reserve(1 + Alanlar().size());
         fields.append({QStringLiteral("foykodu"), FoyKodu});
-        for (const MoneyColumn& c : kMoneyColumns)
-            fields.append({columnName(c.column), (this->*c.field).toSqlValue()});
-        for (const RateColumn& c : kRateColumns)
-            fields.append({columnName(c.column), static_cast<double>(this->*c.field)});
+        for (const Alan& alan : Alanlar())
+            fields.append({alan.sutun, alan.para
+                                           ? (this->*alan.para).toSqlValue()
+                                           : QVariant(static_cast<double>(this->*alan.oran))});
         shared().connection().upsertRow(QStringLiteral("tblfoy_hesap"), {QStringLiteral("foykodu")},
                                         fields);
     });
@@ -136,12 +146,13 @@ bool clsHesapOzeti::Yukle(qint32 FoyKodu) {
             // Read into a copy so that a column that cannot be read leaves the
             // summary all zero instead of partly filled.
             clsHesapOzeti loaded;
-            for (const MoneyColumn& c : kMoneyColumns)
-                loaded.*c.field = Money::fromVariant(
-                    modGeneral::NullKontrol(rs.value(columnName(c.column)), true));
-            for (const RateColumn& c : kRateColumns)
-                loaded.*c.field =
-                    toRate(modGeneral::NullKontrol(rs.value(columnName(c.column)), true));
+            for (const Alan& alan : Alanlar()) {
+                QVariant deger = modGeneral::NullKontrol(rs.value(alan.sutun), true);
+                if (alan.para)
+                    loaded.*alan.para = Money::fromVariant(deger);
+                else
+                    loaded.*alan.oran = toRate(deger);
+            }
             *this = loaded;
         }
         rs.close();

@@ -2,6 +2,7 @@
 
 #include "engine/Money.h"
 
+#include <QList>
 #include <QString>
 
 namespace quv {
@@ -102,6 +103,17 @@ public:
     float GuncelKidemFaizOrani = 0;
     float TakipTarihindeFaizOrani = 0;
     float TakipTarihindeKidemFaizOrani = 0;
+
+    // One field of the summary: its property name, its column in tblfoy_hesap and
+    // where it is held (an amount or a rate).
+    struct Alan {
+        QString ad;
+        QString sutun;
+        Money clsHesapOzeti::*para = nullptr;
+        float clsHesapOzeti::*oran = nullptr;
+    };
+    // All 69 fields in the order of the table's columns.
+    static const QList<Alan>& Alanlar();
 
     // Sets every field to 0.
     void ClearClass();
