@@ -1,5 +1,9 @@
 #include "engine/NumberFormat.h"
 
+#include "engine/RuntimeError.h"
+
+#include <QRegularExpression>
+
 #include <cmath>
 
 namespace quv {
@@ -91,6 +95,33 @@ QString formatNumber(double value, const QString& pattern, const QLocale& locale
                                        : QStringLiteral("%1").arg(static_cast<qulonglong>(frac),
                                                                   p.decimals, 10, QChar(u'0'));
     return format(negative, static_cast<unsigned long long>(integer), fraction, p, locale);
+}
+
+std::optional<Money> parseNumber(const QString& input) {
+    QString text = input.trimmed();
+    if (text.isEmpty())
+        return std::nullopt;
+    static const QRegularExpression turkish(
+        QStringLiteral("^[-+]?\\d{1,3}(\\.\\d{3})*(,\\d+)?$|^[-+]?\\d+(,\\d+)?$"));
+    static const QRegularExpression grouped(QStringLiteral("^[-+]?\\d{1,3}(\\.\\d{3})+$"));
+    static const QRegularExpression plain(QStringLiteral("^[-+]?\\d+(\\.\\d+)?$"));
+    QString normalized;
+    if (text.contains(u',')) {
+        if (!turkish.match(text).hasMatch())
+            return std::nullopt;
+        normalized = QString(text).remove(u'.').replace(u',', u'.');
+    } else if (grouped.match(text).hasMatch()) {
+        normalized = QString(text).remove(u'.');
+    } else if (plain.match(text).hasMatch()) {
+        normalized = text;
+    } else {
+        return std::nullopt;
+    }
+    try {
+        return Money::parse(normalized);
+    } catch (const RuntimeError&) {
+        return std::nullopt;
+    }
 }
 
 }  // namespace quv

@@ -5,6 +5,8 @@
 #include <QLocale>
 #include <QString>
 
+#include <optional>
+
 namespace quv {
 
 // The locale every user-facing number uses unless a caller passes another.
@@ -20,6 +22,12 @@ const QLocale& turkishLocale();
 // Display rounding is half away from zero.
 QString formatNumber(Money value, const QString& pattern, const QLocale& locale = turkishLocale());
 QString formatNumber(double value, const QString& pattern, const QLocale& locale = turkishLocale());
+
+// Reads an amount a user typed: "1.234,56" (Turkish), "1234,56" or "1234.56".
+// With a comma, dots group thousands; without one, a dot followed by groups of
+// exactly three digits groups thousands, any other dot is the decimal point.
+// Nothing when the text is not such a number.
+std::optional<Money> parseNumber(const QString& text);
 
 // The two patterns the windows and documents use.
 inline const QString FormatMoney = QStringLiteral("#,#.00");

@@ -142,6 +142,35 @@ TEST(NumberFormat, TurkishPatterns) {
               QStringLiteral("1,234.50"));
 }
 
+TEST(NumberFormat, ReadsTypedAmounts) {
+    struct Case {
+        const char* text;
+        const char* expected;  // empty: refused
+    } cases[] = {
+        {"1.234,56", "1234.56"},
+        {"1234,56", "1234.56"},
+        {"1234.56", "1234.56"},
+        {"18.9512", "18.9512"},
+        {"1.234", "1234"},
+        {"1.234.567", "1234567"},
+        {"-0,5", "-0.5"},
+        {" 7 ", "7"},
+        {"1,2,3", ""},
+        {"12a", ""},
+        {"", ""},
+        {"1.23,4", ""},
+    };
+    for (const auto& c : cases) {
+        auto value = parseNumber(QString::fromLatin1(c.text));
+        if (*c.expected == 0) {
+            EXPECT_FALSE(value.has_value()) << c.text;
+        } else {
+            ASSERT_TRUE(value.has_value()) << c.text;
+            EXPECT_EQ(*value, Money::parse(QString::fromLatin1(c.expected))) << c.text;
+        }
+    }
+}
+
 TEST(Variant, ConversionsRaiseTheClassicErrors) {
     auto err = [](auto f) {
         try {
