@@ -1,0 +1,34 @@
+#include "parameters/ParametreOkuma.h"
+
+#include "engine/SqlText.h"
+#include "engine/Variant.h"
+#include "engine/modGeneral.h"
+
+namespace quv::ParametreOkuma {
+
+QString tirnakli(const QString& tarih) {
+    return u'\'' + SqlText::escaped(tarih) + u'\'';
+}
+
+Money tutar(const RecordSet& rs, const QString& kolon) {
+    return Money::fromVariant(rs.value(kolon));
+}
+
+Money tutar(const RecordSet& rs, const QString& kolon, Money nullIse) {
+    QVariant v = rs.value(kolon);
+    return isNull(v) ? nullIse : Money::fromVariant(v);
+}
+
+float oran(const RecordSet& rs, const QString& kolon) {
+    return toRate(rs.value(kolon));
+}
+
+float oranVeyaSifir(const RecordSet& rs, const QString& kolon) {
+    return toRate(modGeneral::NullKontrol(rs.value(kolon), true));
+}
+
+bool secenek(const RecordSet& rs, const QString& kolon) {
+    return toBool(modGeneral::NullKontrol(rs.value(kolon), true));
+}
+
+}  // namespace quv::ParametreOkuma

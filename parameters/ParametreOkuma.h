@@ -1,0 +1,24 @@
+#pragma once
+
+#include "engine/Money.h"
+#include "engine/RecordSet.h"
+
+#include <QString>
+
+// Field reads shared by the parameter loaders. A required value that is Null raises
+// run-time error 94, which ends the load through its error trap.
+namespace quv::ParametreOkuma {
+
+// A date placed in single quotes inside an SQL text.
+QString tirnakli(const QString& tarih);
+
+Money tutar(const RecordSet& rs, const QString& kolon);
+// A Null amount reads as the given value.
+Money tutar(const RecordSet& rs, const QString& kolon, Money nullIse);
+float oran(const RecordSet& rs, const QString& kolon);
+// A Null rate reads as 0.
+float oranVeyaSifir(const RecordSet& rs, const QString& kolon);
+// An option flag: any non-zero number is true, Null is false.
+bool secenek(const RecordSet& rs, const QString& kolon);
+
+}  // namespace quv::ParametreOkuma

@@ -1,0 +1,183 @@
+#include "engine/ErrorReporter.h"
+#include "engine/RuntimeError.h"
+#include "parameters/clsParametreler.h"
+#include "support/TestEnvironment.h"
+
+#include <gtest/gtest.h>
+
+namespace quv {
+namespace {
+
+Money M(const char* text) {
+    return Money::parse(QString::fromLatin1(text));
+}
+
+TEST(FeeRounding, RoundsToTheUnitHalfToEven) {
+    struct Case {
+        const char* deger;
+        const char* birim;
+        const char* yuvarla;
+        const char* yukariya;
+    };
+    // Yuvarla: D / R to a whole number half to even, times R.
+    // YukariyaYuvarla: the same on D + 0.4 × R.
+    const Case cases[] = {
+        {"2.5", "1", "2", "3"},                // 2.5 -> 2 (even); 2.9 -> 3
+        {"3.5", "1", "4", "4"},                // 3.5 -> 4; 3.9 -> 4
+        {"2.4", "1", "2", "3"},                // 2.4 -> 2; 2.8 -> 3
+        {"2.2", "1", "2", "3"},                // 2.6 -> 3
+        {"2.09", "1", "2", "2"},               // 2.49 -> 2
+        {"2.1", "1", "2", "2"},                // 2.5 -> 2 (even)
+        {"3.1", "1", "3", "4"},                // 3.5 -> 4 (even)
+        {"-2.5", "1", "-2", "-2"},             // -2.5 -> -2; -2.1 -> -2
+        {"12.345", "0.01", "12.34", "12.35"},  // 1234.5 -> 1234; 1234.9 -> 1235
+        {"12.355", "0.01", "12.36", "12.36"},  // 1235.5 -> 1236; 1235.9 -> 1236
+        {"12.5", "5", "10", "15"},             // 2.5 -> 2 -> 10; (12.5 + 2) / 5 = 2.9 -> 3 -> 15
+        {"10.5", "5", "10", "10"},             // 2.1 -> 2; (10.5 + 2) / 5 = 2.5 -> 2 -> 10
+        {"10.6", "5", "10", "15"},             // 2.12 -> 2; 12.6 / 5 = 2.52 -> 3 -> 15
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.deger);
+        EXPECT_EQ(clsParametreler::Yuvarla(M(c.deger), M(c.birim)), M(c.yuvarla));
+        EXPECT_EQ(clsParametreler::YukariyaYuvarla(M(c.deger), M(c.birim)), M(c.yukariya));
+    }
+}
+
+TEST(FeeRounding, ZeroUnitIsADivisionByZero) {
+    for (auto yuvarla : {&clsParametreler::Yuvarla, &clsParametreler::YukariyaYuvarla}) {
+        try {
+            yuvarla(M("50.20"), Money());
+            FAIL() << "no error";
+        } catch (const RuntimeError& e) {
+            EXPECT_EQ(e.number(), ErrNo::DivisionByZero);
+        }
+    }
+}
+
+class AdvanceFee : public ::testing::Test {
+protected:
+    AdvanceFee() {
+        p.PesinHarcEklensin = true;
+        p.PesinHarcOrani = 0.5f;  // exact in binary
+        p.YuvarlamaDegeri = M("1");
+    }
+    test::SharedStateGuard guard;
+    clsParametreler p;
+};
+
+TEST_F(AdvanceFee, RoundsUpBefore17January2023AndToNearestFromIt) {
+    struct Case {
+        const char* matrah;
+        const char* tarih;
+        const char* beklenen;
+    };
+    const Case cases[] = {
+        // 10040 × 0.5 / 100 = 50.20
+        {"10040", "20230117", "50"},  // to nearest: 50.20 -> 50
+        {"10040", "20240301", "50"},
+        {"10040", "20230116", "51"},  // upwards: 50.20 + 0.40 = 50.60 -> 51
+        {"10040", "", "51"},          // no date sorts before every date
+        // 10020 × 0.5 / 100 = 50.10
+        {"10020", "20230117", "50"},  // 50.10 -> 50
+        {"10020", "20230116", "50"},  // 50.10 + 0.40 = 50.50 -> 50 (even)
+        // 10100 × 0.5 / 100 = 50.50
+        {"10100", "20230117", "50"},  // 50.50 -> 50 (even)
+        {"10300", "20230117", "52"},  // 51.50 -> 52 (even)
+        {"10300", "20230116", "52"},  // 51.50 + 0.40 = 51.90 -> 52
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.matrah) + " " + c.tarih);
+        EXPECT_EQ(p.PesinHarcHesapla(M(c.matrah), QString::fromLatin1(c.tarih)), M(c.beklenen));
+    }
+    EXPECT_TRUE(guard.errors().messages().isEmpty());
+}
+
+TEST_F(AdvanceFee, OtherRoundingUnits) {
+    p.YuvarlamaDegeri = M("0.01");
+    // 12345.60 × 0.5 / 100 = 61.728
+    // from 17.1.2023: 61.728 / 0.01 = 6172.8 -> 6173 -> 61.73
+    EXPECT_EQ(p.PesinHarcHesapla(M("12345.60"), QStringLiteral("20230117")), M("61.73"));
+    // before: (61.728 + 0.004) / 0.01 = 6173.2 -> 6173 -> 61.73
+    EXPECT_EQ(p.PesinHarcHesapla(M("12345.60"), QStringLiteral("20221231")), M("61.73"));
+    p.YuvarlamaDegeri = M("0.5");
+    // 61.728 / 0.5 = 123.456 -> 123 -> 61.50
+    EXPECT_EQ(p.PesinHarcHesapla(M("12345.60"), QStringLiteral("20230117")), M("61.50"));
+    // (61.728 + 0.2) / 0.5 = 123.856 -> 124 -> 62.00
+    EXPECT_EQ(p.PesinHarcHesapla(M("12345.60"), QStringLiteral("20221231")), M("62"));
+}
+
+TEST_F(AdvanceFee, OffGivesZeroAndAZeroUnitIsReported) {
+    p.PesinHarcEklensin = false;
+    EXPECT_EQ(p.PesinHarcHesapla(M("10040"), QStringLiteral("20230117")), Money());
+    p.PesinHarcEklensin = true;
+    p.YuvarlamaDegeri = Money();
+    EXPECT_EQ(p.PesinHarcHesapla(M("10040"), QStringLiteral("20230117")), Money());
+    EXPECT_EQ(p.PesinHarcHesapla(M("10040"), QStringLiteral("20230116")), Money());
+    const QString beklenen = errorMessage(QStringLiteral("Hesap.clsParametreler.PesinHarcHesapla"),
+                                          11, QStringLiteral("Division by zero"));
+    EXPECT_EQ(guard.errors().messages(), QStringList({beklenen, beklenen}));
+}
+
+TEST(AttachmentCost, DecisionFeeByJurisdictionFileExpenseAndNotifications) {
+    test::SharedStateGuard guard;
+    clsParametreler p;
+    p.SulhKararHarci = M("100.50");
+    p.AHKararHarci = M("200.75");
+    p.DosyaGideri = M("10");
+    p.EvrakGideri = M("5.25");
+    p.PostaPulu = M("30");
+    struct Case {
+        Enum_MahkemeGorevi gorev;
+        qint16 borcluSayisi;
+        bool harc;
+        bool dosyaGideri;
+        bool tebligGideri;
+        const char* beklenen;
+    };
+    const Case cases[] = {
+        // 100.50 + 10 + (5.25 + 30) × 3 = 100.50 + 10 + 105.75 = 216.25
+        {E_MG_SulhHukuk, 3, true, true, true, "216.25"},
+        // 200.75 + 10 + 105.75 = 316.50
+        {E_MG_AsliyeTicaret, 3, true, true, true, "316.50"},
+        // every court other than the civil court of peace takes the first-instance fee
+        {E_MG_Tanimlanmamis, 1, true, false, false, "200.75"},
+        {E_MG_AsliyeHukuk, 1, true, false, false, "200.75"},
+        {E_MG_SulhCeza, 1, true, false, false, "200.75"},
+        {E_MG_BolgeAdliye, 1, true, false, false, "200.75"},
+        {E_MG_SulhHukuk, 1, true, false, false, "100.50"},
+        // no fee, no options
+        {E_MG_SulhHukuk, 3, false, false, false, "0"},
+        // notifications only: (5.25 + 30) × 2 = 70.50
+        {E_MG_Is, 2, false, false, true, "70.50"},
+        // file expense only
+        {E_MG_Is, 2, false, true, false, "10"},
+        // no debtor: 200.75 + 10 + 0
+        {E_MG_Aile, 0, true, true, true, "210.75"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(static_cast<int>(c.gorev));
+        p.IHDosyaGideriEklensin = c.dosyaGideri;
+        p.IHTebligGideriEklensin = c.tebligGideri;
+        EXPECT_EQ(p.IhtiyatiHacizGideriHesapla(c.gorev, c.borcluSayisi, c.harc), M(c.beklenen));
+    }
+    // The fee is charged unless the caller says otherwise.
+    p.IHDosyaGideriEklensin = false;
+    p.IHTebligGideriEklensin = false;
+    EXPECT_EQ(p.IhtiyatiHacizGideriHesapla(E_MG_SulhHukuk, 1), M("100.50"));
+    EXPECT_TRUE(guard.errors().messages().isEmpty());
+}
+
+TEST(AttachmentCost, OverflowIsReportedAndGivesZero) {
+    test::SharedStateGuard guard;
+    clsParametreler p;
+    p.IHTebligGideriEklensin = true;
+    p.EvrakGideri = Money::fromRaw(std::numeric_limits<std::int64_t>::max() / 2);
+    EXPECT_EQ(p.IhtiyatiHacizGideriHesapla(E_MG_AsliyeHukuk, 3, false), Money());
+    EXPECT_EQ(
+        guard.errors().messages(),
+        QStringList(errorMessage(QStringLiteral("Hesap.clsParametreler.IhtiyatiHacizGideriHesapla"),
+                                 6, QStringLiteral("Overflow"))));
+}
+
+}  // namespace
+}  // namespace quv
