@@ -11,6 +11,8 @@
 
 namespace quv {
 
+class clsFoyBilgileri;
+
 // The fees, tariff amounts, tax rates, attorney-fee scale and office options in force
 // at one date, and the fee computations built on them.
 //
@@ -155,6 +157,17 @@ public:
     // Value-added tax on an attorney fee at the rate in force on the date (loaded without
     // forcing); 0 when VekaletUcretlerineKDVeklensin is off.
     Money VekaletUcretiKDVHesapla(Money Ucret, const QString& Tarih);
+
+    // --- The attorney fees of a file, written into its summary ---
+    // The precautionary-attachment fee and its value-added tax.
+    void IHVekaletUcretiHesapla(clsFoyBilgileri& Foy);
+    // The enforcement attorney fee and its value-added tax. TODA comes back as 0 when
+    // the office does not count pre-enforcement claims into the fee's principal.
+    void VekaletUcretiHesapla(clsFoyBilgileri& tmpFoy, Money& TODA);
+    void VekaletUcretiHesapla(clsFoyBilgileri& tmpFoy) {
+        Money TODA;
+        VekaletUcretiHesapla(tmpFoy, TODA);
+    }
 
 private:
     // The date of the row after the given date in a dated table, "99991231" when there

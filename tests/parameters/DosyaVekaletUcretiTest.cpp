@@ -1,0 +1,188 @@
+#include "ParametreTestVerisi.h"
+#include "file/clsFoyBilgileri.h"
+#include "parameters/clsParametreler.h"
+#include "summary/clsHesapOzeti.h"
+
+namespace quv::test {
+namespace {
+
+// Scale from 1 January 2020: 16 % up to 10,000, 15 % up to 30,000, 14 % up to 60,000,
+// 11 % above. Other fees: minimum 400, a case without a money subject 600, small-claim
+// ceiling 1,000, eviction fee 800.
+class DosyaVekaletUcretiTest : public ParametreVeritabaniTesti {
+protected:
+    void SetUp() override {
+        ParametreVeritabaniTesti::SetUp();
+        digerUcretSatiriEkle(QStringLiteral("20200101"));
+        araligiEkle(QStringLiteral("20200101"), 1, 10000, 16);
+        araligiEkle(QStringLiteral("20200101"), 2, 30000, 15);
+        araligiEkle(QStringLiteral("20200101"), 3, 60000, 14);
+        araligiEkle(QStringLiteral("20200101"), 4, 1000000000, 11);
+        harcSatiriEkle(QStringLiteral("20200101"));
+        db_->addRow(QStringLiteral("tblkur"),
+                    {{QStringLiteral("tarih"), QStringLiteral("20240115")},
+                     {QStringLiteral("parabirimikodu"), 2},
+                     {QStringLiteral("tltutar"), 30}});
+    }
+    std::unique_ptr<clsFoyBilgileri> dosya(qint16 alacakTipi, const char* harcaEsas,
+                                           const char* borcAsli) {
+        auto kayit = std::make_unique<clsFoyBilgileri>();
+        clsFoyBilgileri& foy = *kayit;
+        foy.FoyKodu = 1;
+        foy.AlacakTipi = alacakTipi;
+        foy.ParaBirimiKodu = 1;
+        foy.TakipTarihi = QStringLiteral("20230115");
+        foy.GununTarihi = QStringLiteral("20240115");
+        foy.HesapOzeti().HarcaEsasDeger = M(harcaEsas);
+        foy.HesapOzeti().BorcAsli = M(borcAsli);
+        return kayit;
+    }
+};
+
+TEST_P(DosyaVekaletUcretiTest, FeeByMethodAndClaimType) {
+    struct Case {
+        const char* name;
+        qint16 tip;
+        const char* harcaEsas;
+        const char* borcAsli;
+        std::function<void(clsFoyBilgileri&)> ayar;
+        const char* ucret;
+    } cases[] = {
+        // 10,000 x 16 % = 1,600; (25,000 - 10,000) x 15 % = 2,250; 1,600 + 2,250 = 3,850
+        {"tariff", E_AT_49Kredi, "25000", "25000", {}, "3850"},
+        // the walk stops at the bracket whose bound equals the amount: 10,000 x 16 % = 1,600
+        {"amount on a bound", E_AT_49Kredi, "10000", "10000", {}, "1600"},
+        // 1,600 + 20,000 x 15 % = 4,600 + 30,000 x 14 % = 8,800; (100,000 - 60,000) x 11 % = 4,400
+        // -> 13,200
+        {"above the third bound", E_AT_49Kredi, "100000", "100000", {}, "13200"},
+        {"fixed fee", E_AT_163CekSenet, "25000", "25000",
+         [](clsFoyBilgileri& f) { f.MaktuVekaletUcreti = M("5000"); }, "5000"},
+        // contractual 10 % of 25,000
+        {"contractual rate", E_AT_49CekSenetSozlesme, "25000", "25000",
+         [](clsFoyBilgileri& f) { f.SozlesmeVekaletUcretiOrani = 10; }, "2500"},
+        // 300 x 16 % = 48, raised to 400; the principal 300 is under the ceiling and the minimum:
+        // 300
+        {"small claim below the minimum", E_AT_49Kredi, "300", "300", {}, "300"},
+        // 700 x 16 % = 112 -> 400; principal 700 under the ceiling but above the minimum: 400
+        {"small claim above the minimum", E_AT_49Kredi, "700", "700", {}, "400"},
+        {"no money subject", E_AT_55CocukTeslimi, "25000", "25000", {}, "600"},
+        {"act: at least the fixed amount", E_AT_53IsinYapilmasi, "1000", "5000", {}, "600"},
+        {"act: the tariff above it", E_AT_53IsinYapilmasi, "25000", "25000", {}, "3850"},
+        // 3,850 + the eviction fee 800
+        {"eviction fee added", E_AT_49Kredi, "25000", "25000",
+         [](clsFoyBilgileri& f) { f.TahliyeVekaletUcretiEkle = true; }, "4650"},
+        // annual rent 12,000: 1,600 + 2,000 x 15 % = 1,900
+        {"rent on the annual rent", E_AT_51Kira, "25000", "25000",
+         [](clsFoyBilgileri& f) {
+             f.VekaletUcretiniYillikKiraUzerindenHesapla = true;
+             f.YillikKira = M("12000");
+         },
+         "1900"},
+        // base 100 + 1,000 USD x 30 = 30,100: 1,600 + 3,000 + 100 x 14 % = 4,614
+        {"foreign currency", E_AT_49Kredi, "0", "1000",
+         [](clsFoyBilgileri& f) {
+             f.ParaBirimiKodu = 2;
+             f.HesapOzeti().TakipCikisi_TLKismi = M("100");
+             f.HesapOzeti().TakipCikisi_DovizKismi = M("1000");
+         },
+         "4614"},
+    };
+    for (const auto& c : cases) {
+        clsParametreler p;
+        auto kayit = dosya(c.tip, c.harcaEsas, c.borcAsli);
+        clsFoyBilgileri& foy = *kayit;
+        if (c.ayar)
+            c.ayar(foy);
+        p.VekaletUcretiHesapla(foy);
+        EXPECT_EQ(foy.HesapOzeti().VekaletUcreti, M(c.ucret)) << c.name;
+        EXPECT_EQ(foy.HesapOzeti().VekaletUcreti_KDV, Money()) << c.name;
+    }
+    EXPECT_TRUE(guard_.errors().messages().isEmpty())
+        << guard_.errors().messages().join(u'\n').toStdString();
+}
+
+TEST_P(DosyaVekaletUcretiTest, ThreeQuarterFeeAndValueAddedTax) {
+    db_->addRow(QStringLiteral("tblfoy_tebligat_iz"),
+                {{QStringLiteral("foykodu"), 1},
+                 {QStringLiteral("tebligatkodu"), 1},
+                 {QStringLiteral("sonodemetarihi"), QStringLiteral("20240115")}});
+    struct Case {
+        const char* gununTarihi;
+        bool kdv;
+        const char* ucret;
+        const char* kdvTutari;
+    } cases[] = {
+        {"20240115", false, "2887.5", "0"},  // 3,850 x 0.75 on the last-payment date itself
+        {"20240116", false, "3850", "0"},    // not the day after
+        {"20240116", true, "3850", "770"},   // 3,850 x 20 %
+        {"20240115", true, "2887.5", "577.5"},
+    };
+    for (const auto& c : cases) {
+        clsParametreler p;
+        p.DortteUcVekaletUcreti = true;
+        p.DortteUcVekaletUcretiBaslamaTarihi = QStringLiteral("20230101");
+        p.VekaletUcretlerineKDVeklensin = c.kdv;
+        auto kayit = dosya(E_AT_49Kredi, "25000", "25000");
+        clsFoyBilgileri& foy = *kayit;
+        foy.GununTarihi = QString::fromLatin1(c.gununTarihi);
+        p.VekaletUcretiHesapla(foy);
+        EXPECT_EQ(foy.HesapOzeti().VekaletUcreti, M(c.ucret)) << c.gununTarihi << c.kdv;
+        EXPECT_EQ(foy.HesapOzeti().VekaletUcreti_KDV, M(c.kdvTutari)) << c.gununTarihi << c.kdv;
+    }
+}
+
+TEST_P(DosyaVekaletUcretiTest, PreEnforcementClaimsCountOnlyWhenTheOfficeSaysSo) {
+    clsParametreler p;
+    auto kayit = dosya(E_AT_49Kredi, "300", "300");
+    clsFoyBilgileri& foy = *kayit;
+    Money toda = M("500");
+    p.VekaletUcretiHesapla(foy, toda);
+    EXPECT_EQ(toda, Money());
+    EXPECT_EQ(foy.HesapOzeti().VekaletUcreti, M("300"));  // small claim on 300 alone
+    p.TodalariVekaletUcretiBorcAslinaDahilEt = true;
+    toda = M("500");
+    p.VekaletUcretiHesapla(foy, toda);
+    EXPECT_EQ(toda, M("500"));
+    // principal 300 + 500 = 800 is under the ceiling but not under the minimum: 400
+    EXPECT_EQ(foy.HesapOzeti().VekaletUcreti, M("400"));
+}
+
+TEST_P(DosyaVekaletUcretiTest, PrecautionaryAttachmentFee) {
+    struct Case {
+        const char* borcAsli;
+        bool durusmali;
+        const char* ucret;
+    } cases[] = {
+        {"5000", false, "500"},    // 5,000 x 10 %
+        {"10000", false, "1500"},  // at the bound: the fixed upper fee
+        {"10000", true, "1500"},   // with a hearing the bound is 20,000: 10,000 x 15 %
+        {"20000", true, "3000"},
+    };
+    for (const auto& c : cases) {
+        clsParametreler p;
+        auto kayit = dosya(E_AT_49Kredi, "0", "0");
+        clsFoyBilgileri& foy = *kayit;
+        foy.IhtiyatiHacizTarihi = QStringLiteral("20230101");
+        foy.IHDurusmali = c.durusmali;
+        foy.HesapOzeti().IhtiyatiHacizdeBorcAsli_TL = M(c.borcAsli);
+        p.IHVekaletUcretiHesapla(foy);
+        EXPECT_EQ(foy.HesapOzeti().IHVekaletUcreti, M(c.ucret)) << c.borcAsli << c.durusmali;
+    }
+}
+
+TEST_P(DosyaVekaletUcretiTest, AnErrorIsReportedWithTheSourceText) {
+    db_->execute(QStringLiteral("delete from tblvekaletucretioranlari"));
+    clsParametreler p;
+    auto kayit = dosya(E_AT_49Kredi, "25000", "25000");
+    clsFoyBilgileri& foy = *kayit;
+    p.VekaletUcretiHesapla(foy);
+    ASSERT_EQ(guard_.errors().messages().size(), 1);
+    EXPECT_EQ(guard_.errors().messages().first(),
+              hataMesaji("clsParametreler.VekaletUcretiHesapla", 9, "Subscript out of range"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Backends, DosyaVekaletUcretiTest, ::testing::ValuesIn(availableBackends()),
+                         [](const auto& info) { return backendName(info.param).toStdString(); });
+
+}  // namespace
+}  // namespace quv::test
