@@ -1,0 +1,247 @@
+#include "MotorTestDestegi.h"
+
+#include "file/FileFixtures.h"
+#include "parameters/clsParametreler.h"
+
+namespace quv::test {
+
+namespace {
+
+QString metin(const char* s) {
+    return QString::fromUtf8(s);
+}
+
+// The fields with the given ones replacing those of the same name or added.
+void birlestir(FieldValues& alanlar, const FieldValues& degisenler) {
+    for (const auto& degisen : degisenler) {
+        bool bulundu = false;
+        for (auto& alan : alanlar)
+            if (alan.first == degisen.first) {
+                alan.second = degisen.second;
+                bulundu = true;
+            }
+        if (!bulundu)
+            alanlar.append(degisen);
+    }
+}
+
+}  // namespace
+
+void HesapMotoruTesti::SetUp() {
+    alacakSayisi_ = 0;
+    digerSayisi_ = 0;
+    db_ = freshDatabase(
+        GetParam(),
+        QString::fromLatin1(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+    insertCreditorAndCurrencies(*db_);
+    db_->addRow(QStringLiteral("tblalacakli"),
+                {{QStringLiteral("alacaklikodu"), 2},
+                 {QStringLiteral("harchesapla"), 0},
+                 {QStringLiteral("tahsilharcihesapla"), 0},
+                 {QStringLiteral("ihharcihesapla"), 0},
+                 {QStringLiteral("faturafaizinekdvekle"), 0},
+                 {QStringLiteral("vekaletharcihesapla"), 0},
+                 {QStringLiteral("pesinharchesapla"), 0},
+                 {QStringLiteral("ceksenetfaizinekdvekle"), 0},
+                 {QStringLiteral("onornekceksenetfaizinekdvekle"), 0},
+                 {QStringLiteral("faizyildakigunsayisi"), 0},
+                 {QStringLiteral("mtsharcihesapla"), 0}});
+    FieldValues harc = {{QStringLiteral("tarih"), QStringLiteral("20000101")}};
+    for (const char* sutun : {"basvuruharci",
+                              "vekaletnameharci",
+                              "pesinharcorani",
+                              "tahsilharcorani1",
+                              "tahsilharcorani2",
+                              "tahsilharcorani3",
+                              "maasdatahsilharciorani",
+                              "cezaeviharciorani",
+                              "feragatharciorani1",
+                              "feragatharciorani2",
+                              "feragatharciorani3",
+                              "tahliyeharcorani1",
+                              "tahliyeharcorani2",
+                              "menkulteslimharciorani1",
+                              "menkulteslimharciorani2",
+                              "sulhkararharci",
+                              "ahkararharci",
+                              "yerinegetirmeharci",
+                              "maktucezaeviharci",
+                              "ihtiyatihaciz",
+                              "dosyagideri",
+                              "evrakgideri",
+                              "suretdamgapulu",
+                              "ilktebligatgideri",
+                              "ilktebligatgideri_mts",
+                              "kefaletharciorani",
+                              "kkdforani",
+                              "baropulu",
+                              "stopaj",
+                              "ssdf",
+                              "kdv",
+                              "cekbankasorumlulukbedeli",
+                              "mtsharciorani"})
+        harc.append({QString::fromLatin1(sutun), 0});
+    harc.append({QStringLiteral("yuvarlamadegeri"), 1});
+    db_->addRow(QStringLiteral("tblharclar"), harc);
+    FieldValues secenek = {{QStringLiteral("kod"), 1}};
+    for (const char* sutun :
+         {"dosyagidborcaekle", "pesinharcborcaekle", "ihdosyagidekle", "ihtebliggidekle",
+          "cekesuretdpekle", "nafakayafaiz", "vekucretekdvekle", "faizyildakigunsayisi",
+          "senetekomisyonhesapla", "dortteucvekaletucretiuygula",
+          "TodalariVekaletUcretiBorcAslinaDahilEt"})
+        secenek.append({QString::fromLatin1(sutun), 0});
+    db_->addRow(QStringLiteral("tbloptions_all"), secenek);
+    db_->addRow(QStringLiteral("tblvekaletucretioranlari"),
+                {{QStringLiteral("tarih"), QStringLiteral("20000101")},
+                 {QStringLiteral("kod"), 1},
+                 {QStringLiteral("miktar"), 999999999},
+                 {QStringLiteral("oran"), 0}});
+}
+
+void HesapMotoruTesti::guncelle(const QString& tablo, const QString& kosul,
+                                const FieldValues& alanlar) {
+    for (const auto& [ad, deger] : alanlar)
+        db_->execute(QStringLiteral("update ") + tablo + QStringLiteral(" set ") + ad +
+                         QStringLiteral(" = ? where ") + kosul,
+                     {deger});
+}
+
+void HesapMotoruTesti::alacakliAyarla(const FieldValues& alanlar) {
+    guncelle(QStringLiteral("tblalacakli"), QStringLiteral("alacaklikodu = 2"), alanlar);
+}
+
+void HesapMotoruTesti::harcAyarla(const FieldValues& alanlar) {
+    guncelle(QStringLiteral("tblharclar"), QStringLiteral("tarih = '20000101'"), alanlar);
+}
+
+void HesapMotoruTesti::secenekAyarla(const FieldValues& alanlar) {
+    guncelle(QStringLiteral("tbloptions_all"), QStringLiteral("kod = 1"), alanlar);
+}
+
+void HesapMotoruTesti::dosya(const FieldValues& degisenler) {
+    FieldValues alanlar = {
+        {QStringLiteral("alacaklikodu"), 2},
+        {QStringLiteral("takiptarihi"), QStringLiteral("20230301")},
+        {QStringLiteral("hesaptarihi"), QStringLiteral("20231231")},
+        {QStringLiteral("foykayittarihi"), QStringLiteral("20230101")},
+        {QStringLiteral("faizorani"), 9},
+        {QStringLiteral("alacaktipi"), 13},
+        {QStringLiteral("formtipi"), 1},
+    };
+    birlestir(alanlar, degisenler);
+    insertFile(*db_, 1, alanlar);
+}
+
+void HesapMotoruTesti::alacak(const char* tarih, const char* tutar, const FieldValues& ekler) {
+    FieldValues alanlar = {
+        {QStringLiteral("foykodu"), 1},          {QStringLiteral("alacakkodu"), ++alacakSayisi_},
+        {QStringLiteral("tarih"), metin(tarih)}, {QStringLiteral("tutar"), metin(tutar)},
+        {QStringLiteral("birikmisfaiz"), 0},     {QStringLiteral("faizorani"), 0}};
+    birlestir(alanlar, ekler);
+    db_->addRow(QStringLiteral("tblfoy_alacak"), alanlar);
+}
+
+void HesapMotoruTesti::sonrakiAlacak(const char* tarih, const char* tutar, double faizOrani,
+                                     bool matrahaDahil) {
+    db_->addRow(QStringLiteral("tblfoy_sonrakialacak"),
+                {{QStringLiteral("foykodu"), 1},
+                 {QStringLiteral("alacakkodu"), ++digerSayisi_},
+                 {QStringLiteral("alacakadi"), QStringLiteral("Sonraki")},
+                 {QStringLiteral("tarih"), metin(tarih)},
+                 {QStringLiteral("tutar"), metin(tutar)},
+                 {QStringLiteral("faizorani"), faizOrani},
+                 {QStringLiteral("matrahlaradahil"), matrahaDahil ? 1 : 0}});
+}
+
+void HesapMotoruTesti::toda(const char* ad, const char* tutar, const char* faizBaslangic,
+                            double faizOrani) {
+    db_->addRow(QStringLiteral("tblfoy_toda"),
+                {{QStringLiteral("foykodu"), 1},
+                 {QStringLiteral("alacakkodu"), ++digerSayisi_},
+                 {QStringLiteral("ad"), metin(ad)},
+                 {QStringLiteral("tutar"), metin(tutar)},
+                 {QStringLiteral("faizbaslangictarihi"), metin(faizBaslangic)},
+                 {QStringLiteral("faizorani"), faizOrani}});
+}
+
+void HesapMotoruTesti::tahsilat(const char* tarih, const char* tutar, int sekil, int doviz) {
+    db_->addRow(QStringLiteral("tblfoy_tahsilat"),
+                {{QStringLiteral("foykodu"), 1},
+                 {QStringLiteral("tahsilattarihi"), metin(tarih)},
+                 {QStringLiteral("tahsilatmiktari"), metin(tutar)},
+                 {QStringLiteral("parabirimikodu"), doviz},
+                 {QStringLiteral("tahsilatsekli"), sekil}});
+}
+
+void HesapMotoruTesti::masraf(const char* tarih, const char* tutar) {
+    db_->addRow(QStringLiteral("tblfoy_masraf"), {{QStringLiteral("foykodu"), 1},
+                                                  {QStringLiteral("masraftarihi"), metin(tarih)},
+                                                  {QStringLiteral("masraftutari"), metin(tutar)},
+                                                  {QStringLiteral("resmi"), 1}});
+}
+
+void HesapMotoruTesti::kur(const char* tarih, int doviz, const char* tutar) {
+    db_->addRow(QStringLiteral("tblkur"), {{QStringLiteral("tarih"), metin(tarih)},
+                                           {QStringLiteral("parabirimikodu"), doviz},
+                                           {QStringLiteral("tltutar"), metin(tutar)}});
+}
+
+void HesapMotoruTesti::faizOrani(int tabloKodu, const char* tarih, double oran) {
+    db_->addRow(QStringLiteral("tblfaizoranitablosu_detay"),
+                {{QStringLiteral("foykodu"), 0},
+                 {QStringLiteral("faizoranitablosukodu"), tabloKodu},
+                 {QStringLiteral("tarih"), metin(tarih)},
+                 {QStringLiteral("faizorani"), oran}});
+}
+
+void HesapMotoruTesti::mahsupSirasi(const char* tarih, int sira) {
+    db_->addRow(QStringLiteral("tblfoy_tahsilatmahsupsirasi"),
+                {{QStringLiteral("foykodu"), 1},
+                 {QStringLiteral("tarih"), metin(tarih)},
+                 {QStringLiteral("tahsilatmahsupsirasi"), sira}});
+}
+
+void HesapMotoruTesti::borclu(int kod, int tahsilHarci) {
+    db_->addRow(QStringLiteral("tblfoy_sahis"),
+                {{QStringLiteral("foykodu"), 1},
+                 {QStringLiteral("foysahiskodu"), kod},
+                 {QStringLiteral("foysahistipi"), 1},
+                 {QStringLiteral("tahsilharcihesapla"), tahsilHarci},
+                 {QStringLiteral("tumadresleregonderilsin"), 0},
+                 {QStringLiteral("muvekkiletebligatgonderilmesin"), 0},
+                 {QStringLiteral("vekiletebligatgonder"), 0}});
+}
+
+clsHesapHelper& HesapMotoruTesti::hesapla(const std::function<void(clsFoyBilgileri&)>& hazirla) {
+    ana_ = std::make_unique<clsHesapAna>();
+    foy_ = std::make_unique<clsFoyBilgileri>();
+    EXPECT_TRUE(foy_->FoyBilgileriniYukle(1)) << hatalar().join(u'\n').toStdString();
+    const QString referans = !foy_->TakipTarihi.isEmpty()           ? foy_->TakipTarihi
+                             : !foy_->IhtiyatiHacizTarihi.isEmpty() ? foy_->IhtiyatiHacizTarihi
+                                                                    : foy_->GununTarihi;
+    ana_->Parametreler().TumParametreleriYukle(referans, true);
+    foy_->AlacaklariYukle();
+    foy_->SonrakiAlacaklariYukle();
+    foy_->MasraflariYukle();
+    foy_->TahsilatlariYukle();
+    foy_->TODALariYukle();
+    if (hazirla)
+        hazirla(*foy_);
+    foy_->HesapKalemleriniDoldur();
+    motor_ = clsHesapHelper();
+    motor_.ParentFoy = foy_.get();
+    motor_.ParentHesap = ana_.get();
+    motor_.Init();
+    motor_.TumKalemleriIsle();
+    return motor_;
+}
+
+void HesapMotoruTesti::hataYok() {
+    EXPECT_TRUE(hatalar().isEmpty()) << hatalar().join(u'\n').toStdString();
+}
+
+std::string adi(const ::testing::TestParamInfo<Backend>& info) {
+    return backendName(info.param).toStdString();
+}
+
+}  // namespace quv::test
