@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 
 namespace quv::cli {
+int calc(const QStringList& arguments);
 int initDb(const QStringList& arguments);
 int notifyRefresh(const QStringList& arguments);
 }  // namespace quv::cli
@@ -16,6 +17,8 @@ const char* const kUsage =
     "Kullanım: quvhesap <komut> [seçenekler]\n"
     "\n"
     "Komutlar:\n"
+    "  calc            --db <yol-veya-adres> --foy N [--date YYYYAAGG] [--save] [--no-run]\n"
+    "                  [--tiered] [--official-only] [--json]  Föyü hesaplar.\n"
     "  init-db         --db <yol-veya-adres>              Veritabanı tablolarını oluşturur.\n"
     "  notify-refresh  --db <yol-veya-adres> [--foy N]    Tebligat takip bilgilerini tazeler.\n"
     "\n"
@@ -25,6 +28,8 @@ const char* const kUsage =
 int run(QStringList arguments) {
     QString command = arguments.takeFirst();
     try {
+        if (command == QStringLiteral("calc"))
+            return quv::cli::calc(arguments);
         if (command == QStringLiteral("init-db"))
             return quv::cli::initDb(arguments);
         if (command == QStringLiteral("notify-refresh"))
