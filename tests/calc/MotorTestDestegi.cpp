@@ -227,7 +227,7 @@ clsHesapHelper& HesapMotoruTesti::hesapla(const std::function<void(clsFoyBilgile
     foy_->TODALariYukle();
     if (hazirla)
         hazirla(*foy_);
-    foy_->HesapKalemleriniDoldur();
+    foy_->HesapKalemleriniDoldur(taahhutTarihi_);
     motor_ = clsHesapHelper();
     motor_.ParentFoy = foy_.get();
     motor_.ParentHesap = ana_.get();

@@ -64,6 +64,9 @@ protected:
     // values, discount) before the timeline is built and replayed.
     clsHesapHelper& hesapla(const std::function<void(clsFoyBilgileri&)>& hazirla = {});
 
+    // The debtor's commitment date handed to the timeline (empty: none).
+    QString taahhutTarihi_;
+
     clsFoyBilgileri& foy() { return *foy_; }
     clsHesapOzeti& ozet() { return foy_->HesapOzeti(); }
     QStringList hatalar() { return guard_.errors().messages(); }
