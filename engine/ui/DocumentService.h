@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+class QWidget;
+
+namespace quv {
+
+// Parallel text columns printed side by side: line i of every column forms one
+// printed row. A column may be shorter than the others.
+struct DocumentBlock {
+    // An optional line above the block.
+    QString heading;
+    QList<QStringList> columns;
+    // Alignment of each column (Qt::AlignLeft when missing), e.g. amounts right.
+    QList<Qt::Alignment> alignments;
+};
+
+// A printed document: a title (lines separated by line breaks) and one block of
+// columns, optionally followed by further blocks (a schedule after a statement).
+struct Document {
+    QString title;
+    QList<DocumentBlock> blocks;
+};
+
+// Lays documents out on A4 pages and shows them in a print preview for the
+// default printer, or writes them to a PDF file.
+class DocumentService {
+public:
+    virtual ~DocumentService() = default;
+
+    // False when the system has no default printer; printing then cannot start.
+    virtual bool hasDefaultPrinter() const;
+    virtual QString defaultPrinterName() const;
+    // A modal print preview on the default printer, from which the user prints.
+    virtual void preview(const Document& document, QWidget* parent = nullptr);
+    // Writes the document to a PDF file; false when the file cannot be written.
+    virtual bool writePdf(const Document& document, const QString& path);
+
+    // The layout as rich text (every value escaped).
+    static QString toHtml(const Document& document);
+    // The lines of a text joined with CR LF, CR or LF.
+    static QStringList splitLines(const QString& text);
+};
+
+}  // namespace quv

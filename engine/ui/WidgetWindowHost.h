@@ -1,0 +1,22 @@
+#pragma once
+
+#include "engine/WindowHost.h"
+
+class QDialog;
+
+namespace quv {
+
+// The window host of the widget layer: the engine's questions open the real
+// dialogs, modally over the active window. Every dialog goes through showModal,
+// which a test replaces to fill in and close the dialog instead of waiting for a user.
+class WidgetWindowHost : public WindowHost {
+public:
+    // The exchange-rate dialog for the currency and date; its TLTutar when it
+    // closes (1 after a cancel).
+    Money askExchangeRate(const QString& tarih, quint8 doviz, const QString& aciklama) override;
+
+    // Shows a prepared dialog modally and returns its result code.
+    virtual int showModal(QDialog& dialog);
+};
+
+}  // namespace quv

@@ -1,0 +1,201 @@
+#include "engine/RuntimeError.h"
+#include "engine/ui/DataGrid.h"
+#include "engine/ui/DateEdit.h"
+#include "engine/ui/MoneyEdit.h"
+#include "file/FaizTablosu.h"
+#include "file/MahsupSirasiTablosu.h"
+#include "support/TestEnvironment.h"
+
+#include <QComboBox>
+#include <QSignalSpy>
+#include <QStyledItemDelegate>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace quv {
+namespace {
+
+// The offset-order grid of the payment-plan window: a date and a choice whose item
+// data is the order.
+std::unique_ptr<DataGrid> mahsupGridi() {
+    auto grid = std::make_unique<DataGrid>();
+    grid->setColumns({GridColumn::date(QStringLiteral("Tarih")),
+                      GridColumn::list(QStringLiteral("Mahsup Sırası"),
+                                       {{QStringLiteral("Önce Borç Aslından"), 1},
+                                        {QStringLiteral("Toplam Borçtan (BK100)"), 3}})});
+    return grid;
+}
+
+int code(const RuntimeError& e) {
+    return static_cast<int>(e.number());
+}
+
+TEST(DataGridTest, AnOffsetOrderTableLoadsFromTheDropDownCells) {
+    test::SharedStateGuard guard;
+    auto grid = mahsupGridi();
+    EXPECT_EQ(grid->columnIndex(QStringLiteral("Mahsup Sırası")), 1);
+    EXPECT_EQ(grid->columnIndex(QStringLiteral("Oran")), -1);
+    EXPECT_EQ(grid->rowCount(), 1);  // the empty entry row
+
+    const int first = grid->appendRow({QStringLiteral("20240101")});
+    EXPECT_TRUE(grid->setCellItemData(first, 1, 3));
+    const int second = grid->appendRow({QStringLiteral("01.07.2024"), QStringLiteral("0")});
+    EXPECT_FALSE(grid->setCellItemData(second, 1, 2));  // no entry carries 2
+    EXPECT_EQ(first, 1);
+    EXPECT_EQ(second, 2);
+    EXPECT_EQ(grid->rowCount(), 3);
+    EXPECT_EQ(grid->filledRowCount(), 2);
+
+    // The cells hold what the loads read, the grid shows the Turkish form.
+    EXPECT_EQ(grid->cellText(1, 0), QStringLiteral("20240101"));
+    EXPECT_EQ(grid->cellText(1, 1), QStringLiteral("1"));  // index of the chosen entry
+    EXPECT_EQ(grid->displayText(1, 0), QStringLiteral("01.01.2024"));
+    EXPECT_EQ(grid->displayText(1, 1), QStringLiteral("Toplam Borçtan (BK100)"));
+    EXPECT_EQ(grid->cellText(2, 0), QStringLiteral("20240701"));
+    EXPECT_EQ(grid->cellItemData(2, 1), QVariant(1));
+    EXPECT_TRUE(grid->cellItemData(3, 1).isNull());
+
+    clsMahsupSirasiTablosu tablo;
+    ASSERT_TRUE(tablo.GriddenYukle(*grid));
+    ASSERT_EQ(tablo.Sayi(), 2);
+    EXPECT_EQ(tablo.MahsupSiralari(1).Tarih, QStringLiteral("20240101"));
+    EXPECT_EQ(tablo.MahsupSiralari(1).MahsupSirasi, 3);
+    EXPECT_EQ(tablo.MahsupSiralari(2).MahsupSirasi, 1);
+    EXPECT_TRUE(guard.errors().messages().isEmpty());
+}
+
+TEST(DataGridTest, OutOfRangeCellsAndEntriesRaiseError9) {
+    test::SharedStateGuard guard;
+    auto grid = mahsupGridi();
+    const GridSource& source = *grid;
+    EXPECT_EQ(source.listItemData(1, 1), QVariant(3));
+    const struct {
+        const char* what;
+        std::function<void()> access;
+    } cases[] = {
+        {"row 0", [&] { source.cellText(0, 0); }},
+        {"row past the end", [&] { source.cellText(2, 0); }},
+        {"column past the end", [&] { source.cellText(1, 2); }},
+        {"entry past the list", [&] { source.listItemData(1, 2); }},
+        {"negative entry", [&] { source.listItemData(1, -1); }},
+        {"column without a list", [&] { source.listItemData(0, 0); }},
+    };
+    for (const auto& c : cases) {
+        try {
+            c.access();
+            ADD_FAILURE() << c.what << " raised nothing";
+        } catch (const RuntimeError& e) {
+            EXPECT_EQ(code(e), 9) << c.what;
+        }
+    }
+}
+
+TEST(DataGridTest, ARateTableLoadsFromNumberCells) {
+    test::SharedStateGuard guard;
+    DataGrid grid;
+    grid.setColumns(
+        {GridColumn::date(QStringLiteral("Tarih")), GridColumn::number(QStringLiteral("Oran"))});
+    grid.appendRow({QStringLiteral("20240101"), QStringLiteral("12,5")});
+    grid.appendRow({QStringLiteral("20240401"), QStringLiteral("1.234,5")});
+    grid.setCellMoney(grid.appendRow({QStringLiteral("20240701")}), 1,
+                      Money::parse(QStringLiteral("9.125")));
+    EXPECT_EQ(grid.cellText(1, 1), QStringLiteral("12.50"));
+    EXPECT_EQ(grid.cellText(2, 1), QStringLiteral("1234.50"));
+    EXPECT_EQ(grid.displayText(2, 1), QStringLiteral("1.234,50"));
+    // 9.125 shown with two decimals, half away from zero: 9.13.
+    EXPECT_EQ(grid.cellText(3, 1), QStringLiteral("9.13"));
+
+    clsFaizTablosu tablo;
+    ASSERT_TRUE(tablo.GriddenYukle(grid));
+    ASSERT_EQ(tablo.Sayi(), 3);
+    EXPECT_EQ(tablo.FaizOranlari(1).Oran, 12.5f);
+    EXPECT_EQ(tablo.FaizOranlari(3).Tarih, QStringLiteral("20240701"));
+    EXPECT_EQ(tablo.FaizOranlari(3).Oran, 9.13f);
+}
+
+TEST(DataGridTest, AnUnreadableCellIsKeptSoTheLoadReportsIt) {
+    test::SharedStateGuard guard;
+    DataGrid grid;
+    grid.setColumns(
+        {GridColumn::date(QStringLiteral("Tarih")), GridColumn::number(QStringLiteral("Oran"))});
+    grid.appendRow({QStringLiteral("31.02.2024"), QStringLiteral("9")});
+    EXPECT_EQ(grid.cellText(1, 0), QStringLiteral("31.02.2024"));
+    clsFaizTablosu tablo;
+    EXPECT_FALSE(tablo.GriddenYukle(grid));
+    ASSERT_EQ(guard.errors().messages().size(), 1);
+    EXPECT_EQ(guard.errors().messages().first(),
+              QStringLiteral("Hatanın oluştuğu yer : Hesap.clsFaizTablosu.GriddenYukle\r"
+                             "Hata : 13 -> Type mismatch"));
+}
+
+// What the user's edit leaves in the cell: the editor of each column kind, filled
+// as a user would, written back by the grid's delegate.
+TEST(DataGridTest, EditorsWriteTheCellValues) {
+    test::SharedStateGuard guard;
+    DataGrid grid;
+    grid.setColumns(
+        {GridColumn::date(QStringLiteral("Tarih")), GridColumn::number(QStringLiteral("Tutar")),
+         GridColumn::list(QStringLiteral("Tah. Şekli"),
+                          {{QStringLiteral("İcrada"), 1}, {QStringLiteral("Elden"), 7}}),
+         GridColumn::text(QStringLiteral("Not")),
+         GridColumn::text(QStringLiteral("Sıra")).readOnlyColumn()});
+    QSignalSpy edits(&grid, &DataGrid::cellEdited);
+    QAbstractItemDelegate* delegate = grid.itemDelegate();
+    QStyleOptionViewItem option;
+    auto edit = [&](int column, const std::function<void(QWidget*)>& fill) {
+        const QModelIndex index = grid.model()->index(0, column);
+        QWidget* editor = delegate->createEditor(grid.viewport(), option, index);
+        ASSERT_NE(editor, nullptr);
+        delegate->setEditorData(editor, index);
+        fill(editor);
+        delegate->setModelData(editor, grid.model(), index);
+        delete editor;
+    };
+    edit(0, [](QWidget* e) { static_cast<DateEdit*>(e)->setText(QStringLiteral("15.03.2024")); });
+    edit(1, [](QWidget* e) { static_cast<MoneyEdit*>(e)->setText(QStringLiteral("1.500,5")); });
+    edit(2, [](QWidget* e) { static_cast<QComboBox*>(e)->setCurrentIndex(1); });
+    edit(3, [](QWidget* e) { static_cast<QLineEdit*>(e)->setText(QStringLiteral("ilk taksit")); });
+    EXPECT_EQ(grid.cellText(1, 0), QStringLiteral("20240315"));
+    EXPECT_EQ(grid.cellText(1, 1), QStringLiteral("1500.50"));
+    EXPECT_EQ(grid.cellText(1, 2), QStringLiteral("1"));
+    EXPECT_EQ(grid.cellItemData(1, 2), QVariant(7));
+    EXPECT_EQ(grid.displayText(1, 2), QStringLiteral("Elden"));
+    EXPECT_EQ(grid.cellText(1, 3), QStringLiteral("ilk taksit"));
+    EXPECT_EQ(edits.count(), 4);
+    EXPECT_EQ(grid.rowCount(), 2);  // a new entry row after the first edit
+
+    // The editor opens on the cell's value.
+    const QModelIndex amount = grid.model()->index(0, 1);
+    QWidget* editor = delegate->createEditor(grid.viewport(), option, amount);
+    delegate->setEditorData(editor, amount);
+    EXPECT_EQ(static_cast<MoneyEdit*>(editor)->text(), QStringLiteral("1.500,50"));
+    delete editor;
+    // A read-only column opens no editor.
+    EXPECT_EQ(delegate->createEditor(grid.viewport(), option, grid.model()->index(0, 4)), nullptr);
+    // Emptying the cells of a row leaves one entry row.
+    for (int c = 0; c < 4; ++c)
+        grid.setCellText(1, c, QString());
+    grid.removeDataRow(2);
+    EXPECT_EQ(grid.rowCount(), 1);
+    EXPECT_TRUE(grid.isBlankRow(1));
+}
+
+TEST(DataGridTest, AGridWithoutEntryRowHoldsOnlyItsRows) {
+    test::SharedStateGuard guard;
+    DataGrid grid;
+    grid.setKeepsEmptyRow(false);
+    grid.setColumns({GridColumn::number(QStringLiteral("TUTAR")).readOnlyColumn(),
+                     GridColumn::text(QStringLiteral("AÇIKLAMA")).readOnlyColumn()});
+    EXPECT_EQ(grid.rowCount(), 0);
+    grid.appendRow({QStringLiteral("1000"), QStringLiteral("Asıl Alacak")});
+    grid.appendRow({QStringLiteral("1000"), QStringLiteral("BAKİYE")});
+    EXPECT_EQ(grid.rowCount(), 2);
+    EXPECT_EQ(grid.displayText(1, 0), QStringLiteral("1.000,00"));
+    grid.clearRows();
+    EXPECT_EQ(grid.rowCount(), 0);
+}
+
+}  // namespace
+}  // namespace quv

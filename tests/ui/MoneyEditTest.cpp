@@ -1,0 +1,119 @@
+#include "engine/ui/MoneyEdit.h"
+#include "support/TestEnvironment.h"
+
+#include <QSignalSpy>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <optional>
+
+namespace quv {
+namespace {
+
+Money m(const char* decimal) {
+    return Money::parse(QString::fromLatin1(decimal));
+}
+
+struct ReadCase {
+    const char* typed;
+    int decimals;
+    std::optional<const char*> value;  // nothing: not a number
+};
+
+TEST(MoneyEditTest, ReadsTypedAmounts) {
+    const ReadCase cases[] = {
+        {"1.234,56", 2, "1234.56"},
+        {"1234,56", 2, "1234.56"},
+        {"1234.56", 2, "1234.56"},  // a point without three-digit groups is a decimal point
+        {"1.234", 2, "1234"},       // three digits after the point: a thousands group
+        {"1.234.567", 0, "1234567"},
+        {",5", 2, "0.5"},
+        {"12,", 2, "12"},
+        {"  7 ", 0, "7"},
+        {"-1,5", 2, "-1.5"},
+        // More decimals than the box shows round half away from zero, as shown:
+        // 1234.565 -> 1234.57, -1.005 -> -1.01, 18.81235 -> 18.8124.
+        {"1.234,565", 2, "1234.57"},
+        {"-1,005", 2, "-1.01"},
+        {"18,81235", 4, "18.8124"},
+        {"2,5", 0, "3"},
+        {"", 2, std::nullopt},
+        {"12a", 2, std::nullopt},
+        {"1,2,3", 2, std::nullopt},
+        {"1.23,4", 2, std::nullopt},
+        {"-", 2, std::nullopt},
+    };
+    for (const ReadCase& c : cases) {
+        std::optional<Money> read = MoneyEdit::readText(QString::fromUtf8(c.typed), c.decimals);
+        if (c.value) {
+            ASSERT_TRUE(read.has_value()) << c.typed;
+            EXPECT_EQ(*read, m(*c.value)) << c.typed;
+        } else {
+            EXPECT_FALSE(read.has_value()) << c.typed;
+        }
+    }
+}
+
+TEST(MoneyEditTest, FormatsTheTurkishWay) {
+    const struct {
+        const char* value;
+        int decimals;
+        const char* shown;
+    } cases[] = {
+        {"1234.56", 2, "1.234,56"}, {"0", 2, "0,00"},     {"-1234567.891", 2, "-1.234.567,89"},
+        {"0.005", 2, "0,01"},       {"7", 0, "7"},        {"1234", 0, "1.234"},
+        {"18.8123", 4, "18,8123"},  {"999", 2, "999,00"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(MoneyEdit::formatValue(m(c.value), c.decimals), QString::fromUtf8(c.shown))
+            << c.value;
+}
+
+TEST(MoneyEditTest, TakesOnlyDigitsAndSeparatorsFromTheKeyboard) {
+    test::SharedStateGuard guard;
+    const struct {
+        const char* keys;
+        int decimals;
+        bool negative;
+        const char* text;
+        const char* value;
+    } cases[] = {
+        {"12a,5b", 2, false, "12,5", "12.5"},
+        {"-5", 2, false, "5", "5"},
+        {"-5", 2, true, "-5", "-5"},
+        {"1,234", 2, false, "1,23", "1.23"},  // a third decimal is refused
+        {"1,5", 0, false, "15", "15"},        // a count has no decimal comma
+        {"12.345,6", 2, false, "12.345,6", "12345.6"},
+        {"18,81239", 4, false, "18,8123", "18.8123"},
+        {"123456789012345", 2, false, "12345678901234", "12345678901234"},
+    };
+    for (const auto& c : cases) {
+        MoneyEdit box;
+        box.setDecimals(c.decimals);
+        box.setAllowNegative(c.negative);
+        QTest::keyClicks(&box, QString::fromUtf8(c.keys));
+        EXPECT_EQ(box.text(), QString::fromUtf8(c.text)) << c.keys;
+        EXPECT_EQ(box.value(), m(c.value)) << c.keys;
+    }
+}
+
+TEST(MoneyEditTest, ShowsWhatItHoldsAndSignalsChanges) {
+    MoneyEdit box;
+    EXPECT_EQ(box.value(), Money());  // empty holds 0
+    QSignalSpy changes(&box, &MoneyEdit::valueChanged);
+    box.setValue(m("1234.5"));
+    EXPECT_EQ(box.text(), QStringLiteral("1.234,50"));
+    EXPECT_EQ(box.value(), m("1234.5"));
+    // 1.005 shows as 1,01 and reads back as the 1.01 shown.
+    box.setValue(m("1.005"));
+    EXPECT_EQ(box.text(), QStringLiteral("1,01"));
+    EXPECT_EQ(box.value(), m("1.01"));
+    box.setText(QStringLiteral("1,010"));  // same value, no signal
+    EXPECT_EQ(changes.count(), 2);
+    box.setDecimals(0);
+    EXPECT_EQ(box.text(), QStringLiteral("1"));
+}
+
+}  // namespace
+}  // namespace quv
