@@ -49,10 +49,10 @@ public:
 
     QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem&,
                           const QModelIndex& index) const override {
-        const GridColumn* spec = grid_->findColumn(index.column());
-        if (!spec || spec->readOnly)
+        const GridColumn* kolon = grid_->findColumn(index.column());
+        if (!kolon || kolon->readOnly)
             return nullptr;
-        const GridColumn& column = *spec;
+        const GridColumn& column = *kolon;
         switch (column.kind) {
             case GridColumnKind::Date:
                 return new DateEdit(parent);
@@ -81,11 +81,11 @@ public:
     }
 
     void setEditorData(QWidget* editor, const QModelIndex& index) const override {
-        const GridColumn* spec = grid_->findColumn(index.column());
-        if (!spec)
+        const GridColumn* kolon = grid_->findColumn(index.column());
+        if (!kolon)
             return;
         const QString value = index.data(Qt::EditRole).toString();
-        switch (spec->kind) {
+        switch (kolon->kind) {
             case GridColumnKind::Date:
                 static_cast<DateEdit*>(editor)->setTextDate(value);
                 return;
@@ -112,10 +112,10 @@ public:
 
     void setModelData(QWidget* editor, QAbstractItemModel*,
                       const QModelIndex& index) const override {
-        const GridColumn* spec = grid_->findColumn(index.column());
-        if (!spec || index.row() < 0)
+        const GridColumn* kolon = grid_->findColumn(index.column());
+        if (!kolon || index.row() < 0)
             return;
-        const GridColumn& column = *spec;
+        const GridColumn& column = *kolon;
         QString value;
         switch (column.kind) {
             case GridColumnKind::Date:
@@ -143,11 +143,11 @@ public:
 protected:
     void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
         QStyledItemDelegate::initStyleOption(option, index);
-        const GridColumn* spec = grid_->findColumn(index.column());
-        if (!spec)
+        const GridColumn* kolon = grid_->findColumn(index.column());
+        if (!kolon)
             return;
         option->text = grid_->displayText(index.row() + 1, index.column());
-        if (spec->kind == GridColumnKind::Number)
+        if (kolon->kind == GridColumnKind::Number)
             option->displayAlignment = Qt::AlignRight | Qt::AlignVCenter;
     }
 
@@ -255,14 +255,14 @@ QString DataGrid::displayText(int row, int column) const {
     const QString value = cellText(row, column);
     if (value.isEmpty())
         return value;
-    const GridColumn& spec = gridColumn(column);
-    switch (spec.kind) {
+    const GridColumn& kolon = gridColumn(column);
+    switch (kolon.kind) {
         case GridColumnKind::Date:
             return TextDate::isValid(value) ? shared().dates().display(value, QStringLiteral("."))
                                             : value;
         case GridColumnKind::Number: {
-            std::optional<Money> amount = numberOf(value, spec.decimals);
-            return amount ? MoneyEdit::formatValue(*amount, spec.decimals) : value;
+            std::optional<Money> amount = numberOf(value, kolon.decimals);
+            return amount ? MoneyEdit::formatValue(*amount, kolon.decimals) : value;
         }
         case GridColumnKind::List: {
             bool ok = false;
@@ -277,11 +277,11 @@ QString DataGrid::displayText(int row, int column) const {
 }
 
 QString DataGrid::valueText(int column, const QString& text) const {
-    const GridColumn& spec = gridColumn(column);
+    const GridColumn& kolon = gridColumn(column);
     const QString trimmed = text.trimmed();
     if (trimmed.isEmpty())
-        return spec.kind == GridColumnKind::Text ? text : QString();
-    switch (spec.kind) {
+        return kolon.kind == GridColumnKind::Text ? text : QString();
+    switch (kolon.kind) {
         case GridColumnKind::Date: {
             if (TextDate::isValid(trimmed))
                 return trimmed;
@@ -289,8 +289,8 @@ QString DataGrid::valueText(int column, const QString& text) const {
             return typed.isEmpty() ? text : typed;
         }
         case GridColumnKind::Number: {
-            std::optional<Money> amount = numberOf(trimmed, spec.decimals);
-            return amount ? numberValueText(*amount, spec.decimals) : text;
+            std::optional<Money> amount = numberOf(trimmed, kolon.decimals);
+            return amount ? numberValueText(*amount, kolon.decimals) : text;
         }
         case GridColumnKind::List:
             return trimmed;
@@ -396,8 +396,8 @@ void DataGrid::keyPressEvent(QKeyEvent* event) {
     // Delete empties the current cell.
     if (event->key() == Qt::Key_Delete && state() != QAbstractItemView::EditingState) {
         const QModelIndex current = currentIndex();
-        const GridColumn* spec = current.isValid() ? findColumn(current.column()) : nullptr;
-        if (spec && !spec->readOnly) {
+        const GridColumn* kolon = current.isValid() ? findColumn(current.column()) : nullptr;
+        if (kolon && !kolon->readOnly) {
             setCellText(current.row() + 1, current.column(), QString());
             return;
         }
