@@ -23,8 +23,12 @@ demo: build
 test: configure
 	@scripts/run-tests.sh
 
+# The benchmarks, on SQLite and on a private PostgreSQL server over loopback.
+BENCH_PG_PORT ?= 55450
 bench: build
-	@$(BUILD)/bench/quvhesap-bench
+	@scripts/pg-test-cluster.sh start $(BUILD)/pg-bench $(BENCH_PG_PORT) >/dev/null
+	@QUV_BENCH_PG_URL=postgresql://quvtest@127.0.0.1:$(BENCH_PG_PORT)/postgres $(BUILD)/bench/quvhesap-bench; \
+	  status=$$?; scripts/pg-test-cluster.sh stop $(BUILD)/pg-bench $(BENCH_PG_PORT) >/dev/null; exit $$status
 
 clean:
 	rm -rf $(BUILD) build-asan

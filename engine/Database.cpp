@@ -89,6 +89,14 @@ std::shared_ptr<Database> Database::open(const QString& urlOrPath, OpenMode mode
         throw RuntimeError::database(QStringLiteral("Veritabanı açılamadı (") + url.redacted() +
                                      QStringLiteral("): ") + text);
     }
+    if (url.backend == Backend::SQLite && url.path != QStringLiteral(":memory:")) {
+        // The embedded database lives on the user's own disk (offices that share data
+        // between machines use the server): a write-ahead log keeps readers and the
+        // writer apart, and commits without a disk flush each; a crash can lose the
+        // last commits but never corrupts the file.
+        result->execute(QStringLiteral("PRAGMA journal_mode=WAL"));
+        result->execute(QStringLiteral("PRAGMA synchronous=NORMAL"));
+    }
     return result;
 }
 
@@ -179,6 +187,8 @@ QSqlQuery& Database::run(const QString& sql, const QVariantList& parameters, boo
 
 RecordSet Database::openRecordSet(const QString& sql, CursorType type,
                                   const QVariantList& parameters) {
+    if (recorder_)
+        recorder_(adapt(sql), parameters, true);
     QElapsedTimer timer;
     timer.start();
     QSqlQuery& query = run(sql, parameters, true);
@@ -207,6 +217,8 @@ RecordSet Database::openRecordSet(const QString& sql, CursorType type,
 }
 
 int Database::execute(const QString& sql, const QVariantList& parameters) {
+    if (recorder_)
+        recorder_(adapt(sql), parameters, false);
     QElapsedTimer timer;
     timer.start();
     QSqlQuery& query = run(sql, parameters, true);

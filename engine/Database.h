@@ -67,6 +67,11 @@ public:
     // duration in nanoseconds and the rows read or affected.
     using StatementLog = std::function<void(const QString& sql, qint64 nanoseconds, int rows)>;
     void setStatementLog(StatementLog log) { log_ = std::move(log); }
+    // Benchmarks: called before every statement with the text that runs, its
+    // parameters and whether it reads rows, so the sequence can be replayed alone.
+    using StatementRecorder =
+        std::function<void(const QString& sql, const QVariantList& parameters, bool readsRows)>;
+    void setStatementRecorder(StatementRecorder recorder) { recorder_ = std::move(recorder); }
 
 private:
     Database(DatabaseUrl url, QString connectionName);
@@ -79,6 +84,7 @@ private:
     QHash<QString, QSqlQuery*> statements_;
     std::unique_ptr<QSqlQuery> direct_;
     StatementLog log_;
+    StatementRecorder recorder_;
 };
 
 }  // namespace quv

@@ -1,6 +1,7 @@
 #include "engine/Schema.h"
 
 #include "engine/RuntimeError.h"
+#include "engine/SqlScript.h"
 
 #include <QFile>
 #include <QSet>
@@ -21,19 +22,7 @@ QString scriptText(Backend backend) {
 }  // namespace
 
 QStringList statements(Backend backend) {
-    QStringList lines;
-    for (const QString& line : scriptText(backend).split(u'\n')) {
-        if (line.trimmed().startsWith(QStringLiteral("--")))
-            continue;
-        lines << line;
-    }
-    QStringList result;
-    for (const QString& part : lines.join(u'\n').split(u';')) {
-        QString statement = part.trimmed();
-        if (!statement.isEmpty())
-            result << statement;
-    }
-    return result;
+    return SqlScript::statements(scriptText(backend));
 }
 
 const TableColumns& expected() {

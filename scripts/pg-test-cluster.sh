@@ -7,7 +7,7 @@
 set -euo pipefail
 
 action=${1:?start or stop}
-dir=${2:?data folder}
+dir=$(realpath -m "${2:?data folder}")
 port=${3:?port}
 
 bindir=$(ls -d /usr/lib/postgresql/*/bin 2>/dev/null | sort -V | tail -n 1)

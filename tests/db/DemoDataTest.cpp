@@ -17,39 +17,12 @@
 #include <QFile>
 #include <QSet>
 
+#include "engine/SqlScript.h"
+
 #include <gtest/gtest.h>
 
 namespace quv {
 namespace {
-
-// Splits a script into its statements: a ";" outside a quoted text ends one, "--"
-// outside a quoted text starts a comment that runs to the end of the line.
-QStringList splitStatements(const QString& script) {
-    QStringList statements;
-    QString current;
-    bool quoted = false;
-    for (qsizetype i = 0; i < script.size(); ++i) {
-        const QChar c = script.at(i);
-        if (!quoted && c == u'-' && i + 1 < script.size() && script.at(i + 1) == u'-') {
-            while (i < script.size() && script.at(i) != u'\n')
-                ++i;
-            current += u'\n';
-            continue;
-        }
-        if (c == u'\'')
-            quoted = !quoted;  // a doubled quote toggles twice
-        if (!quoted && c == u';') {
-            if (!current.trimmed().isEmpty())
-                statements << current.trimmed();
-            current.clear();
-            continue;
-        }
-        current += c;
-    }
-    if (!current.trimmed().isEmpty())
-        statements << current.trimmed();
-    return statements;
-}
 
 QString demoScript() {
     QFile file(QStringLiteral(QUV_DEMO_DATA_SQL));
@@ -66,7 +39,7 @@ protected:
             QString::fromLatin1(::testing::UnitTest::GetInstance()->current_test_info()->name()));
         const QString script = demoScript();
         ASSERT_FALSE(script.isEmpty()) << "cannot read " << QUV_DEMO_DATA_SQL;
-        const QStringList statements = splitStatements(script);
+        const QStringList statements = SqlScript::statements(script);
         ASSERT_GE(statements.size(), 20);
         for (const QString& statement : statements) {
             try {
