@@ -102,8 +102,8 @@ std::shared_ptr<Database> Database::open(const QString& urlOrPath, OpenMode mode
 
 Database::~Database() {
     direct_.reset();
-    for (QSqlQuery* q : std::as_const(statements_))
-        delete q;
+    for (const CachedStatement& c : std::as_const(statements_))
+        delete c.query;
     statements_.clear();
     {
         QSqlDatabase db = QSqlDatabase::database(connectionName_, false);
@@ -139,13 +139,27 @@ bool Database::preparable(const QString& adaptedSql) const {
 }
 
 QSqlQuery& Database::prepared(const QString& adaptedSql) {
+    ++useCounter_;
     auto it = statements_.find(adaptedSql);
-    if (it != statements_.end())
-        return **it;
+    if (it != statements_.end()) {
+        it->lastUse = useCounter_;
+        return *it->query;
+    }
     if (statements_.size() >= kStatementCacheSize) {
-        for (QSqlQuery* q : std::as_const(statements_))
-            delete q;
-        statements_.clear();
+        // The half used longest ago goes; texts used again and again stay prepared.
+        QList<quint64> uses;
+        for (const CachedStatement& c : std::as_const(statements_))
+            uses << c.lastUse;
+        std::nth_element(uses.begin(), uses.begin() + uses.size() / 2, uses.end());
+        const quint64 median = uses[uses.size() / 2];
+        for (auto c = statements_.begin(); c != statements_.end();) {
+            if (c->lastUse <= median) {
+                delete c->query;
+                c = statements_.erase(c);
+            } else {
+                ++c;
+            }
+        }
     }
     auto* query = new QSqlQuery(handle());
     if (!query->prepare(adaptedSql)) {
@@ -153,12 +167,11 @@ QSqlQuery& Database::prepared(const QString& adaptedSql) {
         delete query;
         throw RuntimeError::database(text);
     }
-    statements_.insert(adaptedSql, query);
+    statements_.insert(adaptedSql, {query, useCounter_});
     return *query;
 }
 
-QSqlQuery& Database::run(const QString& sql, const QVariantList& parameters, bool forwardOnly) {
-    QString text = adapt(sql);
+QSqlQuery& Database::run(const QString& text, const QVariantList& parameters, bool forwardOnly) {
     if (parameters.isEmpty() && !preparable(text)) {
         // Statements the server cannot prepare (table definitions, settings) run directly.
         direct_ = std::make_unique<QSqlQuery>(handle());
@@ -187,11 +200,12 @@ QSqlQuery& Database::run(const QString& sql, const QVariantList& parameters, boo
 
 RecordSet Database::openRecordSet(const QString& sql, CursorType type,
                                   const QVariantList& parameters) {
+    const QString text = adapt(sql);
     if (recorder_)
-        recorder_(adapt(sql), parameters, true);
+        recorder_(text, parameters, true);
     QElapsedTimer timer;
     timer.start();
-    QSqlQuery& query = run(sql, parameters, true);
+    QSqlQuery& query = run(text, parameters, true);
     QSqlRecord record = query.record();
     QStringList columns;
     for (int i = 0; i < record.count(); ++i)
@@ -212,20 +226,21 @@ RecordSet Database::openRecordSet(const QString& sql, CursorType type,
     query.finish();
     int count = static_cast<int>(rows.size());
     if (log_)
-        log_(adapt(sql), timer.nsecsElapsed(), count);
+        log_(text, timer.nsecsElapsed(), count);
     return RecordSet(columns, std::move(rows), type);
 }
 
 int Database::execute(const QString& sql, const QVariantList& parameters) {
+    const QString text = adapt(sql);
     if (recorder_)
-        recorder_(adapt(sql), parameters, false);
+        recorder_(text, parameters, false);
     QElapsedTimer timer;
     timer.start();
-    QSqlQuery& query = run(sql, parameters, true);
+    QSqlQuery& query = run(text, parameters, true);
     int affected = query.numRowsAffected();
     query.finish();
     if (log_)
-        log_(adapt(sql), timer.nsecsElapsed(), affected);
+        log_(text, timer.nsecsElapsed(), affected);
     return affected;
 }
 

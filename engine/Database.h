@@ -77,11 +77,17 @@ private:
     Database(DatabaseUrl url, QString connectionName);
     bool preparable(const QString& adaptedSql) const;
     QSqlQuery& prepared(const QString& adaptedSql);
-    QSqlQuery& run(const QString& sql, const QVariantList& parameters, bool forwardOnly);
+    // Runs a text already adapted to the backend.
+    QSqlQuery& run(const QString& text, const QVariantList& parameters, bool forwardOnly);
 
     DatabaseUrl url_;
     QString connectionName_;
-    QHash<QString, QSqlQuery*> statements_;
+    struct CachedStatement {
+        QSqlQuery* query = nullptr;
+        quint64 lastUse = 0;
+    };
+    QHash<QString, CachedStatement> statements_;
+    quint64 useCounter_ = 0;
     std::unique_ptr<QSqlQuery> direct_;
     StatementLog log_;
     StatementRecorder recorder_;

@@ -5,12 +5,14 @@
 namespace quv {
 
 RecordSet::RecordSet(QStringList columns, std::vector<QVariantList> rows, CursorType type)
-    : columns_(std::move(columns)), rows_(std::move(rows)), type_(type), open_(true) {
-    for (int i = 0; i < columns_.size(); ++i) {
-        QString key = columns_[i].toLower();
-        if (!index_.contains(key))
-            index_.insert(key, i);
-    }
+    : columns_(std::move(columns)), rows_(std::move(rows)), type_(type), open_(true) {}
+
+int RecordSet::indexOf(const QString& field) const {
+    // Few columns: a scan without regard to case costs less than a lowered copy and a hash.
+    for (int i = 0; i < columns_.size(); ++i)
+        if (columns_[i].compare(field, Qt::CaseInsensitive) == 0)
+            return i;
+    return -1;
 }
 
 void RecordSet::close() {
@@ -53,18 +55,18 @@ const QVariantList& RecordSet::currentRow() const {
 }
 
 bool RecordSet::hasField(const QString& field) const {
-    return index_.contains(field.toLower());
+    return indexOf(field) >= 0;
 }
 
 QVariant RecordSet::value(const QString& field) const {
-    auto it = index_.constFind(field.toLower());
-    if (it == index_.constEnd())
+    const int i = indexOf(field);
+    if (i < 0)
         throw RuntimeError(
             ErrNo::ItemNotFound,
             QStringLiteral("Item cannot be found in the collection corresponding to the requested "
                            "name or ordinal: ") +
                 field);
-    return currentRow().at(*it);
+    return currentRow().at(i);
 }
 
 QVariant RecordSet::value(int position) const {

@@ -45,9 +45,10 @@ public:
 private:
     int rowCount() const { return static_cast<int>(rows_.size()); }
     const QVariantList& currentRow() const;
+    // The first column with the name, without regard to case; -1 if none.
+    int indexOf(const QString& field) const;
 
     QStringList columns_;
-    QHash<QString, int> index_;
     std::vector<QVariantList> rows_;
     CursorType type_ = CursorType::ForwardOnly;
     int position_ = 0;

@@ -6,6 +6,9 @@
 namespace quv::SqlDialect {
 
 QString topToLimit(const QString& sql) {
+    // Most texts have no TOP at all: skip the pattern for them.
+    if (!sql.contains(QStringLiteral("TOP"), Qt::CaseInsensitive))
+        return sql;
     static const QRegularExpression top(
         QStringLiteral("^(\\s*SELECT\\s+(?:DISTINCT\\s+)?)TOP\\s+(\\d+)\\s+"),
         QRegularExpression::CaseInsensitiveOption);
