@@ -16,4 +16,24 @@ Money NoUserWindowHost::askExchangeRate(const QString& tarih, quint8 doviz,
     throw RuntimeError::application(text);
 }
 
+namespace {
+
+[[noreturn]] void pencereYok(const QString& pencere) {
+    throw RuntimeError::application(
+        QStringLiteral("%1 penceresi açılamıyor: pencere gösterilebilecek bir ortam yok.")
+            .arg(pencere));
+}
+
+}  // namespace
+
+void WindowHost::showBasitHesap(clsHesapAna&) {
+    pencereYok(QStringLiteral("frmBasitHesap"));
+}
+void WindowHost::showBatchUpdate(clsHesapAna&) {
+    pencereYok(QStringLiteral("frmTopluFoyGunle"));
+}
+void WindowHost::showWizard(clsHesapAna&, qint32) {
+    pencereYok(QStringLiteral("frmOdemePlani"));
+}
+
 }  // namespace quv

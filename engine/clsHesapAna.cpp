@@ -225,4 +225,17 @@ Money clsHesapAna::KurGir(const QString& pTarih, quint8 pDoviz, const QString& A
                           [&] { return modGeneral::KurBilgisiAl(pTarih, pDoviz, Aciklama); });
 }
 
+void clsHesapAna::ShowBasitHesap() {
+    shared().windowHost().showBasitHesap(*this);
+}
+
+void clsHesapAna::BatchUpdate() {
+    trapped(QStringLiteral("Hesap.clsHesapAna.BatchUpdate"),
+            [&] { shared().windowHost().showBatchUpdate(*this); });
+}
+
+void clsHesapAna::ShowWizard(qint32 FoyKodu) {
+    shared().windowHost().showWizard(*this, FoyKodu);
+}
+
 }  // namespace quv

@@ -62,6 +62,12 @@ public:
                       Money MasrafBakiyesi_Doviz, Money KidemTazminatiBakiyesi = Money());
     Money KurGir(const QString& pTarih, quint8 pDoviz, const QString& Aciklama = QString());
 
+    // The windows: the simple interest calculator, the bulk file update and the
+    // payment-plan wizard, each shown modally through the window host.
+    void ShowBasitHesap();
+    void BatchUpdate();
+    void ShowWizard(qint32 FoyKodu);
+
 private:
     std::shared_ptr<clsFoyBilgileri> aktifFoy_;
     std::unique_ptr<clsParametreler> parametreler_;

@@ -17,6 +17,11 @@ public:
 
     // Shows a prepared dialog modally and returns its result code.
     virtual int showModal(QDialog& dialog);
+
+    // The facade's windows; each is defined beside its window.
+    void showBasitHesap(clsHesapAna& hesap) override;
+    void showBatchUpdate(clsHesapAna& hesap) override;
+    void showWizard(clsHesapAna& hesap, qint32 FoyKodu) override;
 };
 
 }  // namespace quv
