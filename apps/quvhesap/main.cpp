@@ -6,8 +6,10 @@
 #include <QCoreApplication>
 
 namespace quv::cli {
+int batch(const QStringList& arguments);
 int calc(const QStringList& arguments);
 int initDb(const QStringList& arguments);
+int interest(const QStringList& arguments);
 int notifyRefresh(const QStringList& arguments);
 }  // namespace quv::cli
 
@@ -28,10 +30,14 @@ const char* const kUsage =
 int run(QStringList arguments) {
     QString command = arguments.takeFirst();
     try {
+        if (command == QStringLiteral("batch"))
+            return quv::cli::batch(arguments);
         if (command == QStringLiteral("calc"))
             return quv::cli::calc(arguments);
         if (command == QStringLiteral("init-db"))
             return quv::cli::initDb(arguments);
+        if (command == QStringLiteral("interest"))
+            return quv::cli::interest(arguments);
         if (command == QStringLiteral("notify-refresh"))
             return quv::cli::notifyRefresh(arguments);
         quv::cli::printErr(QStringLiteral("Bilinmeyen komut: ") + command);
