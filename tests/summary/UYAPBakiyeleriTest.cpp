@@ -29,7 +29,7 @@ struct MahsupCase {
 };
 
 const MahsupCase kCases[] = {
-    // BSMV part 52.5 × 5 / 105 = 2.50; interest gets 52.5 − 2.50 = 50.00.
+    // BSMV share of 52.5 × 5 / 105 = 2.50; interest gets 52.5 − 2.50 = 50.00.
     {"PartialWithBankingTax", "100", "5", "0", "52.5", 5, 0, 2, "50", "2.5", "0", "50", "2.5", "0"},
     // 100 + 5 + 18 = 123 paid exactly: nothing left for the principal.
     {"ExactlyTheSum", "100", "5", "18", "123", 5, 18, 0, "100", "23", "0", "0", "0", "0"},
