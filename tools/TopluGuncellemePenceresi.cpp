@@ -1,15 +1,18 @@
 // Opens the bulk file update from the widget window host.
 
-#include "engine/RuntimeError.h"
 #include "engine/clsHesapAna.h"
 #include "engine/ui/WidgetWindowHost.h"
+#include "tools/frmTopluFoyGunle.h"
+
+#include <QApplication>
 
 namespace quv {
 
 void WidgetWindowHost::showBatchUpdate(clsHesapAna& hesap) {
-    // Placeholder until the window exists.
-    (void)hesap;
-    throw RuntimeError::application(QStringLiteral("frmTopluFoyGunle penceresi henüz yok."));
+    frmTopluFoyGunle pencere(QApplication::activeWindow());
+    pencere.ActiveHesap = &hesap;
+    pencere.FormYukle();
+    showModal(pencere);
 }
 
 }  // namespace quv

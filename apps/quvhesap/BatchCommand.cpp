@@ -1,12 +1,296 @@
 #include "CliSupport.h"
+#include "TerminalKurSorucu.h"
+
+#include "engine/ErrorReporter.h"
+#include "engine/SharedState.h"
+#include "engine/clsHesapAna.h"
+#include "tools/TopluFoyGuncelleyici.h"
+
+#include <unistd.h>
+#include <csignal>
+#include <cstdio>
 
 namespace quv::cli {
 
-// quvhesap batch: placeholder until the command exists.
+namespace {
+
+const char* const kBatchUsage =
+    "Kullanım: quvhesap batch --db <yol-veya-adres> [kriterler] [--hesap-tarihi YYYYAAGG]\n"
+    "                        [--hesap] [--tebligat]\n"
+    "\n"
+    "Kriterlere uyan her föyü föy kodu sırasıyla tek tek günceller.\n"
+    "\n"
+    "Kriterler (verilmeyen kriter bütün föylere uyar):\n"
+    "  --foy-op OP --foy N [--foy N2]       föy kodu\n"
+    "  --takip-op OP --takip T [--takip T2] takip tarihi (YYYYAAGG)\n"
+    "  --sonuc KOD                          dosya sonucu: kodu (1-17) ya da adı,\n"
+    "                                       örneğin 11 veya \"Rehin Açığı Belgesi\"\n"
+    "  --avukat KOD                         avukat kodu\n"
+    "OP: =, >, <, >=, <= ya da Arasında (arasinda, between); verilmezse =.\n"
+    "Arasında iki değer ister: seçeneği iki kez verin, örneğin --foy 1001 --foy 1010.\n"
+    "\n"
+    "İşlemler (en az biri):\n"
+    "  --hesap                 her föyün hesabını yeniden yapar ve özeti kaydeder\n"
+    "  --tebligat              tebligat takip bilgilerini tazeler\n"
+    "  --hesap-tarihi T        önce bütün uyan föylerin hesap tarihini T yapar\n"
+    "\n"
+    "İlerleme standart hataya yazılır. Ctrl-C geçerli föy bitince durdurur.\n"
+    "Çıkış: 0 tamamlandı, 1 hata bildirildi ya da durduruldu, 2 geçersiz argüman.";
+
+volatile std::sig_atomic_t durdurIstendi = 0;
+
+void kesmeYakala(int) {
+    durdurIstendi = 1;
+    static const char uyari[] = "\nDurduruluyor: geçerli föy bitince işlem duracak.\n";
+    (void)!::write(STDERR_FILENO, uyari, sizeof uyari - 1);
+    // A second Ctrl-C ends the program at once.
+    std::signal(SIGINT, SIG_DFL);
+}
+
+// Installs the Ctrl-C handler for the run and restores the previous one after it.
+class KesmeYakalayici {
+public:
+    KesmeYakalayici() {
+        durdurIstendi = 0;
+        onceki_ = std::signal(SIGINT, kesmeYakala);
+    }
+    ~KesmeYakalayici() { std::signal(SIGINT, onceki_); }
+    KesmeYakalayici(const KesmeYakalayici&) = delete;
+    KesmeYakalayici& operator=(const KesmeYakalayici&) = delete;
+
+private:
+    void (*onceki_)(int) = SIG_DFL;
+};
+
+// The progress on standard error: on a terminal one bar redrawn in place, otherwise
+// one line per file.
+class TerminalIlerleme {
+public:
+    TerminalIlerleme() : terminal_(isatty(fileno(stderr)) != 0) {}
+
+    void goster(int biten, int sira, int sayi, qint32 foyKodu) {
+        const int yuzde = sayi > 0 ? biten * 100 / sayi : 0;
+        const QString metin = QStringLiteral("%%1  ").arg(yuzde, 3) +
+                              TopluFoyGuncelleyici::IlerlemeMetni(sira, sayi, foyKodu);
+        if (!terminal_) {
+            if (biten == sira)
+                printErr(metin);
+            return;
+        }
+        constexpr int Genislik = 30;
+        const int dolu = sayi > 0 ? biten * Genislik / sayi : 0;
+        const QString cubuk = u'[' + QString(dolu, u'#') + QString(Genislik - dolu, u'-') + u']';
+        std::fputs(("\r\033[K" + cubuk + u' ' + metin).toUtf8().constData(), stderr);
+        std::fflush(stderr);
+        cizili_ = true;
+    }
+    // Clears the bar so that a message can be written on a line of its own.
+    void temizle() {
+        if (!cizili_)
+            return;
+        std::fputs("\r\033[K", stderr);
+        std::fflush(stderr);
+        cizili_ = false;
+    }
+
+private:
+    bool terminal_;
+    bool cizili_ = false;
+};
+
+// Error messages and exchange-rate questions first clear the progress bar.
+class IlerlemeliHataRaporcusu : public ConsoleErrorReporter {
+public:
+    explicit IlerlemeliHataRaporcusu(TerminalIlerleme& ilerleme) : ilerleme_(ilerleme) {}
+    void report(const QString& message) override {
+        ilerleme_.temizle();
+        ConsoleErrorReporter::report(message);
+    }
+
+private:
+    TerminalIlerleme& ilerleme_;
+};
+
+class IlerlemeliKurSorucu : public TerminalKurSorucu {
+public:
+    explicit IlerlemeliKurSorucu(TerminalIlerleme& ilerleme) : ilerleme_(ilerleme) {}
+    Money askExchangeRate(const QString& tarih, quint8 doviz, const QString& aciklama) override {
+        ilerleme_.temizle();
+        return TerminalKurSorucu::askExchangeRate(tarih, doviz, aciklama);
+    }
+
+private:
+    TerminalIlerleme& ilerleme_;
+};
+
+QString operatorOku(const QCommandLineParser& parser, const QString& secenek) {
+    if (!parser.isSet(secenek))
+        return QStringLiteral("=");
+    const QString op = parser.value(secenek).trimmed();
+    for (const char* ad : {"arasında", "arasinda", "between"})
+        if (op.compare(QString::fromUtf8(ad), Qt::CaseInsensitive) == 0)
+            return TopluFoyGuncelleyici::ArasindaOp();
+    if (!TopluFoyGuncelleyici::Operatorler().contains(op))
+        throw UsageError(
+            QStringLiteral("--%1 için geçerli bir karşılaştırma girin (=, >, <, >=, <=, Arasında): "
+                           "\"%2\"")
+                .arg(secenek, op));
+    return op;
+}
+
+// The one or two values of a criterion; refuses what the window would quietly drop
+// (a second value without "Arasında", "Arasında" with a single value), so a typing
+// slip cannot select every file.
+QStringList degerleriOku(const QCommandLineParser& parser, const QString& opSecenegi,
+                         const QString& secenek, const QString& op) {
+    const QStringList degerler = parser.values(secenek);
+    if (degerler.isEmpty()) {
+        if (parser.isSet(opSecenegi))
+            throw UsageError(
+                QStringLiteral("--%1 için --%2 değeri gerekli.").arg(opSecenegi, secenek));
+        return {QString(), QString()};
+    }
+    const bool arasinda = op == TopluFoyGuncelleyici::ArasindaOp();
+    if (degerler.size() > 2 || (degerler.size() == 2 && !arasinda))
+        throw UsageError(QStringLiteral("--%1 iki kez yalnız \"--%2 Arasında\" ile verilebilir.")
+                             .arg(secenek, opSecenegi));
+    if (arasinda && degerler.size() < 2)
+        throw UsageError(QStringLiteral("\"--%1 Arasında\" iki değer ister: --%2 ilk --%2 son.")
+                             .arg(opSecenegi, secenek));
+    for (const QString& deger : degerler)
+        if (deger.trimmed().isEmpty())
+            throw UsageError(QStringLiteral("--%1 için boş değer verilemez.").arg(secenek));
+    return {degerler.value(0), degerler.value(1)};
+}
+
+qint16 sonucOku(const QString& deger) {
+    for (const DosyaSonucuSecenegi& secenek : TopluFoyGuncelleyici::DosyaSonuclari())
+        if (secenek.ad.compare(deger.trimmed(), Qt::CaseInsensitive) == 0)
+            return secenek.kod;
+    bool ok = false;
+    const int kod = deger.trimmed().toInt(&ok);
+    if (!ok || kod < 1 || kod > 17)
+        throw UsageError(
+            QStringLiteral("--sonuc için geçerli bir dosya sonucu (1-17 ya da adı) girin: \"%1\"")
+                .arg(deger));
+    return static_cast<qint16>(kod);
+}
+
+qint32 avukatOku(const QString& deger) {
+    bool ok = false;
+    const qlonglong kod = deger.trimmed().toLongLong(&ok);
+    if (!ok || kod < 0 || kod > 2147483647)
+        throw UsageError(
+            QStringLiteral("--avukat için geçerli bir avukat kodu (tam sayı) girin: \"%1\"")
+                .arg(deger));
+    return static_cast<qint32>(kod);
+}
+
+}  // namespace
+
+// quvhesap batch --db <path-or-url> [--foy-op OP --foy N [--foy N2]]
+//                [--takip-op OP --takip D [--takip D2]] [--sonuc CODE] [--avukat CODE]
+//                [--hesap-tarihi YYYYMMDD] [--hesap] [--tebligat]
 int batch(const QStringList& arguments) {
-    (void)arguments;
-    printErr(QStringLiteral("Bu komut henüz yok: batch"));
-    return ExitUsage;
+    QCommandLineParser parser;
+    parser.addOption(
+        {QStringLiteral("db"), QStringLiteral("Veritabanı"), QStringLiteral("path-or-url")});
+    parser.addOption({QStringLiteral("foy-op"), QStringLiteral("Föy kodu karşılaştırması"),
+                      QStringLiteral("OP")});
+    parser.addOption({QStringLiteral("foy"), QStringLiteral("Föy kodu"), QStringLiteral("N")});
+    parser.addOption({QStringLiteral("takip-op"), QStringLiteral("Takip tarihi karşılaştırması"),
+                      QStringLiteral("OP")});
+    parser.addOption(
+        {QStringLiteral("takip"), QStringLiteral("Takip tarihi"), QStringLiteral("YYYYMMDD")});
+    parser.addOption(
+        {QStringLiteral("sonuc"), QStringLiteral("Dosya sonucu"), QStringLiteral("KOD")});
+    parser.addOption(
+        {QStringLiteral("avukat"), QStringLiteral("Avukat kodu"), QStringLiteral("KOD")});
+    parser.addOption({QStringLiteral("hesap-tarihi"), QStringLiteral("Yeni hesap tarihi"),
+                      QStringLiteral("YYYYMMDD")});
+    parser.addOption({QStringLiteral("hesap"), QStringLiteral("Hesap bilgilerini güncelle")});
+    parser.addOption({QStringLiteral("tebligat"), QStringLiteral("Tebligat bilgilerini tazele")});
+    parser.addOption({{QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Yardım")});
+    parse(parser, QStringLiteral("batch"), arguments);
+    if (parser.isSet(QStringLiteral("help"))) {
+        printOut(QString::fromUtf8(kBatchUsage));
+        return ExitOk;
+    }
+    const QString url = required(parser, QStringLiteral("db"));
+
+    TopluGuncellemeKriterleri kriterler;
+    kriterler.FoyKoduOp = operatorOku(parser, QStringLiteral("foy-op"));
+    const QStringList foyler =
+        degerleriOku(parser, QStringLiteral("foy-op"), QStringLiteral("foy"), kriterler.FoyKoduOp);
+    kriterler.FoyKodu1 = foyler.at(0);
+    kriterler.FoyKodu2 = foyler.at(1);
+    kriterler.TakipTarihiOp = operatorOku(parser, QStringLiteral("takip-op"));
+    const QStringList takipler = degerleriOku(parser, QStringLiteral("takip-op"),
+                                              QStringLiteral("takip"), kriterler.TakipTarihiOp);
+    kriterler.TakipTarihi1 = takipler.at(0);
+    kriterler.TakipTarihi2 = takipler.at(1);
+    if (parser.isSet(QStringLiteral("sonuc")))
+        kriterler.DosyaSonucu = sonucOku(parser.value(QStringLiteral("sonuc")));
+    if (parser.isSet(QStringLiteral("avukat")))
+        kriterler.AvukatKodu = avukatOku(parser.value(QStringLiteral("avukat")));
+    if (parser.isSet(QStringLiteral("hesap-tarihi")))
+        kriterler.HesapTarihi =
+            textDate(parser.value(QStringLiteral("hesap-tarihi")), QStringLiteral("hesap-tarihi"));
+    kriterler.HesapBilgileriniGunle = parser.isSet(QStringLiteral("hesap"));
+    kriterler.TebligatBilgileriniTazele = parser.isSet(QStringLiteral("tebligat"));
+
+    TerminalIlerleme ilerleme;
+    auto raporcu = std::make_shared<IlerlemeliHataRaporcusu>(ilerleme);
+    shared().setErrorReporter(raporcu);
+    shared().setWindowHost(std::make_shared<IlerlemeliKurSorucu>(ilerleme));
+    clsHesapAna hesap;
+    TopluFoyGuncelleyici calisan(hesap);
+    calisan.Kriterler = kriterler;
+    // Every typed value is checked before the database is touched.
+    if (const QString hata = calisan.Dogrula(); !hata.isEmpty())
+        throw UsageError(hata +
+                         (kriterler.HesapBilgileriniGunle || kriterler.TebligatBilgileriniTazele
+                              ? QString()
+                              : QStringLiteral(" (--hesap, --tebligat)")));
+
+    std::shared_ptr<Database> db = connect(url);
+    hesap.setActiveConnection(db);
+    hesap.setActiveVeritabaniTuru(db->veritabaniTuru());
+
+    KesmeYakalayici kesme;
+    calisan.Basladi = [&](int) {
+        if (durdurIstendi)
+            calisan.Durdur();
+    };
+    calisan.FoyBasliyor = [&](int sira, int sayi, qint32 foyKodu) {
+        ilerleme.goster(sira - 1, sira, sayi, foyKodu);
+    };
+    calisan.FoyBitti = [&](int sira, int sayi, qint32 foyKodu) {
+        ilerleme.goster(sira, sira, sayi, foyKodu);
+        if (durdurIstendi)
+            calisan.Durdur();
+    };
+    const TopluGuncellemeSonucu sonuc = calisan.Calistir();
+    ilerleme.temizle();
+
+    switch (sonuc.durum) {
+        case TopluGuncellemeSonucu::Durum::Gecersiz:
+            throw UsageError(sonuc.Mesaj);
+        case TopluGuncellemeSonucu::Durum::Hata:
+            return ExitFailed;
+        case TopluGuncellemeSonucu::Durum::FoyYok:
+            printOut(QStringLiteral("Kriterlere uygun föy bulunamadı."));
+            return ExitOk;
+        case TopluGuncellemeSonucu::Durum::Tamamlandi:
+        case TopluGuncellemeSonucu::Durum::Durduruldu:
+            break;
+    }
+    QString mesaj = sonuc.Mesaj;
+    printOut(mesaj.replace(QChar(13), QChar(10)));
+    if (sonuc.HataSayisi > 0)
+        printErr(QStringLiteral("%1 hata oluştu.").arg(sonuc.HataSayisi));
+    const bool tamam = sonuc.durum == TopluGuncellemeSonucu::Durum::Tamamlandi;
+    return tamam && sonuc.HataSayisi == 0 ? ExitOk : ExitFailed;
 }
 
 }  // namespace quv::cli

@@ -1,0 +1,233 @@
+#include "tools/TopluFoyGuncelleyici.h"
+
+#include "engine/RecordSet.h"
+#include "engine/SharedState.h"
+#include "engine/SqlText.h"
+#include "engine/TebligatTakibi.h"
+#include "engine/TextDate.h"
+#include "engine/Trap.h"
+#include "engine/Variant.h"
+#include "engine/clsHesapAna.h"
+#include "engine/modGeneral.h"
+#include "file/Enumerations.h"
+
+#include <QRegularExpression>
+
+#include <limits>
+
+namespace quv {
+
+namespace {
+
+// A typed file code as the decimal text of a 32-bit whole number; nothing when the
+// text is not one.
+std::optional<QString> sayiMetni(const QString& deger) {
+    static const QRegularExpression tamSayi(QStringLiteral("^[+-]?[0-9]{1,10}$"));
+    const QString metin = deger.trimmed();
+    if (!tamSayi.match(metin).hasMatch())
+        return std::nullopt;
+    const qlonglong sayi = metin.toLongLong();
+    if (sayi < std::numeric_limits<qint32>::min() || sayi > std::numeric_limits<qint32>::max())
+        return std::nullopt;
+    return QString::number(sayi);
+}
+
+// The value as it goes into the condition: a valid number in its plain decimal form,
+// anything else unchanged (the condition builder quotes it, so it cannot change the
+// query; Dogrula refuses it before a run).
+QString kosulSayisi(const QString& deger) {
+    return sayiMetni(deger).value_or(deger);
+}
+
+bool gecerliTarih(const QString& deger) {
+    return deger.isEmpty() || TextDate::isValid(deger);
+}
+
+}  // namespace
+
+TopluFoyGuncelleyici::TopluFoyGuncelleyici(clsHesapAna& hesap) : hesap_(hesap) {}
+
+const QStringList& TopluFoyGuncelleyici::Operatorler() {
+    static const QStringList liste = {QStringLiteral("="),  QStringLiteral(">"),
+                                      QStringLiteral("<"),  QStringLiteral(">="),
+                                      QStringLiteral("<="), ArasindaOp()};
+    return liste;
+}
+
+const QList<DosyaSonucuSecenegi>& TopluFoyGuncelleyici::DosyaSonuclari() {
+    static const QList<DosyaSonucuSecenegi> liste = {
+        {QStringLiteral("Aciz ile İnfaz"), E_DS_AcizIleInfaz},
+        {QStringLiteral("Derdest"), E_DS_Derdest},
+        {QStringLiteral("Dosya İade"), E_DS_DosyaIade},
+        {QStringLiteral("Faiz İndirimi ile İnfaz"), E_DS_FaizIndirimiIleInfaz},
+        {QStringLiteral("Komite ile İnfaz"), E_DS_KomiteIleInfaz},
+        {QStringLiteral("Tahsil ile İnfaz"), E_DS_TahsilIleInfaz},
+        {QStringLiteral("Feragat"), E_DS_Feragat},
+        {QStringLiteral("Düşme"), E_DS_Dusme},
+        {QStringLiteral("Temlik"), E_DS_Temlik},
+        {QStringLiteral("Birleştirme"), E_DS_Birlestirme},
+        {QStringLiteral("Rehin Açığı Belgesi"), E_DS_RehinAcigiBelgesi},
+    };
+    return liste;
+}
+
+QString TopluFoyGuncelleyici::IlerlemeMetni(int sira, int sayi, qint32 foyKodu) {
+    return QString::number(sira) + QStringLiteral(" / ") + QString::number(sayi) +
+           QStringLiteral(" Föy Kodu : ") + QString::number(foyKodu);
+}
+
+QString TopluFoyGuncelleyici::SecenekMesaji() {
+    return QStringLiteral(
+        "Lütfen hesap veya tebligat bilgileri güncelleme seçeneklerinden en az birini seçiniz.");
+}
+
+QString TopluFoyGuncelleyici::TamamlandiMesaji() {
+    return QStringLiteral("Kriterlere uygun föylerin güncelleme işlemi tamamlandı.");
+}
+
+QString TopluFoyGuncelleyici::DurdurulduMesaji(int sayi, int guncellenen, qint32 sonFoyKodu) {
+    QString mesaj = QStringLiteral("Güncelleme işlemi durduruldu.") + u'\r' +
+                    QStringLiteral("Kritere uygun ") + QString::number(sayi) +
+                    QStringLiteral(" föyden ") + QString::number(sayi - guncellenen) +
+                    QStringLiteral(" tanesi güncellenemedi");
+    // Before the first file there is no file to name.
+    if (guncellenen > 0)
+        mesaj +=
+            u'\r' + QString::number(sonFoyKodu) + QStringLiteral(" nolu föye kadar güncellendi.");
+    return mesaj;
+}
+
+QString TopluFoyGuncelleyici::Dogrula() const {
+    const TopluGuncellemeKriterleri& k = Kriterler;
+    if (!k.HesapBilgileriniGunle && !k.TebligatBilgileriniTazele)
+        return SecenekMesaji();
+    for (const QString& op : {k.FoyKoduOp, k.TakipTarihiOp})
+        if (!Operatorler().contains(op))
+            return QStringLiteral("Geçersiz karşılaştırma işleci: \"%1\". Seçenekler: %2")
+                .arg(op, Operatorler().join(QStringLiteral(", ")));
+    // The second value counts only for "Arasında"; otherwise its box is hidden.
+    QStringList foyKodlari = {k.FoyKodu1};
+    if (k.FoyKoduOp == ArasindaOp())
+        foyKodlari << k.FoyKodu2;
+    for (const QString& deger : foyKodlari)
+        if (!deger.isEmpty() && !sayiMetni(deger))
+            return QStringLiteral("Lütfen föy kodu için geçerli bir tam sayı giriniz: \"%1\"")
+                .arg(deger);
+    QStringList takipTarihleri = {k.TakipTarihi1};
+    if (k.TakipTarihiOp == ArasindaOp())
+        takipTarihleri << k.TakipTarihi2;
+    for (const QString& deger : takipTarihleri)
+        if (!gecerliTarih(deger))
+            return QStringLiteral("Lütfen takip tarihi için geçerli bir tarih giriniz: \"%1\"")
+                .arg(deger);
+    if (!gecerliTarih(k.HesapTarihi))
+        return QStringLiteral("Lütfen hesap tarihi için geçerli bir tarih giriniz: \"%1\"")
+            .arg(k.HesapTarihi);
+    return QString();
+}
+
+QString TopluFoyGuncelleyici::SorguOlustur() const {
+    const TopluGuncellemeKriterleri& k = Kriterler;
+    QString where;
+    auto kriterEkle = [&where](const QString& kosul) {
+        if (kosul.isEmpty())
+            return;
+        where +=
+            (where.isEmpty() ? QStringLiteral("where (") : QStringLiteral(" and (")) + kosul + u')';
+    };
+    kriterEkle(modGeneral::KriterOlustur(QStringLiteral("t1.foykodu"), k.FoyKoduOp,
+                                         kosulSayisi(k.FoyKodu1), kosulSayisi(k.FoyKodu2), false));
+    kriterEkle(modGeneral::KriterOlustur(QStringLiteral("t1.takiptarihi"), k.TakipTarihiOp,
+                                         k.TakipTarihi1, k.TakipTarihi2, true));
+    if (k.DosyaSonucu)
+        kriterEkle(modGeneral::KriterOlustur(QStringLiteral("t1.dosyasonucu"), QStringLiteral("="),
+                                             QString::number(*k.DosyaSonucu), QString(), false));
+    if (k.AvukatKodu)
+        kriterEkle(modGeneral::KriterOlustur(QStringLiteral("t1.avukatkodu"), QStringLiteral("="),
+                                             QString::number(*k.AvukatKodu), QString(), false));
+    return where;
+}
+
+QString TopluFoyGuncelleyici::FoyListesiSorgusu() const {
+    const QString where = SorguOlustur();
+    return QStringLiteral("select t1.foykodu ") + QStringLiteral("from tblfoy t1 ") +
+           (where.isEmpty() ? QString() : u' ' + where) + QStringLiteral(" order by t1.foykodu");
+}
+
+QString TopluFoyGuncelleyici::TarihTasimaSorgusu() const {
+    const QString where = SorguOlustur();
+    QString sql = QStringLiteral("update tblfoy  ") + QStringLiteral("set hesaptarihi = '") +
+                  SqlText::escaped(Kriterler.HesapTarihi) + QStringLiteral("' ") +
+                  (where.isEmpty() ? QString() : u' ' + where);
+    // The table is updated without its alias.
+    return sql.remove(QStringLiteral("t1."));
+}
+
+void TopluFoyGuncelleyici::foyuGuncelle(qint32 foyKodu) {
+    if (Kriterler.TebligatBilgileriniTazele) {
+        modGeneral::UpdateTblFoy_Tebligat_Iz_ForFoy(foyKodu);
+        // The status update does not trap its own errors: report the failure here and
+        // go on, so one file with broken notification rows does not end the run.
+        trapped(QStringLiteral("Hesap.modGenel.FoyTebligatDurumuGuncelle"),
+                [&] { modGeneral::FoyTebligatDurumuGuncelle(foyKodu); });
+    }
+    if (Kriterler.HesapBilgileriniGunle)
+        hesap_.TopluFoyGuncelle(foyKodu, false, QString());
+}
+
+TopluGuncellemeSonucu TopluFoyGuncelleyici::Calistir() {
+    TopluGuncellemeSonucu sonuc;
+    sonuc.Mesaj = Dogrula();
+    if (!sonuc.Mesaj.isEmpty())
+        return sonuc;
+
+    const quint64 oncekiHatalar = shared().reportedErrors();
+    calisiyor_ = true;
+    QList<qint32> foyler;
+    const bool hazir = trapped(QStringLiteral("Hesap.frmTopluFoyGunle.cmdGuncel_Click"), [&] {
+        Database& db = shared().connection();
+        // Every matching file gets the new date before any is recalculated, so the
+        // recalculation reads it from the stored file.
+        if (!Kriterler.HesapTarihi.isEmpty())
+            db.execute(TarihTasimaSorgusu());
+        for (RecordSet rs = db.openRecordSet(FoyListesiSorgusu()); !rs.eof(); rs.moveNext())
+            foyler << toInt32(rs.value(0));
+    });
+    if (!hazir) {
+        calisiyor_ = false;
+        sonuc.durum = TopluGuncellemeSonucu::Durum::Hata;
+        sonuc.HataSayisi = shared().reportedErrors() - oncekiHatalar;
+        return sonuc;
+    }
+    sonuc.Sayi = static_cast<int>(foyler.size());
+    if (foyler.isEmpty()) {
+        calisiyor_ = false;
+        sonuc.durum = TopluGuncellemeSonucu::Durum::FoyYok;
+        return sonuc;
+    }
+
+    if (Basladi)
+        Basladi(sonuc.Sayi);
+    for (int i = 0; i < sonuc.Sayi && calisiyor_; ++i) {
+        const qint32 foyKodu = foyler.at(i);
+        if (FoyBasliyor)
+            FoyBasliyor(i + 1, sonuc.Sayi, foyKodu);
+        foyuGuncelle(foyKodu);
+        sonuc.Guncellenen = i + 1;
+        sonuc.SonFoyKodu = foyKodu;
+        if (FoyBitti)
+            FoyBitti(i + 1, sonuc.Sayi, foyKodu);
+    }
+    calisiyor_ = false;
+    sonuc.HataSayisi = shared().reportedErrors() - oncekiHatalar;
+    if (sonuc.Guncellenen == sonuc.Sayi) {
+        sonuc.durum = TopluGuncellemeSonucu::Durum::Tamamlandi;
+        sonuc.Mesaj = TamamlandiMesaji();
+    } else {
+        sonuc.durum = TopluGuncellemeSonucu::Durum::Durduruldu;
+        sonuc.Mesaj = DurdurulduMesaji(sonuc.Sayi, sonuc.Guncellenen, sonuc.SonFoyKodu);
+    }
+    return sonuc;
+}
+
+}  // namespace quv

@@ -1,0 +1,116 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <optional>
+
+namespace quv {
+
+class clsHesapAna;
+
+// The criteria of a bulk update as the user gave them. Typed values stay text until
+// they are checked (Dogrula): a file code is a whole number, a date an eight-digit
+// text date naming a real day; the empty text means "no value".
+struct TopluGuncellemeKriterleri {
+    QString FoyKoduOp = QStringLiteral("=");
+    QString FoyKodu1;
+    QString FoyKodu2;
+    QString TakipTarihiOp = QStringLiteral("=");
+    QString TakipTarihi1;
+    QString TakipTarihi2;
+    // Outcome code (Enum_DosyaSonucu) and attorney code; none selects every file.
+    std::optional<qint16> DosyaSonucu;
+    std::optional<qint32> AvukatKodu;
+    // The new calculation date given to every matching file before the run; empty: none.
+    QString HesapTarihi;
+    bool HesapBilgileriniGunle = false;
+    bool TebligatBilgileriniTazele = false;
+};
+
+// One entry of the outcome list: the Turkish label and its code.
+struct DosyaSonucuSecenegi {
+    QString ad;
+    qint16 kod;
+};
+
+// How a bulk update ended.
+struct TopluGuncellemeSonucu {
+    enum class Durum {
+        Gecersiz,    // a criterion was not valid; Mesaj says which, nothing ran
+        Hata,        // the date move or the file list failed (reported); no file ran
+        FoyYok,      // no file matches
+        Tamamlandi,  // every matching file was processed
+        Durduruldu,  // stopped between two files
+    };
+    Durum durum = Durum::Gecersiz;
+    // Files that match, files processed, and the code of the last one processed.
+    int Sayi = 0;
+    int Guncellenen = 0;
+    qint32 SonFoyKodu = 0;
+    // Errors reported during the run (file calculations, notification refreshes).
+    quint64 HataSayisi = 0;
+    // The message for the user; empty when there is none to show.
+    QString Mesaj;
+};
+
+// Recalculates, and refreshes the notification tracking of, every enforcement file
+// that matches the criteria, one file after the other, each committed on its own.
+// The window and the command line both drive it: they fill the criteria, listen to
+// the progress callbacks and may ask it to stop, which takes effect before the
+// next file.
+class TopluFoyGuncelleyici {
+public:
+    explicit TopluFoyGuncelleyici(clsHesapAna& hesap);
+
+    TopluGuncellemeKriterleri Kriterler;
+
+    // Called once with the number of matching files before the first one.
+    std::function<void(int sayi)> Basladi;
+    // Called before each file (running number from 1) ...
+    std::function<void(int sira, int sayi, qint32 foyKodu)> FoyBasliyor;
+    // ... and after it: the place to advance the progress and to let the user act.
+    std::function<void(int sira, int sayi, qint32 foyKodu)> FoyBitti;
+
+    // The first problem of the criteria as a message for the user; empty when valid.
+    QString Dogrula() const;
+
+    // The WHERE clause of the criteria ("where (...) and (...)"), empty when none
+    // applies. Expects valid criteria.
+    QString SorguOlustur() const;
+    // The matching file codes in file-code order.
+    QString FoyListesiSorgusu() const;
+    // Gives every matching file the new calculation date.
+    QString TarihTasimaSorgusu() const;
+
+    // Checks the criteria, moves the date when one is given, then processes each
+    // matching file while no stop has been asked for.
+    TopluGuncellemeSonucu Calistir();
+    // Ends the run before the next file; the current file is finished first.
+    void Durdur() { calisiyor_ = false; }
+    bool Calisiyor() const { return calisiyor_; }
+
+    // The comparison operators offered for the file code and the enforcement date.
+    static const QStringList& Operatorler();
+    static QString ArasindaOp() { return QStringLiteral("Arasında"); }
+    // The outcomes that can be chosen, in the order the list shows them.
+    static const QList<DosyaSonucuSecenegi>& DosyaSonuclari();
+
+    // "3 / 10 Föy Kodu : 1003"
+    static QString IlerlemeMetni(int sira, int sayi, qint32 foyKodu);
+    static QString SecenekMesaji();
+    static QString TamamlandiMesaji();
+    // The stop message: the number of matching files, how many were not processed and
+    // the last file processed (that line is left out when none was).
+    static QString DurdurulduMesaji(int sayi, int guncellenen, qint32 sonFoyKodu);
+
+private:
+    void foyuGuncelle(qint32 foyKodu);
+
+    clsHesapAna& hesap_;
+    bool calisiyor_ = false;
+};
+
+}  // namespace quv
