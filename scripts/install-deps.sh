@@ -6,7 +6,7 @@ packages=(
     build-essential cmake ninja-build pkg-config
     qt6-base-dev libqt6sql6-sqlite libqt6sql6-psql libqt6sql6-odbc libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev libxlsxwriter-dev
-    postgresql sqlite3 poppler-utils
+    postgresql sqlite3 poppler-utils unzip
 )
 
 missing=()

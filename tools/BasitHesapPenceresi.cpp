@@ -1,15 +1,18 @@
 // Opens the simple interest calculator from the widget window host.
 
-#include "engine/RuntimeError.h"
 #include "engine/clsHesapAna.h"
 #include "engine/ui/WidgetWindowHost.h"
+#include "tools/frmBasitHesap.h"
+
+#include <QApplication>
 
 namespace quv {
 
 void WidgetWindowHost::showBasitHesap(clsHesapAna& hesap) {
-    // Placeholder until the window exists.
-    (void)hesap;
-    throw RuntimeError::application(QStringLiteral("frmBasitHesap penceresi henüz yok."));
+    frmBasitHesap pencere(QApplication::activeWindow());
+    pencere.AktifHesap = &hesap;
+    pencere.FormYukle();
+    showModal(pencere);
 }
 
 }  // namespace quv

@@ -1,0 +1,299 @@
+// The simple calculator window driven offscreen through its named controls.
+
+#include "BasitHesapVerisi.h"
+
+#include "engine/SharedState.h"
+#include "engine/clsHesapAna.h"
+#include "engine/ui/DataGrid.h"
+#include "engine/ui/DateEdit.h"
+#include "engine/ui/DocumentService.h"
+#include "engine/ui/MoneyEdit.h"
+#include "engine/ui/WidgetWindowHost.h"
+#include "support/TestEnvironment.h"
+#include "tools/frmBasitHesap.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QPushButton>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace quv {
+namespace {
+
+// Keeps what would be previewed instead of opening a print preview.
+class KayitliBelgeler : public DocumentService {
+public:
+    bool yaziciVar = true;
+    QList<Document> onizlenenler;
+    bool hasDefaultPrinter() const override { return yaziciVar; }
+    QString defaultPrinterName() const override { return QStringLiteral("Test Yazıcısı"); }
+    void preview(const Document& belge, QWidget*) override { onizlenenler << belge; }
+};
+
+// Runs a script on the calculator instead of waiting for a user.
+class SenaryoluPencereler : public WidgetWindowHost {
+public:
+    std::function<void(frmBasitHesap&)> senaryo;
+    int gosterilen = 0;
+    int showModal(QDialog& pencere) override {
+        ++gosterilen;
+        if (auto* hesap = qobject_cast<frmBasitHesap*>(&pencere); hesap && senaryo)
+            senaryo(*hesap);
+        return QDialog::Rejected;
+    }
+};
+
+template <class T>
+T& kontrol(QWidget& pencere, const char* ad) {
+    T* bulunan = pencere.findChild<T*>(QString::fromLatin1(ad));
+    if (!bulunan)
+        throw std::runtime_error(std::string("no control ") + ad);
+    return *bulunan;
+}
+
+void yaz(QWidget& pencere, const char* ad, const char* metin) {
+    kontrol<QLineEdit>(pencere, ad).setText(QString::fromUtf8(metin));
+}
+
+void tikla(QWidget& pencere, const char* ad) {
+    kontrol<QPushButton>(pencere, ad).click();
+}
+
+// The inputs of the hand-worked case typed into the controls.
+void ornekGir(QWidget& pencere) {
+    yaz(pencere, "oceAsilAlacakTutari", "10.000,00");
+    yaz(pencere, "oceFaizIslemeyenAlacak", "500");
+    yaz(pencere, "oceFaizOrani", "9");
+    yaz(pencere, "otrFaizBaslangicTarihi", "01.01.2023");
+    yaz(pencere, "otrTakipTarihi", "01.03.2023");
+    yaz(pencere, "otrGununTarihi", "31.12.2023");
+}
+
+// The grid as the user reads it: "amount | description" per row.
+QStringList gridMetni(DataGrid& grid) {
+    QStringList out;
+    for (int r = 1; r <= grid.rowCount(); ++r)
+        out << grid.displayText(r, 0) + QStringLiteral(" | ") + grid.displayText(r, 1);
+    return out;
+}
+
+QStringList beklenenMetin(const QList<BasitHesapSatiri>& satirlar) {
+    QStringList out;
+    for (const BasitHesapSatiri& s : satirlar)
+        out << BasitHesap::TutarMetni(s.Tutar) + QStringLiteral(" | ") + s.Aciklama;
+    return out;
+}
+
+class frmBasitHesapTest : public ::testing::TestWithParam<test::Backend> {
+protected:
+    void SetUp() override {
+        db_ = test::freshDatabase(
+            GetParam(),
+            QString::fromLatin1(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+        test::basitHesapTarifeleriniEkle(*db_);
+        ana_.setActiveConnection(db_);
+        belgeler_ = std::make_shared<KayitliBelgeler>();
+    }
+
+    std::unique_ptr<frmBasitHesap> ac() {
+        auto pencere = std::make_unique<frmBasitHesap>();
+        pencere->AktifHesap = &ana_;
+        pencere->setDocumentService(belgeler_);
+        pencere->FormYukle();
+        pencere->show();
+        return pencere;
+    }
+
+    QStringList mesajlar() { return guard_.messages().informations(); }
+
+    test::SharedStateGuard guard_;
+    std::shared_ptr<Database> db_;
+    clsHesapAna ana_;
+    std::shared_ptr<KayitliBelgeler> belgeler_;
+};
+
+TEST_P(frmBasitHesapTest, OpensWithTheTablesTheYearChoicesAndToday) {
+    auto pencere = ac();
+    for (const char* ad :
+         {"oceAsilAlacakTutari", "oceFaizIslemeyenAlacak", "oceFaizOrani", "cboFaizOraniTablosu",
+          "chkYilliFaizUygula", "otrFaizBaslangicTarihi", "otrTakipTarihi", "otrGununTarihi",
+          "oceBorcluSayisi", "chkHarcHesapla", "chkFaizDetayiGoster", "chkHarcDetayiGoster",
+          "cboYildakiGunSayisi", "grdHesap", "cmdHesapla", "cmdYazdir", "cmdExcel", "cmdClose"})
+        EXPECT_NE(pencere->findChild<QWidget*>(QString::fromLatin1(ad)), nullptr) << ad;
+
+    auto& tablolar = kontrol<QComboBox>(*pencere, "cboFaizOraniTablosu");
+    ASSERT_EQ(tablolar.count(), 3);
+    EXPECT_EQ(tablolar.itemText(0), QString());
+    EXPECT_EQ(tablolar.itemText(1), QStringLiteral("Avans Faizi"));
+    EXPECT_EQ(tablolar.itemText(2), QStringLiteral("Yasal Faiz"));
+    EXPECT_EQ(tablolar.currentIndex(), 0);
+    auto& gunler = kontrol<QComboBox>(*pencere, "cboYildakiGunSayisi");
+    ASSERT_EQ(gunler.count(), 2);
+    EXPECT_EQ(gunler.itemText(0), QStringLiteral("360"));
+    EXPECT_EQ(gunler.itemText(1), QStringLiteral("365"));
+    EXPECT_EQ(gunler.currentText(), QStringLiteral("365"));
+    EXPECT_EQ(kontrol<DateEdit>(*pencere, "otrGununTarihi").textDate(), QStringLiteral("20240115"));
+    EXPECT_EQ(kontrol<QLineEdit>(*pencere, "oceBorcluSayisi").text(), QStringLiteral("1"));
+    EXPECT_TRUE(kontrol<QCheckBox>(*pencere, "chkHarcHesapla").isChecked());
+    EXPECT_EQ(kontrol<DataGrid>(*pencere, "grdHesap").model()->headerData(0, Qt::Horizontal),
+              QStringLiteral("TUTAR"));
+    EXPECT_EQ(kontrol<DataGrid>(*pencere, "grdHesap").model()->headerData(1, Qt::Horizontal),
+              QStringLiteral("AÇIKLAMA"));
+}
+
+TEST_P(frmBasitHesapTest, ABrokenRuleShowsItsMessageFocusesTheFieldAndComputesNothing) {
+    const struct {
+        std::function<void(QWidget&)> gir;
+        const char* mesaj;
+        const char* odak;
+    } durumlar[] = {
+        {[](QWidget&) {}, "Lütfen asıl alacak tutarını giriniz.", "oceAsilAlacakTutari"},
+        {[](QWidget& p) {
+             ornekGir(p);
+             kontrol<QComboBox>(p, "cboFaizOraniTablosu").setCurrentIndex(2);
+         },
+         "Lütfen faiz oranı veya faiz oranı tablosundan sadece birini seçiniz.", "oceFaizOrani"},
+        {[](QWidget& p) {
+             ornekGir(p);
+             yaz(p, "otrFaizBaslangicTarihi", "");
+         },
+         "Lütfen faiz başlangıç tarihini giriniz.", "otrFaizBaslangicTarihi"},
+        {[](QWidget& p) {
+             ornekGir(p);
+             yaz(p, "otrGununTarihi", "01.01.2023");
+         },
+         "Günün tarihi faiz başlangıç tarihinden sonra olmalıdır.", "otrGununTarihi"},
+        {[](QWidget& p) {
+             ornekGir(p);
+             yaz(p, "otrTakipTarihi", "31.12.2022");
+         },
+         "Takip tarihi faiz başlangıç tarihinden önce olamaz.", "otrTakipTarihi"},
+    };
+    for (const auto& d : durumlar) {
+        guard_.messages().clear();
+        auto pencere = ac();
+        d.gir(*pencere);
+        tikla(*pencere, "cmdHesapla");
+        EXPECT_EQ(mesajlar(), QStringList{QString::fromUtf8(d.mesaj)});
+        ASSERT_NE(pencere->focusWidget(), nullptr) << d.mesaj;
+        EXPECT_EQ(pencere->focusWidget()->objectName(), QString::fromLatin1(d.odak));
+        EXPECT_EQ(kontrol<DataGrid>(*pencere, "grdHesap").rowCount(), 0);
+    }
+}
+
+TEST_P(frmBasitHesapTest, CalculatesIntoTheGridWithTheHighlightedRowsBold) {
+    auto pencere = ac();
+    ornekGir(*pencere);
+    tikla(*pencere, "cmdHesapla");
+    EXPECT_EQ(mesajlar(), QStringList());
+    EXPECT_EQ(guard_.errors().messages(), QStringList());
+    auto& grid = kontrol<DataGrid>(*pencere, "grdHesap");
+    EXPECT_EQ(gridMetni(grid), beklenenMetin(test::ornekSatirlari()));
+    for (int r = 1; r <= grid.rowCount(); ++r) {
+        const bool vurgulu = grid.displayText(r, 1) == QStringLiteral("BAKİYE") ||
+                             grid.displayText(r, 1) == QStringLiteral("TAKİP ÇIKIŞI");
+        EXPECT_EQ(grid.item(r - 1, 0)->font().bold(), vurgulu) << r;
+        EXPECT_EQ(grid.item(r - 1, 1)->font().bold(), vurgulu) << r;
+    }
+
+    // A look at the window with its results, kept in the build folder.
+    pencere->resize(820, 560);
+    const QString resim =
+        QDir(QCoreApplication::applicationDirPath() + QStringLiteral("/../.."))
+            .absoluteFilePath(QStringLiteral("frmBasitHesap-%1.png").arg(GetParam().name));
+    EXPECT_TRUE(pencere->grab().save(resim));
+
+    // The detail switches show the periods and the fees one by one.
+    kontrol<QCheckBox>(*pencere, "chkFaizDetayiGoster").setChecked(true);
+    kontrol<QCheckBox>(*pencere, "chkHarcDetayiGoster").setChecked(true);
+    kontrol<QComboBox>(*pencere, "cboYildakiGunSayisi").setCurrentIndex(0);
+    tikla(*pencere, "cmdHesapla");
+    const QStringList detay = gridMetni(grid);
+    ASSERT_EQ(detay.size(), 17);
+    // 360-day year: 10000 / 36000 * 59 * 9 = 147.50.
+    EXPECT_EQ(
+        detay.at(1),
+        QStringLiteral("147,50 | 01.01.2023 - 01.03.2023 Asıl Alacağın Yıllık %9 İşlemiş Faizi"));
+    EXPECT_EQ(detay.at(4), QStringLiteral("427,60 | Başvuru Harcı"));
+}
+
+TEST_P(frmBasitHesapTest, AnEngineNoteIsShownAfterTheCalculation) {
+    auto pencere = ac();
+    ornekGir(*pencere);
+    yaz(*pencere, "oceFaizOrani", "");
+    yaz(*pencere, "otrFaizBaslangicTarihi", "01.01.2019");
+    kontrol<QComboBox>(*pencere, "cboFaizOraniTablosu").setCurrentIndex(1);  // Avans Faizi
+    tikla(*pencere, "cmdHesapla");
+    EXPECT_EQ(mesajlar(), QStringList{QStringLiteral(
+                              "01.01.2019 tarihli ve 10.000,00TL tutarlı alacağın faiz başlangıç "
+                              "tarihinde faiz oranı belirsizdir.")});
+}
+
+TEST_P(frmBasitHesapTest, PrintingPreviewsTheStatementOnTheDefaultPrinter) {
+    auto pencere = ac();
+    ornekGir(*pencere);
+    tikla(*pencere, "cmdHesapla");
+    tikla(*pencere, "cmdYazdir");
+    ASSERT_EQ(belgeler_->onizlenenler.size(), 1);
+    const Document& belge = belgeler_->onizlenenler.at(0);
+    EXPECT_TRUE(belge.title.startsWith(QStringLiteral("HESAP DÖKÜMÜ \r\nTarih : ")));
+    ASSERT_EQ(belge.blocks.size(), 1);
+    EXPECT_EQ(belge.blocks.at(0).columns.value(0), BasitHesap::TutarSutunu(test::ornekSatirlari()));
+    EXPECT_EQ(belge.blocks.at(0).columns.value(1),
+              BasitHesap::AciklamaSutunu(test::ornekSatirlari()));
+
+    belgeler_->yaziciVar = false;
+    tikla(*pencere, "cmdYazdir");
+    EXPECT_EQ(belgeler_->onizlenenler.size(), 1);
+    EXPECT_EQ(
+        mesajlar(),
+        QStringList{QStringLiteral("Lütfen varsayılan bir yazıcı tanımlayıp tekrar deneyiniz.")});
+}
+
+TEST_P(frmBasitHesapTest, TheSpreadsheetExportWritesAWorkbookInTheChosenFolder) {
+    auto pencere = ac();
+    pencere->ExcelKlasoru = test::scratchPath(QStringLiteral("excel-") + GetParam().name);
+    ornekGir(*pencere);
+    tikla(*pencere, "cmdHesapla");
+    tikla(*pencere, "cmdExcel");
+    tikla(*pencere, "cmdExcel");
+    EXPECT_EQ(guard_.errors().messages(), QStringList());
+    const QFileInfo dosya(pencere->SonExcelDosyasi);
+    EXPECT_TRUE(dosya.exists());
+    EXPECT_GT(dosya.size(), 0);
+    EXPECT_EQ(dosya.absolutePath(), QDir(pencere->ExcelKlasoru).absolutePath());
+    // A second export in the same second does not overwrite the first.
+    EXPECT_EQ(QDir(pencere->ExcelKlasoru).entryList({QStringLiteral("*.xlsx")}).size(), 2);
+}
+
+TEST_P(frmBasitHesapTest, TheFacadeOpensTheWindowWithItselfModally) {
+    auto pencereler = std::make_shared<SenaryoluPencereler>();
+    QStringList grid;
+    const clsHesapAna* verilen = nullptr;
+    pencereler->senaryo = [&](frmBasitHesap& pencere) {
+        verilen = pencere.AktifHesap;
+        EXPECT_EQ(kontrol<QComboBox>(pencere, "cboFaizOraniTablosu").count(), 3);
+        ornekGir(pencere);
+        tikla(pencere, "cmdHesapla");
+        grid = gridMetni(kontrol<DataGrid>(pencere, "grdHesap"));
+    };
+    shared().setWindowHost(pencereler);
+    ana_.ShowBasitHesap();
+    EXPECT_EQ(pencereler->gosterilen, 1);
+    EXPECT_EQ(verilen, &ana_);
+    EXPECT_EQ(grid, beklenenMetin(test::ornekSatirlari()));
+    EXPECT_EQ(guard_.errors().messages(), QStringList());
+}
+
+INSTANTIATE_TEST_SUITE_P(Backends, frmBasitHesapTest,
+                         ::testing::ValuesIn(test::availableBackends()),
+                         [](const auto& info) { return info.param.name.toStdString(); });
+
+}  // namespace
+}  // namespace quv
