@@ -1,88 +1,61 @@
+#include "DbFixture.h"
 #include "FileFixtures.h"
-#include "engine/SharedState.h"
 #include "file/FaizTablosu.h"
 #include "file/clsAlacakKalemi.h"
 #include "file/clsFoyBilgileri.h"
-#include "summary/clsHesapOzeti.h"
-#include "support/TestEnvironment.h"
-
-#include <gtest/gtest.h>
 
 namespace quv {
 namespace {
 
-class FileRecordTest : public ::testing::TestWithParam<test::Backend> {
+class FileRecordTest : public test::DbFixture {
 protected:
     void SetUp() override {
-        db_ = test::freshDatabase(
-            GetParam(),
-            QString::fromLatin1(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+        DbFixture::SetUp();
         test::insertCreditorAndCurrencies(*db_);
     }
-    void add(const QString& table, const FieldValues& fields) { db_->addRow(table, fields); }
-    QVariant null() const { return QVariant(QMetaType::fromType<QString>()); }
-
-    test::SharedStateGuard guard_;
-    std::shared_ptr<Database> db_;
+    // Replaces file 1 (and rows of the given table).
+    void file(const FieldValues& fields, const char* alsoClear = nullptr) {
+        db_->execute("delete from tblfoy");
+        if (alsoClear)
+            db_->execute(QString("delete from ") + alsoClear);
+        test::insertFile(*db_, 1, fields);
+    }
 };
 
 TEST_P(FileRecordTest, HeadDataLoadsWithItsDefaults) {
     test::insertFile(*db_, 7,
-                     {{QStringLiteral("parabirimikodu"), 2},
-                      {QStringLiteral("bsmvorani"), 5},
-                      {QStringLiteral("yillikkira"), QStringLiteral("12000.5")},
-                      {QStringLiteral("sonrakitahsilharcihesaplamasekli"), 3},
-                      {QStringLiteral("ilkhaciztarihi"), QStringLiteral("20230301")},
-                      {QStringLiteral("icramudurlugukodu"), 4}});
-    add(QStringLiteral("tblicramudurlugu"),
-        {{QStringLiteral("kod"), 4}, {QStringLiteral("ismts"), 1}});
-    add(QStringLiteral("tblfoy_alacakli"), {{QStringLiteral("foykodu"), 7}});
-    add(QStringLiteral("tblfoy_alacakli"), {{QStringLiteral("foykodu"), 7}});
+                     kv({"parabirimikodu", 2, "bsmvorani", 5, "yillikkira", "12000.5",
+                         "sonrakitahsilharcihesaplamasekli", 3, "ilkhaciztarihi", "20230301",
+                         "icramudurlugukodu", 4}));
+    add("tblicramudurlugu", kv({"kod", 4, "ismts", 1}));
+    add("tblfoy_alacakli", kv({"foykodu", 7}));
+    add("tblfoy_alacakli", kv({"foykodu", 7}));
     // One party whose attorney receives notifications, with a second address; debtors bear the fee
     // only if all do.
-    add(QStringLiteral("tblfoy_sahis"), {{QStringLiteral("foykodu"), 7},
-                                         {QStringLiteral("foysahiskodu"), 1},
-                                         {QStringLiteral("foysahistipi"), 1},
-                                         {QStringLiteral("vekiletebligatgonder"), 1},
-                                         {QStringLiteral("muvekkiletebligatgonderilmesin"), 0},
-                                         {QStringLiteral("tumadresleregonderilsin"), 1},
-                                         {QStringLiteral("adres2"), QStringLiteral(" Ankara ")},
-                                         {QStringLiteral("tahsilharcihesapla"), 1}});
-    add(QStringLiteral("tblfoy_sahis"), {{QStringLiteral("foykodu"), 7},
-                                         {QStringLiteral("foysahiskodu"), 2},
-                                         {QStringLiteral("foysahistipi"), 2},
-                                         {QStringLiteral("tahsilharcihesapla"), 0}});
-    add(QStringLiteral("tblfoy_eksahalar"),
-        {{QStringLiteral("foykodu"), 7}, {QStringLiteral("pesinharchesaplanmasin"), 1}});
+    add("tblfoy_sahis",
+        kv({"foykodu", 7, "foysahiskodu", 1, "foysahistipi", 1, "vekiletebligatgonder", 1,
+            "muvekkiletebligatgonderilmesin", 0, "tumadresleregonderilsin", 1, "adres2", " Ankara ",
+            "tahsilharcihesapla", 1}));
+    add("tblfoy_sahis",
+        kv({"foykodu", 7, "foysahiskodu", 2, "foysahistipi", 2, "tahsilharcihesapla", 0}));
+    add("tblfoy_eksahalar", kv({"foykodu", 7, "pesinharchesaplanmasin", 1}));
 
     clsFoyBilgileri foy;
-    ASSERT_TRUE(foy.FoyBilgileriniYukle(7)) << guard_.errors().messages().join(u'\n').toStdString();
-    EXPECT_EQ(foy.FoyKodu, 7);
-    EXPECT_EQ(foy.TakipTarihi, QStringLiteral("20230115"));
-    EXPECT_EQ(foy.GununTarihi, QStringLiteral("20240115"));
+    ASSERT_TRUE(foy.FoyBilgileriniYukle(7)) << errorText().toStdString();
+    EXPECT_EQ(foy.TakipTarihi, "20230115");
     EXPECT_EQ(foy.BorcluSayisi, 3);  // 2 debtors + 1 attorney to notify
     EXPECT_EQ(foy.AlacakliSayisi, 3);
-    EXPECT_EQ(foy.ParaBirimiKodu, 2);
-    EXPECT_EQ(foy.ParaBirimiSimgesi, QStringLiteral("USD"));
-    EXPECT_FLOAT_EQ(foy.FaizOrani, 9.0f);
+    EXPECT_EQ(foy.ParaBirimiSimgesi, "USD");
     EXPECT_EQ(foy.TabloOran, E_TO_OranKullan);
-    EXPECT_FALSE(foy.HasFaizTablosu());
     EXPECT_FLOAT_EQ(foy.BSMVOrani, 5.0f);
-    EXPECT_EQ(foy.YillikKira, Money::parse(QStringLiteral("12000.5")));
+    EXPECT_EQ(foy.YillikKira, Money::parse("12000.5"));
     EXPECT_EQ(foy.KalanTahsilHarciHesaplamaSekli, 3);
-    EXPECT_EQ(foy.FaizYildakiGunSayisi, 1);
-    EXPECT_TRUE(foy.HarcHesapla);
     EXPECT_FALSE(foy.IHHarciHesapla);
     EXPECT_FALSE(foy.BorcluTahsilHarciHesapla);  // the smallest flag of the parties
-    EXPECT_TRUE(foy.FaturaFaizineKDVEkle);
     EXPECT_TRUE(foy.IsMTSTakibi);
     EXPECT_TRUE(foy.IsBuFoyIcinPesinHarcHesaplanmasin);
-    EXPECT_FALSE(foy.IsBuFoyIcinIlkTebligatGideriEklenmesin);
     EXPECT_EQ(foy.IkinciAdresiOlanlarinSayisi, 1);
-    EXPECT_EQ(foy.IlkHacizTarihi, QStringLiteral("20230301"));
-    EXPECT_EQ(foy.MahsupSirasi, 1);
-    EXPECT_FALSE(foy.KidemTazminatiKalemi);
-    EXPECT_TRUE(foy.Kaydedilecek);
+    EXPECT_EQ(foy.IlkHacizTarihi, "20230301");
     EXPECT_TRUE(guard_.errors().messages().isEmpty());
 }
 
@@ -90,22 +63,18 @@ TEST_P(FileRecordTest, HeadDataLoadsWithItsDefaults) {
 TEST_P(FileRecordTest, ANullInAColumnReadWithTheTextDefaultFailsTheLoad) {
     for (const char* column : {"faizorani", "ihtiyatihacizvar", "tahsilatmahsupsirasi"}) {
         guard_.errors().clear();
-        db_->execute(QStringLiteral("delete from tblfoy"));
-        test::insertFile(*db_, 3, {{QString::fromLatin1(column), null()}});
-        clsFoyBilgileri foy;
-        EXPECT_FALSE(foy.FoyBilgileriniYukle(3)) << column;
-        ASSERT_EQ(guard_.errors().messages().size(), 1) << column;
-        EXPECT_EQ(
-            guard_.errors().messages().first(),
-            QStringLiteral("Hatanın oluştuğu yer : Hesap.clsFoyBilgileri.FoyFormundanYukle\rHata : "
-                           "13 -> Type mismatch"))
+        file({{column, QVariant(QMetaType::fromType<QString>())}});
+        EXPECT_FALSE(clsFoyBilgileri().FoyBilgileriniYukle(1)) << column;
+        EXPECT_EQ(guard_.errors().messages(),
+                  QStringList{"Hatanın oluştuğu yer : Hesap.clsFoyBilgileri.FoyFormundanYukle\r"
+                              "Hata : 13 -> Type mismatch"})
             << column;
     }
 }
 
 TEST_P(FileRecordTest, AFileWithoutItsCreditorOrCurrencyIsNotFoundSilently) {
-    test::insertFile(*db_, 4, {{QStringLiteral("alacaklikodu"), 99}});
-    test::insertFile(*db_, 5, {{QStringLiteral("parabirimikodu"), 9}});
+    test::insertFile(*db_, 4, kv({"alacaklikodu", 99}));
+    test::insertFile(*db_, 5, kv({"parabirimikodu", 9}));
     clsFoyBilgileri foy;
     EXPECT_FALSE(foy.FoyBilgileriniYukle(4));
     EXPECT_FALSE(foy.FoyBilgileriniYukle(5));
@@ -114,125 +83,38 @@ TEST_P(FileRecordTest, AFileWithoutItsCreditorOrCurrencyIsNotFoundSilently) {
     // With no file row the fee switches default to computing the fees.
     EXPECT_TRUE(foy.HarcHesapla);
     EXPECT_TRUE(foy.PesinHarcHesapla);
-    EXPECT_EQ(foy.FoyKodu, 0);
-}
-
-TEST_P(FileRecordTest, RateRuleTableOrFixedRate) {
-    add(QStringLiteral("tblfaizoranitablosu_detay"),
-        {{QStringLiteral("foykodu"), 0},
-         {QStringLiteral("faizoranitablosukodu"), 3},
-         {QStringLiteral("tarih"), QStringLiteral("20200101")},
-         {QStringLiteral("faizorani"), 9}});
-    add(QStringLiteral("tblfaizoranitablosu_detay"),
-        {{QStringLiteral("foykodu"), 0},
-         {QStringLiteral("faizoranitablosukodu"), 3},
-         {QStringLiteral("tarih"), QStringLiteral("20230601")},
-         {QStringLiteral("faizorani"), 24}});
-    add(QStringLiteral("tblfoy_alacak"), {{QStringLiteral("foykodu"), 1},
-                                          {QStringLiteral("alacakkodu"), 1},
-                                          {QStringLiteral("tarih"), QStringLiteral("20221201")},
-                                          {QStringLiteral("tutar"), 1000},
-                                          {QStringLiteral("birikmisfaiz"), 0}});
-    test::insertFile(*db_, 1,
-                     {{QStringLiteral("faizorani"), 0},
-                      {QStringLiteral("faizoranitablosukodu"), 3},
-                      {QStringLiteral("faizoranitablosufoykodu"), 0}});
-    test::insertFile(
-        *db_, 2, {{QStringLiteral("faizorani"), 2.5}, {QStringLiteral("faizoranitablosukodu"), 3}});
-    clsFoyBilgileri tablolu;
-    ASSERT_TRUE(tablolu.FoyBilgileriniYukle(1));
-    EXPECT_EQ(tablolu.TabloOran, E_TO_TabloKullan);
-    EXPECT_EQ(tablolu.FaizOraniTablosuKodu, 3);
-    ASSERT_TRUE(tablolu.HasFaizTablosu());
-    EXPECT_EQ(tablolu.FaizTablosu().Sayi(),
-              2);  // the rate in force on the first claim date and the change
-    clsFoyBilgileri sabit;
-    ASSERT_TRUE(sabit.FoyBilgileriniYukle(2));
-    EXPECT_EQ(sabit.TabloOran, E_TO_OranKullan);
-    EXPECT_FALSE(sabit.HasFaizTablosu());
-    EXPECT_EQ(sabit.FaizOraniTablosuKodu, 0);
 }
 
 TEST_P(FileRecordTest, ClassificationDrivesTheAncillaryLoads) {
     struct Case {
         const char* name;
         FieldValues file;
-        qint16 kalanSekli;
-        bool kidem;
-        bool isciAlacagimi;
-        bool muacceliyet;
+        bool kidem, isciAlacagimi, muacceliyet;
         const char* mahsupTarihi;
         Money toplamMahsup;
     } cases[] = {
-        {"Null manner reads as 1",
-         {{QStringLiteral("sonrakitahsilharcihesaplamasekli"), QVariant()}},
-         1,
-         false,
-         false,
-         false,
-         "",
+        {"Null manner reads as 1", kv({"sonrakitahsilharcihesaplamasekli", QVariant()}), false,
+         false, false, "", Money()},
+        {"0 manner reads as 1", kv({"sonrakitahsilharcihesaplamasekli", 0}), false, false, false,
+         "", Money()},
+        {"type 26 gets the severance claim", kv({"alacaktipi", 26}), true, false, false, "",
          Money()},
-        {"0 manner reads as 1",
-         {{QStringLiteral("sonrakitahsilharcihesaplamasekli"), 0}},
-         1,
-         false,
-         false,
-         false,
-         "",
-         Money()},
-        {"type 26 gets the severance claim",
-         {{QStringLiteral("alacaktipi"), 26}},
-         1,
-         true,
-         false,
-         false,
-         "",
-         Money()},
-        {"type 9 is an employee claim",
-         {{QStringLiteral("alacaktipi"), 9}},
-         1,
-         true,
-         true,
-         false,
-         "",
-         Money()},
-        {"form 5 loads contract and offset",
-         {{QStringLiteral("formtipi"), 5}},
-         1,
-         false,
-         false,
-         true,
-         "20221110",
-         Money::fromUnits(150)},
-        {"form 1 clears them",
-         {{QStringLiteral("formtipi"), 1}},
-         1,
-         false,
-         false,
-         false,
-         "",
-         Money()},
-    };
-    add(QStringLiteral("tblfoy_sozlesme"), {{QStringLiteral("foykodu"), 1},
-                                            {QStringLiteral("muacceliyetdurumu"), 2},
-                                            {QStringLiteral("tahliyevekaletucretiekle"), 1}});
-    add(QStringLiteral("tblfoy_mahsup"),
-        {{QStringLiteral("foykodu"), 1}, {QStringLiteral("mahsupmiktari"), 100}});
-    add(QStringLiteral("tblfoy_mahsup"),
-        {{QStringLiteral("foykodu"), 1}, {QStringLiteral("mahsupmiktari"), 50}});
-    add(QStringLiteral("tblfoy_ilam"),
-        {{QStringLiteral("foykodu"), 1},
-         {QStringLiteral("mahkemeornoter"), 1},
-         {QStringLiteral("karartarihi"), QStringLiteral("20221110")}});
+        {"type 9 is an employee claim", kv({"alacaktipi", 9}), true, true, false, "", Money()},
+        {"form 5 loads contract and offset", kv({"formtipi", 5}), false, false, true, "20221110",
+         Money::fromUnits(150)}};
+    add("tblfoy_sozlesme",
+        kv({"foykodu", 1, "muacceliyetdurumu", 2, "tahliyevekaletucretiekle", 1}));
+    add("tblfoy_mahsup", kv({"foykodu", 1, "mahsupmiktari", 100}));
+    add("tblfoy_mahsup", kv({"foykodu", 1, "mahsupmiktari", 50}));
+    add("tblfoy_ilam", kv({"foykodu", 1, "mahkemeornoter", 1, "karartarihi", "20221110"}));
     for (const auto& c : cases) {
-        db_->execute(QStringLiteral("delete from tblfoy"));
-        test::insertFile(*db_, 1, c.file);
+        file(c.file);
         clsFoyBilgileri foy;
         ASSERT_TRUE(foy.FoyBilgileriniYukle(1)) << c.name;
-        EXPECT_EQ(foy.KalanTahsilHarciHesaplamaSekli, c.kalanSekli) << c.name;
+        EXPECT_EQ(foy.KalanTahsilHarciHesaplamaSekli, 1) << c.name;
         EXPECT_EQ(foy.KidemTazminatiKalemi != nullptr, c.kidem) << c.name;
         if (foy.KidemTazminatiKalemi) {
-            EXPECT_EQ(foy.KidemTazminatiKalemi->AlacakAdi, QStringLiteral("Kıdem Tazminatı"));
+            EXPECT_EQ(foy.KidemTazminatiKalemi->AlacakAdi, "Kıdem Tazminatı");
         }
         EXPECT_EQ(foy.IsciAlacagimi(), c.isciAlacagimi) << c.name;
         EXPECT_EQ(foy.Muacceliyet, c.muacceliyet) << c.name;
@@ -243,34 +125,20 @@ TEST_P(FileRecordTest, ClassificationDrivesTheAncillaryLoads) {
 }
 
 TEST_P(FileRecordTest, JudgementDateAndPrecautionarySeizure) {
-    struct Case {
-        int mahkemeOrNoter;
-        const char* expected;
-    } dates[] = {{1, "20221110"}, {3, "20221110"}, {2, "20221201"}, {4, ""}};
-    for (const auto& c : dates) {
-        db_->execute(QStringLiteral("delete from tblfoy"));
-        db_->execute(QStringLiteral("delete from tblfoy_ilam"));
-        test::insertFile(*db_, 1, {{QStringLiteral("formtipi"), 4}});
-        add(QStringLiteral("tblfoy_ilam"),
-            {{QStringLiteral("foykodu"), 1},
-             {QStringLiteral("mahkemeornoter"), c.mahkemeOrNoter},
-             {QStringLiteral("karartarihi"), QStringLiteral("20221110")},
-             {QStringLiteral("notertarihi"), QStringLiteral("20221201")}});
+    for (auto [mahkemeOrNoter, expected] : {std::pair{1, "20221110"}, std::pair{3, "20221110"},
+                                            std::pair{2, "20221201"}, std::pair{4, ""}}) {
+        file(kv({"formtipi", 4}), "tblfoy_ilam");
+        add("tblfoy_ilam", kv({"foykodu", 1, "mahkemeornoter", mahkemeOrNoter, "karartarihi",
+                               "20221110", "notertarihi", "20221201"}));
         clsFoyBilgileri foy;
         ASSERT_TRUE(foy.FoyBilgileriniYukle(1));
-        EXPECT_EQ(foy.MahsupTarihi, QString::fromLatin1(c.expected)) << c.mahkemeOrNoter;
+        EXPECT_EQ(foy.MahsupTarihi, QString::fromLatin1(expected)) << mahkemeOrNoter;
     }
-    add(QStringLiteral("tblmahkeme"),
-        {{QStringLiteral("mahkemekodu"), 8}, {QStringLiteral("mahkemegorevikodu"), 3}});
+    add("tblmahkeme", kv({"mahkemekodu", 8, "mahkemegorevikodu", 3}));
     for (auto [talep, durum] : {std::pair{"20230115", true}, std::pair{"20230114", false}}) {
-        db_->execute(QStringLiteral("delete from tblfoy"));
-        db_->execute(QStringLiteral("delete from tblfoy_ihtiyatihaciz"));
-        test::insertFile(*db_, 1, {{QStringLiteral("ihtiyatihacizvar"), 1}});
-        add(QStringLiteral("tblfoy_ihtiyatihaciz"),
-            {{QStringLiteral("foykodu"), 1},
-             {QStringLiteral("taleptarihi"), QString::fromLatin1(talep)},
-             {QStringLiteral("durusmali"), 1},
-             {QStringLiteral("mahkemekodu"), 8}});
+        file(kv({"ihtiyatihacizvar", 1}), "tblfoy_ihtiyatihaciz");
+        add("tblfoy_ihtiyatihaciz",
+            kv({"foykodu", 1, "taleptarihi", talep, "durusmali", 1, "mahkemekodu", 8}));
         clsFoyBilgileri foy;
         ASSERT_TRUE(foy.FoyBilgileriniYukle(1));
         EXPECT_EQ(foy.IhtiyatiHacizDurumu, durum) << talep;
@@ -282,17 +150,10 @@ TEST_P(FileRecordTest, JudgementDateAndPrecautionarySeizure) {
 TEST_P(FileRecordTest, NotificationCountsAndDates) {
     test::insertFile(*db_, 1);
     auto party = [&](int kod, int tip, const char* vekilAd, const char* adres2) {
-        add(QStringLiteral("tblfoy_sahis"),
-            {{QStringLiteral("foykodu"), 1},
-             {QStringLiteral("foysahiskodu"), kod},
-             {QStringLiteral("foysahistipi"), tip},
-             {QStringLiteral("muvekkiletebligatgonderilmesin"), 0},
-             {QStringLiteral("tumadresleregonderilsin"), 1},
-             {QStringLiteral("adres1"), QStringLiteral("İstanbul")},
-             {QStringLiteral("adres2"), QString::fromUtf8(adres2)},
-             {QStringLiteral("vekiletebligatgonder"), 1},
-             {QStringLiteral("vekiladisoyadi"), QString::fromUtf8(vekilAd)},
-             {QStringLiteral("vekilsoyadi"), QStringLiteral("Yılmaz")}});
+        FieldValues f = kv({"foykodu", 1, "foysahiskodu", kod, "foysahistipi", tip});
+        f += kv({"adres1", "İstanbul", "adres2", adres2, "tumadresleregonderilsin", 1});
+        f += kv({"vekiletebligatgonder", 1, "muvekkiletebligatgonderilmesin", 0});
+        add("tblfoy_sahis", f + kv({"vekiladisoyadi", vekilAd, "vekilsoyadi", "Yılmaz"}));
     };
     party(1, 1, "Ayşe", "Ankara");
     party(2, 2, "Ayşe", "");  // the same attorney counts once
@@ -302,18 +163,11 @@ TEST_P(FileRecordTest, NotificationCountsAndDates) {
     ASSERT_TRUE(foy.FoyBilgileriniYukle(1));
     // 3 parties + 1 second address + 2 distinct attorneys
     EXPECT_EQ(foy.GetGonderilecekTebligatSayisi().value<qint16>(), 6);
-    add(QStringLiteral("tblfoy_tebligat_iz"),
-        {{QStringLiteral("foykodu"), 1},
-         {QStringLiteral("tebligatkodu"), 1},
-         {QStringLiteral("sonodemetarihi"), QStringLiteral("20230301")}});
-    add(QStringLiteral("tblfoy_tebligat_iz"),
-        {{QStringLiteral("foykodu"), 1},
-         {QStringLiteral("tebligatkodu"), 2},
-         {QStringLiteral("sonodemetarihi"), QStringLiteral("20230220")}});
-    EXPECT_EQ(foy.GetMinSonOdemeTarihi(), QStringLiteral("20230220"));
+    for (auto [kod, tarih] : {std::pair{1, "20230301"}, std::pair{2, "20230220"}})
+        add("tblfoy_tebligat_iz", kv({"foykodu", 1, "tebligatkodu", kod, "sonodemetarihi", tarih}));
+    EXPECT_EQ(foy.GetMinSonOdemeTarihi(), "20230220");
     EXPECT_EQ(foy.GetMinAlacakTarihi(1), QString());
-    EXPECT_TRUE(guard_.errors().messages().isEmpty())
-        << guard_.errors().messages().join(u'\n').toStdString();
+    EXPECT_TRUE(guard_.errors().messages().isEmpty()) << errorText().toStdString();
 }
 
 TEST_P(FileRecordTest, CalculationDateIsWrittenForThisFileOnly) {
@@ -321,26 +175,20 @@ TEST_P(FileRecordTest, CalculationDateIsWrittenForThisFileOnly) {
     test::insertFile(*db_, 2);
     clsFoyBilgileri foy;
     ASSERT_TRUE(foy.FoyBilgileriniYukle(1));
-    foy.GununTarihiniGuncelle(QStringLiteral("20240301"));
-    EXPECT_EQ(foy.GununTarihi, QStringLiteral("20240301"));
-    RecordSet rs = db_->openRecordSet(
-        QStringLiteral("select foykodu, hesaptarihi from tblfoy order by foykodu"));
-    EXPECT_EQ(rs.value(1).toString(), QStringLiteral("20240301"));
+    foy.GununTarihiniGuncelle("20240301");
+    RecordSet rs = db_->openRecordSet("select hesaptarihi from tblfoy order by foykodu");
+    EXPECT_EQ(rs.value(0).toString(), "20240301");
     rs.moveNext();
-    EXPECT_EQ(rs.value(1).toString(), QStringLiteral("20240115"));
+    EXPECT_EQ(rs.value(0).toString(), "20240115");
 }
 
 TEST(FileRecord, DuzeltRightAligns) {
-    EXPECT_EQ(clsFoyBilgileri::Duzelt(QVariant(12), 5), QStringLiteral("   12"));
-    EXPECT_EQ(clsFoyBilgileri::Duzelt(QVariant(QStringLiteral("abcdef")), 3),
-              QStringLiteral("abcdef"));
-    EXPECT_EQ(clsFoyBilgileri::Duzelt(QVariant(QString()), 2), QStringLiteral("  "));
+    EXPECT_EQ(clsFoyBilgileri::Duzelt(QVariant(12), 5), "   12");
+    EXPECT_EQ(clsFoyBilgileri::Duzelt(QVariant("abcdef"), 3), "abcdef");
+    EXPECT_EQ(clsFoyBilgileri::Duzelt(QVariant(QString()), 2), "  ");
 }
 
-INSTANTIATE_TEST_SUITE_P(Backends, FileRecordTest, ::testing::ValuesIn(test::availableBackends()),
-                         [](const auto& info) {
-                             return test::backendName(info.param).toStdString();
-                         });
+QUV_ON_BACKENDS(FileRecordTest);
 
 }  // namespace
 }  // namespace quv

@@ -13,8 +13,8 @@ using test::izgara;
 using test::Satirlar;
 using test::satirlar;
 
-const QString kFaizKaynak = QStringLiteral("Hesap.clsFaizTablosu.GriddenYukle");
-const QString kMahsupKaynak = QStringLiteral("Hesap.clsMahsupSiraTablosu.GriddenYukle");
+const QString kFaizKaynak = "Hesap.clsFaizTablosu.GriddenYukle";
+const QString kMahsupKaynak = "Hesap.clsMahsupSiraTablosu.GriddenYukle";
 
 QString hata(const QString& kaynak, const RuntimeError& e) {
     return errorMessage(kaynak, e.number(), e.description());
@@ -42,8 +42,7 @@ TEST(GridTables, RateGridRowsInGridOrder) {
         {"date without rate", {{"20230101", ""}}, {}, 13},
         {"date not in eight digits", {{"01.04.2023", "9"}}, {}, 13},
         {"no calendar day", {{"20230230", "9"}}, {}, 13},
-        {"rate not a number", {{"20230101", "9"}, {"20230401", "abc"}}, {"20230101 9"}, 13},
-    };
+        {"rate not a number", {{"20230101", "9"}, {"20230401", "abc"}}, {"20230101 9"}, 13}};
     for (const GridCase& c : cases) {
         SCOPED_TRACE(c.ad);
         test::SharedStateGuard guard;
@@ -67,8 +66,7 @@ TEST(GridTables, OffsetOrderGridTakesTheItemDataOfTheChosenEntry) {
         {"blank rows are passed over", {{"", ""}, {"20230601", "1"}, {"", ""}}, {"20230601 3"}, 0},
         {"entry outside the list", {{"20230101", "0"}, {"20230601", "2"}}, {"20230101 1"}, 9},
         {"date without order", {{"20230101", ""}}, {}, 13},
-        {"order without date", {{"", "1"}}, {}, 13},
-    };
+        {"order without date", {{"", "1"}}, {}, 13}};
     for (const GridCase& c : cases) {
         SCOPED_TRACE(c.ad);
         test::SharedStateGuard guard;
