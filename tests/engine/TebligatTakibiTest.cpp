@@ -2,52 +2,38 @@
 #include "engine/SharedState.h"
 #include "engine/TebligatTakibi.h"
 #include "engine/Variant.h"
+#include "file/DbFixture.h"
 #include "support/TestEnvironment.h"
-
-#include <gtest/gtest.h>
 
 namespace quv {
 namespace {
 
 using namespace modGeneral;
 
-class TebligatTakibiTest : public ::testing::TestWithParam<test::Backend> {
+class TebligatTakibiTest : public test::DbFixture {
 protected:
-    void SetUp() override {
-        db_ = test::freshDatabase(
-            GetParam(),
-            QString::fromLatin1(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-    }
     void party(int foy, int sahis, int tip = 1) {
-        db_->addRow(QStringLiteral("tblfoy_sahis"), {{QStringLiteral("foykodu"), foy},
-                                                     {QStringLiteral("foysahiskodu"), sahis},
-                                                     {QStringLiteral("foysahistipi"), tip}});
+        db_->addRow("tblfoy_sahis",
+                    kv({"foykodu", foy, "foysahiskodu", sahis, "foysahistipi", tip}));
     }
     void notification(int foy, int sahis, int kod, const char* tarih, int durum,
                       const QVariant& aciklama = QVariant()) {
-        db_->addRow(QStringLiteral("tblfoy_tebligat"),
-                    {{QStringLiteral("foykodu"), foy},
-                     {QStringLiteral("foysahiskodu"), sahis},
-                     {QStringLiteral("tebligatkodu"), kod},
-                     {QStringLiteral("tebligtarihi"), QString::fromLatin1(tarih)},
-                     {QStringLiteral("tebligatdurumu"), durum},
-                     {QStringLiteral("aciklama"), aciklama}});
+        db_->addRow("tblfoy_tebligat", kv({"foykodu", foy, "foysahiskodu", sahis, "tebligatkodu",
+                                           kod, "tebligtarihi", QString::fromLatin1(tarih),
+                                           "tebligatdurumu", durum, "aciklama", aciklama}));
     }
     // (foysahiskodu, tebligatkodu, tebligatdurumu) of the file's tracking rows.
     QList<QList<int>> trackingRows(int foy) {
         QList<QList<int>> rows;
         RecordSet rs = db_->openRecordSet(
-            QStringLiteral("select foysahiskodu, tebligatkodu, tebligatdurumu from "
-                           "tblfoy_tebligat_iz where foykodu = ? order by foysahiskodu"),
+            "select foysahiskodu, tebligatkodu, tebligatdurumu from "
+            "tblfoy_tebligat_iz where foykodu = ? order by foysahiskodu",
             CursorType::ForwardOnly, {foy});
         for (; !rs.eof(); rs.moveNext())
             rows << QList<int>{toInt32(rs.value(0)), toInt32(rs.value(1)),
                                isNull(rs.value(2)) ? -1 : toInt32(rs.value(2))};
         return rows;
     }
-
-    test::SharedStateGuard guard_;
-    std::shared_ptr<Database> db_;
 };
 
 TEST_P(TebligatTakibiTest, FileStatusFromEachPartysLatestNotification) {
@@ -62,31 +48,26 @@ TEST_P(TebligatTakibiTest, FileStatusFromEachPartysLatestNotification) {
         {"older 8 behind a latest 21", {{1, 1, "20230101", 8}, {1, 2, "20230201", 21}}, 1},
         {"older 5 behind a latest 8", {{1, 1, "20230101", 5}, {1, 2, "20230201", 8}}, 2},
         {"same date: highest code wins", {{1, 7, "20230101", 9}, {1, 3, "20230101", 5}}, 3},
-        {"unknown status only", {{1, 1, "20230101", 99}}, 3},
-    };
+        {"unknown status only", {{1, 1, "20230101", 99}}, 3}};
     int foy = 100;
     for (const auto& c : cases) {
         ++foy;
         for (const auto& [sahis, kod, tarih, durum] : c.notifications)
             notification(foy, sahis, kod, tarih, durum);
         EXPECT_EQ(FoyTebligatDurumuBul(foy), c.status) << c.name;
-        db_->addRow(QStringLiteral("tblfoy"), {{QStringLiteral("foykodu"), foy}});
+        db_->addRow("tblfoy", kv({"foykodu", foy}));
         FoyTebligatDurumuGuncelle(foy);
-        RecordSet rs = db_->openRecordSet(
-            QStringLiteral("select tebligatdurumu from tblfoy where foykodu = ?"),
-            CursorType::ForwardOnly, {foy});
+        RecordSet rs = db_->openRecordSet("select tebligatdurumu from tblfoy where foykodu = ?",
+                                          CursorType::ForwardOnly, {foy});
         EXPECT_EQ(toInt16(rs.value(0)), c.status) << c.name;
     }
 }
 
-TEST_P(TebligatTakibiTest, StatusClasses) {
-    for (int code : {2, 3, 4, 5, 6, 7, 12, 14, 19, 20, 21})
-        EXPECT_EQ(TebligatDurumuSinifi(code), 1) << code;
-    EXPECT_EQ(TebligatDurumuSinifi(8), 2);
-    for (int code : {1, 9, 10, 11, 13, 15, 16, 17, 18})
-        EXPECT_EQ(TebligatDurumuSinifi(code), 3) << code;
-    for (int code : {0, 22, -1})
-        EXPECT_EQ(TebligatDurumuSinifi(code), 0) << code;
+TEST(TebligatTakibi, StatusClasses) {
+    // The bounds of each class; the file status test covers the classes' effect.
+    for (auto [code, sinif] : {std::pair{2, 1}, std::pair{21, 1}, std::pair{8, 2}, std::pair{1, 3},
+                               std::pair{18, 3}, std::pair{0, 0}, std::pair{22, 0}})
+        EXPECT_EQ(TebligatDurumuSinifi(code), sinif) << code;
 }
 
 TEST_P(TebligatTakibiTest, TrackingRowsNumberEveryPartyAndSkipThoseWithout) {
@@ -95,25 +76,20 @@ TEST_P(TebligatTakibiTest, TrackingRowsNumberEveryPartyAndSkipThoseWithout) {
     party(1, 3);
     notification(1, 1, 1, "20230101", 9);
     notification(1, 1, 2, "20230301", 4);
-    notification(1, 3, 3, "20230205", 8, QStringLiteral("Bila"));
+    notification(1, 3, 3, "20230205", 8, "Bila");
     // A stale row of the file and a row of another file.
-    db_->addRow(QStringLiteral("tblfoy_tebligat_iz"), {{QStringLiteral("foykodu"), 1},
-                                                       {QStringLiteral("tebligatkodu"), 9},
-                                                       {QStringLiteral("foysahiskodu"), 2}});
-    db_->addRow(QStringLiteral("tblfoy_tebligat_iz"), {{QStringLiteral("foykodu"), 2},
-                                                       {QStringLiteral("tebligatkodu"), 1},
-                                                       {QStringLiteral("foysahiskodu"), 1}});
+    db_->addRow("tblfoy_tebligat_iz", kv({"foykodu", 1, "tebligatkodu", 9, "foysahiskodu", 2}));
+    db_->addRow("tblfoy_tebligat_iz", kv({"foykodu", 2, "tebligatkodu", 1, "foysahiskodu", 1}));
     UpdateTblFoy_Tebligat_Iz_ForFoy(1);
     EXPECT_EQ(trackingRows(1), (QList<QList<int>>{{1, 1, 4}, {3, 3, 8}}));
     EXPECT_EQ(trackingRows(2).size(), 1);
     RecordSet rs = db_->openRecordSet(
-        QStringLiteral("select tebligtarihi, aciklama, itiraztarihi from tblfoy_tebligat_iz where "
-                       "foykodu = 1 and foysahiskodu = 3"));
-    EXPECT_EQ(rs.value(0).toString(), QStringLiteral("20230205"));
-    EXPECT_EQ(rs.value(1).toString(), QStringLiteral("Bila"));
+        "select tebligtarihi, aciklama, itiraztarihi from tblfoy_tebligat_iz where "
+        "foykodu = 1 and foysahiskodu = 3");
+    EXPECT_EQ(rs.value(0).toString(), "20230205");
+    EXPECT_EQ(rs.value(1).toString(), "Bila");
     EXPECT_TRUE(isNull(rs.value(2)));
-    EXPECT_TRUE(guard_.errors().messages().isEmpty())
-        << guard_.errors().messages().join(u'\n').toStdString();
+    EXPECT_TRUE(guard_.errors().messages().isEmpty()) << errorText().toStdString();
 }
 
 TEST_P(TebligatTakibiTest, SameDatePrefersAListedStatus) {
@@ -133,7 +109,7 @@ TEST_P(TebligatTakibiTest, SameDatePrefersAListedStatus) {
 }
 
 TEST_P(TebligatTakibiTest, AccessDialectSelectsTheSameRow) {
-    if (GetParam().name != QStringLiteral("SQLite"))
+    if (GetParam().name != "SQLite")
         GTEST_SKIP() << "IIF is an Access and SQLite function";
     shared().ActiveVeritabaniTuru = 2;
     party(5, 1);
@@ -146,12 +122,9 @@ TEST_P(TebligatTakibiTest, AccessDialectSelectsTheSameRow) {
 
 TEST_P(TebligatTakibiTest, AttorneysThatReceiveNotifications) {
     auto add = [&](int sahis, int tip, QVariant vekil, QVariant muvekkil) {
-        db_->addRow(QStringLiteral("tblfoy_sahis"),
-                    {{QStringLiteral("foykodu"), 9},
-                     {QStringLiteral("foysahiskodu"), sahis},
-                     {QStringLiteral("foysahistipi"), tip},
-                     {QStringLiteral("vekiletebligatgonder"), vekil},
-                     {QStringLiteral("muvekkiletebligatgonderilmesin"), muvekkil}});
+        db_->addRow("tblfoy_sahis", kv({"foykodu", 9, "foysahiskodu", sahis, "foysahistipi", tip,
+                                        "vekiletebligatgonder", vekil,
+                                        "muvekkiletebligatgonderilmesin", muvekkil}));
     };
     add(1, 1, 1, 0);           // counted
     add(2, 8, 1, 0);           // counted
@@ -164,18 +137,15 @@ TEST_P(TebligatTakibiTest, AttorneysThatReceiveNotifications) {
 }
 
 TEST_P(TebligatTakibiTest, ARefreshErrorIsReportedWithItsSource) {
-    db_->execute(QStringLiteral("drop table tblfoy_tebligat"));
+    db_->execute("drop table tblfoy_tebligat");
     party(1, 1);
     UpdateTblFoy_Tebligat_Iz_ForFoy(1);
     ASSERT_EQ(guard_.errors().messages().size(), 1);
     EXPECT_TRUE(guard_.errors().messages().first().startsWith(
-        QStringLiteral("Hatanın oluştuğu yer : UpdateTblFoy_Tebligat_Iz_ForSahis\rHata : ")));
+        "Hatanın oluştuğu yer : UpdateTblFoy_Tebligat_Iz_ForSahis\rHata : "));
 }
 
-INSTANTIATE_TEST_SUITE_P(Backends, TebligatTakibiTest,
-                         ::testing::ValuesIn(test::availableBackends()), [](const auto& info) {
-                             return test::backendName(info.param).toStdString();
-                         });
+QUV_ON_BACKENDS(TebligatTakibiTest);
 
 }  // namespace
 }  // namespace quv
