@@ -1,222 +1,137 @@
-#include "engine/Database.h"
-#include "engine/RuntimeError.h"
-#include "engine/SharedState.h"
 #include "engine/Variant.h"
+#include "file/DbFixture.h"
 #include "summary/SummaryColumns.h"
 #include "summary/clsHesapOzeti.h"
-#include "support/TestEnvironment.h"
-
-#include <gtest/gtest.h>
 
 namespace quv {
 namespace {
 
-using test::kSummaryColumns;
-
-QString columnOf(const test::SummaryColumn& c) {
-    return QString::fromLatin1(c.column);
-}
-
-// Every field of `actual` equals the one of `expected`, to the last of four decimals.
-void expectSameFields(const clsHesapOzeti& actual, const clsHesapOzeti& expected) {
-    for (const auto& c : kSummaryColumns) {
-        if (c.money)
-            EXPECT_EQ(actual.*c.money, expected.*c.money)
-                << c.column << ": " << (actual.*c.money).toDecimalString().toStdString()
-                << " instead of " << (expected.*c.money).toDecimalString().toStdString();
-        else
-            EXPECT_EQ(actual.*c.rate, expected.*c.rate) << c.column;
-    }
-}
+using test::expectSameFields;
+using test::filledSummary;
 
 // The stored row, column by column, as the summary it should hold.
-void expectStoredRow(const RecordSet& rs, const clsHesapOzeti& expected,
-                     const QString& renamedColumn = QString(), const QString& newName = QString()) {
+void expectStoredRow(RecordSet rs, const clsHesapOzeti& expected, const QString& renamed = {}) {
     ASSERT_FALSE(rs.eof());
-    for (const auto& c : kSummaryColumns) {
-        QString column = columnOf(c);
-        if (column == renamedColumn)
-            column = newName;
-        if (c.money)
-            EXPECT_EQ(Money::fromVariant(rs.value(column)), expected.*c.money) << c.column;
+    for (const clsHesapOzeti::Alan& a : clsHesapOzeti::Alanlar()) {
+        QString column = a.sutun == renamed ? renamed + "_eski" : a.sutun;
+        if (a.para)
+            EXPECT_EQ(Money::fromVariant(rs.value(column)), expected.*a.para)
+                << a.sutun.toStdString();
         else
-            EXPECT_EQ(toRate(rs.value(column)), expected.*c.rate) << c.column;
+            EXPECT_EQ(toRate(rs.value(column)), expected.*a.oran) << a.sutun.toStdString();
     }
+    rs.moveNext();
+    EXPECT_TRUE(rs.eof());
 }
 
-class HesapOzetiStorageTest : public ::testing::TestWithParam<test::Backend> {
+class HesapOzetiStorageTest : public test::DbFixture {
 protected:
-    void SetUp() override {
-        db_ = test::freshDatabase(
-            GetParam(),
-            QString::fromLatin1(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-    }
-    RecordSet row(qint32 foyKodu, const QString& table = QStringLiteral("tblfoy_hesap")) {
-        return db_->openRecordSet(QStringLiteral("select * from ") + table +
-                                  QStringLiteral(" where foykodu = ") + QString::number(foyKodu));
-    }
-    int rowCount(const QString& where) {
-        RecordSet rs =
-            db_->openRecordSet(QStringLiteral("select count(*) from tblfoy_hesap") + where);
-        return toInt32(rs.value(0));
+    RecordSet row(qint32 foyKodu, const QString& table = "tblfoy_hesap") {
+        return db_->openRecordSet("select * from " + table +
+                                  " where foykodu = " + QString::number(foyKodu));
     }
     void expectNoErrors() {
-        EXPECT_TRUE(guard_.errors().messages().isEmpty())
-            << guard_.errors().messages().join(u'\n').toStdString();
+        EXPECT_TRUE(guard_.errors().messages().isEmpty()) << errorText().toStdString();
     }
-
-    test::SharedStateGuard guard_;
-    std::shared_ptr<Database> db_;
 };
 
 TEST_P(HesapOzetiStorageTest, TheTableHoldsTheKeyAndOneColumnPerField) {
-    QStringList expected = {QStringLiteral("foykodu")};
-    for (const auto& c : kSummaryColumns)
-        expected << columnOf(c).toLower();
+    ASSERT_EQ(clsHesapOzeti::Alanlar().size(), 69);
+    QStringList expected = {"foykodu"};
+    for (const clsHesapOzeti::Alan& a : clsHesapOzeti::Alanlar())
+        expected << a.sutun.toLower();
     QStringList actual;
-    for (const QString& name : db_->columns(QStringLiteral("tblfoy_hesap")))
+    for (const QString& name : db_->columns("tblfoy_hesap"))
         actual << name.toLower();
     expected.sort();
     actual.sort();
     EXPECT_EQ(actual, expected);
 }
 
-TEST_P(HesapOzetiStorageTest, EveryFieldIsStoredInItsColumnAndReadBackExactly) {
-    clsHesapOzeti saved = test::filledSummary(1);
-    // The widest amount the host's decimal columns keep exactly on every backend.
-    saved.BakiyeGuncelTL = Money::parse(QStringLiteral("-12345678901.2345"));
-    ASSERT_TRUE(saved.Kaydet(41));
-    expectNoErrors();
-
-    expectStoredRow(row(41), saved);
-
-    clsHesapOzeti loaded;
-    ASSERT_TRUE(loaded.Yukle(41));
-    expectSameFields(loaded, saved);
-    expectNoErrors();
-}
-
 TEST_P(HesapOzetiStorageTest, SavingTwiceLeavesOneRowWithTheSecondValues) {
-    ASSERT_TRUE(test::filledSummary(1).Kaydet(41));
-    ASSERT_TRUE(test::filledSummary(7).Kaydet(42));
-    ASSERT_TRUE(test::filledSummary(2).Kaydet(41));
+    clsHesapOzeti first = filledSummary(1);
+    // The widest amount the host's decimal columns keep exactly on every backend.
+    first.BakiyeGuncelTL = Money::parse("-12345678901.2345");
+    ASSERT_TRUE(first.Kaydet(41));
+    expectStoredRow(row(41), first);
+    ASSERT_TRUE(filledSummary(7).Kaydet(42));
+    ASSERT_TRUE(filledSummary(2).Kaydet(41));
     expectNoErrors();
-    EXPECT_EQ(rowCount(QStringLiteral(" where foykodu = 41")), 1);
-    EXPECT_EQ(rowCount(QString()), 2);
+    expectStoredRow(row(41), filledSummary(2));  // one row, the second values
+    RecordSet count = db_->openRecordSet("select count(*) from tblfoy_hesap");
+    EXPECT_EQ(toInt32(count.value(0)), 2);
 
     clsHesapOzeti loaded;
     ASSERT_TRUE(loaded.Yukle(41));
-    expectSameFields(loaded, test::filledSummary(2));
+    expectSameFields(loaded, filledSummary(2));
     ASSERT_TRUE(loaded.Yukle(42));
-    expectSameFields(loaded, test::filledSummary(7));
+    expectSameFields(loaded, filledSummary(7));
 }
 
-TEST_P(HesapOzetiStorageTest, NullColumnsLoadAsZero) {
+TEST_P(HesapOzetiStorageTest, NullColumnsAndAMissingRowLoadAsZero) {
     db_->execute(
-        QStringLiteral("insert into tblfoy_hesap (foykodu, borcasli, guncelfaizorani) "
-                       "values (43, 1500.25, 24)"));
+        "insert into tblfoy_hesap (foykodu, borcasli, guncelfaizorani) "
+        "values (43, 1500.25, 24)");
     clsHesapOzeti expected;
-    expected.BorcAsli = Money::parse(QStringLiteral("1500.25"));
+    expected.BorcAsli = Money::parse("1500.25");
     expected.GuncelFaizOrani = 24;
-
     // Values of an earlier load must not survive in the Null columns.
-    clsHesapOzeti loaded = test::filledSummary(3);
+    clsHesapOzeti loaded = filledSummary(3);
     ASSERT_TRUE(loaded.Yukle(43));
     expectSameFields(loaded, expected);
-    expectNoErrors();
-}
-
-TEST_P(HesapOzetiStorageTest, AFileWithoutARowLoadsAllZero) {
-    ASSERT_TRUE(test::filledSummary(1).Kaydet(41));
-    clsHesapOzeti loaded = test::filledSummary(3);
+    loaded = filledSummary(3);
     ASSERT_TRUE(loaded.Yukle(44));
     expectSameFields(loaded, clsHesapOzeti());
     expectNoErrors();
 }
 
-// A table that the save cannot write: the statement that breaks it, where the first
-// row then is, and a word the driver's message names.
+// A table that the save cannot write: its name, the column renamed (if any), and the
+// word that the driver's message names.
 struct BrokenTable {
     const char* name;
     const char* breakSql;
     const char* tableAfter;
-    const char* renamedColumn;
-    const char* newColumnName;
+    const char* renamed;
     const char* named;
 };
 
-const BrokenTable kBrokenTables[] = {
-    {"ColumnMissing", "ALTER TABLE tblfoy_hesap RENAME COLUMN baropulu TO baropulu_eski",
-     "tblfoy_hesap", "baropulu", "baropulu_eski", "baropulu"},
-    {"TableMissing", "ALTER TABLE tblfoy_hesap RENAME TO tblfoy_hesap_eski", "tblfoy_hesap_eski",
-     "", "", "tblfoy_hesap"},
-};
+class HesapOzetiBrokenTableTest : public HesapOzetiStorageTest {};
 
-class HesapOzetiBrokenTableTest
-    : public ::testing::TestWithParam<std::tuple<test::Backend, BrokenTable>> {
-protected:
-    void SetUp() override {
-        const auto& info = *::testing::UnitTest::GetInstance()->current_test_info();
-        db_ = test::freshDatabase(std::get<0>(GetParam()), QString::fromLatin1(info.name()));
-        broken_ = std::get<1>(GetParam());
-    }
-    void expectOneReport(const QString& source) {
+TEST_P(HesapOzetiBrokenTableTest, AFailedSaveOrLoadIsReportedAndKeepsTheStoredRow) {
+    const BrokenTable cases[] = {
+        {"ColumnMissing", "ALTER TABLE tblfoy_hesap RENAME COLUMN baropulu TO baropulu_eski",
+         "tblfoy_hesap", "baropulu", "baropulu"},
+        {"TableMissing", "ALTER TABLE tblfoy_hesap RENAME TO tblfoy_hesap_eski",
+         "tblfoy_hesap_eski", "", "tblfoy_hesap"}};
+    for (const BrokenTable& c : cases) {
+        SCOPED_TRACE(c.name);
+        db_ = test::freshDatabase(GetParam(), QString("broken") + c.name);
+        clsHesapOzeti first = filledSummary(1);
+        ASSERT_TRUE(first.Kaydet(41));
+        db_->execute(c.breakSql);
+        guard_.errors().clear();
+
+        EXPECT_FALSE(filledSummary(2).Kaydet(41));
+        clsHesapOzeti loaded = filledSummary(3);
+        EXPECT_FALSE(loaded.Yukle(41));
+        expectSameFields(loaded, clsHesapOzeti());
+
         const QStringList& messages = guard_.errors().messages();
-        ASSERT_EQ(messages.size(), 1) << messages.join(u'\n').toStdString();
-        QStringList lines = messages.first().split(QChar(13));
-        ASSERT_EQ(lines.size(), 2) << messages.first().toStdString();
-        EXPECT_EQ(lines[0], QStringLiteral("Hatanın oluştuğu yer : ") + source);
-        EXPECT_TRUE(lines[1].startsWith(QStringLiteral("Hata : "))) << lines[1].toStdString();
-        EXPECT_TRUE(lines[1].contains(QString::fromLatin1(broken_.named)))
-            << lines[1].toStdString();
+        ASSERT_EQ(messages.size(), 2) << errorText().toStdString();
+        EXPECT_TRUE(
+            messages[0].startsWith("Hatanın oluştuğu yer : Hesap.clsHesapOzeti.Kaydet\r"
+                                   "Hata : -2147217900 -> "));
+        EXPECT_TRUE(
+            messages[1].startsWith("Hatanın oluştuğu yer : Hesap.clsHesapOzeti.Yukle\r"
+                                   "Hata : "));
+        for (const QString& m : messages)
+            EXPECT_TRUE(m.contains(c.named)) << m.toStdString();
+        expectStoredRow(row(41, c.tableAfter), first, c.renamed);
     }
-
-    test::SharedStateGuard guard_;
-    std::shared_ptr<Database> db_;
-    BrokenTable broken_{};
-};
-
-TEST_P(HesapOzetiBrokenTableTest, AFailingSaveIsReportedAndKeepsTheStoredRow) {
-    clsHesapOzeti first = test::filledSummary(1);
-    ASSERT_TRUE(first.Kaydet(41));
-    db_->execute(QString::fromLatin1(broken_.breakSql));
-
-    EXPECT_FALSE(test::filledSummary(2).Kaydet(41));
-    expectOneReport(QStringLiteral("Hesap.clsHesapOzeti.Kaydet"));
-    EXPECT_TRUE(
-        guard_.errors().messages().first().contains(QStringLiteral("\rHata : -2147217900 -> ")));
-
-    RecordSet rs = db_->openRecordSet(QStringLiteral("select * from ") +
-                                      QString::fromLatin1(broken_.tableAfter) +
-                                      QStringLiteral(" where foykodu = 41"));
-    expectStoredRow(rs, first, QString::fromLatin1(broken_.renamedColumn),
-                    QString::fromLatin1(broken_.newColumnName));
-    rs.moveNext();
-    EXPECT_TRUE(rs.eof());
 }
 
-TEST_P(HesapOzetiBrokenTableTest, AFailingLoadIsReportedAndLeavesTheSummaryAllZero) {
-    ASSERT_TRUE(test::filledSummary(1).Kaydet(41));
-    db_->execute(QString::fromLatin1(broken_.breakSql));
-
-    clsHesapOzeti loaded = test::filledSummary(3);
-    EXPECT_FALSE(loaded.Yukle(41));
-    expectOneReport(QStringLiteral("Hesap.clsHesapOzeti.Yukle"));
-    expectSameFields(loaded, clsHesapOzeti());
-}
-
-INSTANTIATE_TEST_SUITE_P(Backends, HesapOzetiStorageTest,
-                         ::testing::ValuesIn(test::availableBackends()), [](const auto& info) {
-                             return test::backendName(info.param).toStdString();
-                         });
-
-INSTANTIATE_TEST_SUITE_P(Backends, HesapOzetiBrokenTableTest,
-                         ::testing::Combine(::testing::ValuesIn(test::availableBackends()),
-                                            ::testing::ValuesIn(kBrokenTables)),
-                         [](const auto& info) {
-                             return test::backendName(std::get<0>(info.param)).toStdString() + "_" +
-                                    std::get<1>(info.param).name;
-                         });
+QUV_ON_BACKENDS(HesapOzetiStorageTest);
+QUV_ON_BACKENDS(HesapOzetiBrokenTableTest);
 
 }  // namespace
 }  // namespace quv

@@ -47,8 +47,6 @@ const MahsupCase kCases[] = {
     // interest 15.09 − 2.52 = 12.57; balances 100 − 12.57 = 87.43, 20 − 2.52 = 17.48.
     {"CentTieRoundsToEven", "100", "0", "20", "15.09", 0, 20, 2, "12.57", "2.52", "0", "87.43", "0",
      "17.48"},
-    // Nothing open and nothing collected: equal, nothing moves.
-    {"NothingOpenNothingCollected", "0", "0", "0", "0", 5, 18, 0, "0", "0", "0", "0", "0", "0"},
 };
 
 class UYAPMahsupTest : public ::testing::TestWithParam<MahsupCase> {};
@@ -62,17 +60,16 @@ TEST_P(UYAPMahsupTest, OffsetsInterestAndTaxesBeforeThePrincipal) {
     b.KDVBakiyesi = M(c.kdv);
     Money tahsilat = M(c.tahsilat);
     // The outputs start from 0 whatever the caller passes in.
-    Money faize = M("999");
-    Money masrafa = M("999");
+    Money faize = M("999"), masrafa = M("999");
     qint16 sonuc =
         b.TahsilatiFaizVeFerilerineMahsupEt(tahsilat, faize, masrafa, c.bsmvOrani, c.kdvOrani);
     EXPECT_EQ(sonuc, c.sonuc);
-    EXPECT_EQ(faize, M(c.faizeMahsup)) << faize.toDecimalString().toStdString();
-    EXPECT_EQ(masrafa, M(c.masrafaMahsup)) << masrafa.toDecimalString().toStdString();
-    EXPECT_EQ(tahsilat, M(c.kalanTahsilat)) << tahsilat.toDecimalString().toStdString();
-    EXPECT_EQ(b.FaizBakiyesi, M(c.faizSonra)) << b.FaizBakiyesi.toDecimalString().toStdString();
-    EXPECT_EQ(b.BSMVBakiyesi, M(c.bsmvSonra)) << b.BSMVBakiyesi.toDecimalString().toStdString();
-    EXPECT_EQ(b.KDVBakiyesi, M(c.kdvSonra)) << b.KDVBakiyesi.toDecimalString().toStdString();
+    EXPECT_EQ(faize, M(c.faizeMahsup));
+    EXPECT_EQ(masrafa, M(c.masrafaMahsup));
+    EXPECT_EQ(tahsilat, M(c.kalanTahsilat));
+    EXPECT_EQ(b.FaizBakiyesi, M(c.faizSonra));
+    EXPECT_EQ(b.BSMVBakiyesi, M(c.bsmvSonra));
+    EXPECT_EQ(b.KDVBakiyesi, M(c.kdvSonra));
     // What the collection paid is exactly what left the three balances.
     EXPECT_EQ(faize + masrafa + tahsilat, M(c.tahsilat));
     EXPECT_EQ(b.AsilAlacakBakiyesi, M("1000"));
