@@ -4,14 +4,6 @@
 
 namespace quv::test {
 
-namespace {
-
-QVariant para(const char* text) {
-    return M(text).toSqlValue();
-}
-
-}  // namespace
-
 void ParametreVeritabaniTesti::SetUp() {
     db_ = freshDatabase(
         GetParam(),
@@ -42,64 +34,47 @@ void ParametreVeritabaniTesti::satirEkle(const QString& tablo, FieldValues satir
     sorgular_.clear();
 }
 
+// Money columns take a fixed-point value, the others a rate.
+static FieldValues satirKur(const QString& tarih, const char* para_, const char* oran) {
+    FieldValues satir = {{QStringLiteral("tarih"), tarih}};
+    for (const QString& alan : QString::fromLatin1(para_).split(u' ')) {
+        const QStringList ad = alan.split(u'=');
+        satir.append({ad[0], M(ad[1].toLatin1().constData()).toSqlValue()});
+    }
+    for (const QString& alan : QString::fromLatin1(oran).split(u' ', Qt::SkipEmptyParts)) {
+        const QStringList ad = alan.split(u'=');
+        satir.append({ad[0], ad[1].toDouble()});
+    }
+    return satir;
+}
+
 void ParametreVeritabaniTesti::harcSatiriEkle(const QString& tarih, const FieldValues& degisenler) {
-    FieldValues satir = {
-        {"tarih", tarih},
-        {"basvuruharci", para("427.60")},
-        {"vekaletnameharci", para("87.50")},
-        {"pesinharcorani", 0.5},
-        {"tahsilharcorani1", 4.55},
-        {"tahsilharcorani2", 2.27},
-        {"tahsilharcorani3", 9.1},
-        {"maasdatahsilharciorani", 1.5},
-        {"cezaeviharciorani", 2.0},
-        {"feragatharciorani1", 3.1},
-        {"feragatharciorani2", 3.2},
-        {"feragatharciorani3", 3.3},
-        {"tahliyeharcorani1", 1.1},
-        {"tahliyeharcorani2", 1.2},
-        {"menkulteslimharciorani1", 1.3},
-        {"menkulteslimharciorani2", 1.4},
-        {"sulhkararharci", para("269.85")},
-        {"ahkararharci", para("615.40")},
-        {"yerinegetirmeharci", para("61.50")},
-        {"maktucezaeviharci", para("35.90")},
-        {"ihtiyatihaciz", 0.75},
-        {"dosyagideri", para("12.25")},
-        {"evrakgideri", para("7.75")},
-        {"suretdamgapulu", para("3.15")},
-        {"ilktebligatgideri", para("85")},
-        {"ilktebligatgideri_mts", para("95")},
-        {"kefaletharciorani", 0.25},
-        {"kkdforani", 15.0},
-        {"baropulu", para("44")},
-        {"yuvarlamadegeri", para("1")},
-        {"stopaj", 10.0},
-        {"ssdf", 0.15},
-        {"kdv", 20.0},
-        {"cekbankasorumlulukbedeli", para("2150")},
-        {"mtsharciorani", 0.6},
-    };
-    satirEkle(QStringLiteral("tblharclar"), satir, degisenler);
+    satirEkle(QStringLiteral("tblharclar"),
+              satirKur(tarih,
+                       "basvuruharci=427.60 vekaletnameharci=87.50 sulhkararharci=269.85 "
+                       "ahkararharci=615.40 yerinegetirmeharci=61.50 maktucezaeviharci=35.90 "
+                       "dosyagideri=12.25 evrakgideri=7.75 suretdamgapulu=3.15 "
+                       "ilktebligatgideri=85 ilktebligatgideri_mts=95 baropulu=44 "
+                       "yuvarlamadegeri=1 cekbankasorumlulukbedeli=2150",
+                       "pesinharcorani=0.5 tahsilharcorani1=4.55 tahsilharcorani2=2.27 "
+                       "tahsilharcorani3=9.1 maasdatahsilharciorani=1.5 cezaeviharciorani=2 "
+                       "feragatharciorani1=3.1 feragatharciorani2=3.2 feragatharciorani3=3.3 "
+                       "tahliyeharcorani1=1.1 tahliyeharcorani2=1.2 menkulteslimharciorani1=1.3 "
+                       "menkulteslimharciorani2=1.4 ihtiyatihaciz=0.75 kefaletharciorani=0.25 "
+                       "kkdforani=15 stopaj=10 ssdf=0.15 kdv=20 mtsharciorani=0.6"),
+              degisenler);
 }
 
 void ParametreVeritabaniTesti::digerUcretSatiriEkle(const QString& tarih,
                                                     const FieldValues& degisenler) {
-    FieldValues satir = {
-        {"tarih", tarih},
-        {"durusmaaltoran", 15.0},
-        {"altoran", 10.0},
-        {"durusmaihtiyatideger", para("20000")},
-        {"ihtiyatideger", para("10000")},
-        {"durusmaustdeger", para("3000")},
-        {"ustdeger", para("1500")},
-        {"minvekaletucreti", para("400")},
-        {"konusuparaolmayanvekucr", para("600")},
-        {"minvekaletucretitavani", para("1000")},
-        {"icracezavekaletucreti", para("700")},
-        {"tahliyevekaletucreti", para("800")},
-    };
-    satirEkle(QStringLiteral("tbldigervekaletucretleri"), satir, degisenler);
+    satirEkle(QStringLiteral("tbldigervekaletucretleri"),
+              satirKur(tarih,
+                       "durusmaihtiyatideger=20000 ihtiyatideger=10000 durusmaustdeger=3000 "
+                       "ustdeger=1500 minvekaletucreti=400 konusuparaolmayanvekucr=600 "
+                       "minvekaletucretitavani=1000 icracezavekaletucreti=700 "
+                       "tahliyevekaletucreti=800",
+                       "durusmaaltoran=15 altoran=10"),
+              degisenler);
 }
 
 void ParametreVeritabaniTesti::araligiEkle(const QString& tarih, int kod, const QVariant& miktar,

@@ -22,20 +22,10 @@ class ParametreVeritabaniTesti : public ::testing::TestWithParam<Backend> {
 protected:
     void SetUp() override;
 
-    // A complete tblharclar row; the given fields replace the defaults (QVariant() is Null).
-    // Defaults: basvuruharci 427.60, vekaletnameharci 87.50, sulhkararharci 269.85,
-    // ahkararharci 615.40, yerinegetirmeharci 61.50, maktucezaeviharci 35.90, dosyagideri
-    // 12.25, evrakgideri 7.75, suretdamgapulu 3.15, ilktebligatgideri 85, ilktebligatgideri_mts
-    // 95, baropulu 44, yuvarlamadegeri 1, cekbankasorumlulukbedeli 2150; rates pesinharcorani
-    // 0.5, tahsilharcorani1-3 4.55/2.27/9.1, maasdatahsilharciorani 1.5, cezaeviharciorani 2,
-    // feragatharciorani1-3 3.1/3.2/3.3, tahliyeharcorani1-2 1.1/1.2, menkulteslimharciorani1-2
-    // 1.3/1.4, ihtiyatihaciz 0.75, kefaletharciorani 0.25, kkdforani 15, stopaj 10, ssdf 0.15,
-    // kdv 20, mtsharciorani 0.6.
+    // A complete tblharclar row (the defaults are in the .cpp); the given fields replace
+    // the defaults (QVariant() is Null).
     void harcSatiriEkle(const QString& tarih, const FieldValues& degisenler = {});
-    // A tbldigervekaletucretleri row. Defaults: durusmaaltoran 15, altoran 10,
-    // durusmaihtiyatideger 20000, ihtiyatideger 10000, durusmaustdeger 3000, ustdeger 1500,
-    // minvekaletucreti 400, konusuparaolmayanvekucr 600, minvekaletucretitavani 1000,
-    // icracezavekaletucreti 700, tahliyevekaletucreti 800.
+    // A complete tbldigervekaletucretleri row, likewise.
     void digerUcretSatiriEkle(const QString& tarih, const FieldValues& degisenler = {});
     void araligiEkle(const QString& tarih, int kod, const QVariant& miktar, const QVariant& oran);
     // The options row (kod 1), every option column Null unless given.
