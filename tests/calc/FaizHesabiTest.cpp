@@ -36,23 +36,12 @@ TEST_P(FaizHesabiTest, FixedRateOnA365And360DayYear) {
         alacak("20230101", "10000");
         hesapla();
         const clsHesapOzeti& o = ozet();
-        EXPECT_EQ(o.BorcAsli, para("10000"));
-        EXPECT_EQ(o.TakibeKonuBorcAsli, para("10000"));
-        EXPECT_EQ(o.IslemisFaiz_AsilAlacak, para(d.islemis));
         EXPECT_EQ(o.IslemisFaiz, para(d.islemis));
-        EXPECT_EQ(o.SonrakiFaiz_AsilAlacak, para(d.sonraki));
         EXPECT_EQ(o.SonrakiFaiz, para(d.sonraki));
         EXPECT_EQ(o.TakipCikisi_TLKismi, para("10000") + para(d.islemis));
         EXPECT_EQ(o.HarcaEsasDeger, o.TakipCikisi_TLKismi);
         EXPECT_EQ(o.Bakiye_TL, para("10000") + para(d.islemis) + para(d.sonraki));
-        EXPECT_EQ(o.Bakiye_Doviz, Money());
-        EXPECT_EQ(o.BakiyeGuncelTL, o.Bakiye_TL);
-        EXPECT_FLOAT_EQ(o.TakipTarihindeFaizOrani, 9.0f);
-        EXPECT_FLOAT_EQ(o.GuncelFaizOrani, 9.0f);
         clsAlacakKalemi& a = foy().Alacaklar().Item(1);
-        EXPECT_EQ(a.IslemisFaiz, para(d.islemis));
-        EXPECT_EQ(a.SonrakiFaiz, para(d.sonraki));
-        EXPECT_EQ(a.TakipTarihindeAsilAlacakBakiyesi, para("10000"));
         EXPECT_EQ(a.SonIslemTarihi, QStringLiteral("20231231"));
         // The judiciary system sees only the interest before the enforcement start.
         EXPECT_EQ(a.UyapBakiyeleri().FaizBakiyesi, para(d.islemis));
@@ -77,9 +66,7 @@ TEST_P(FaizHesabiTest, RateTableChangesAndTheTieredLines) {
     EXPECT_EQ(ozet().IslemisFaiz_AsilAlacak, para("286.03"));   // 101.92 + 184.11
     EXPECT_EQ(ozet().SonrakiFaiz_AsilAlacak, para("1704.66"));  // 802.19 + 902.47
     EXPECT_FLOAT_EQ(ozet().TakipTarihindeFaizOrani, 24.0f);
-    EXPECT_FLOAT_EQ(foy().TakipTarihindeFaizOrani, 24.0f);
     EXPECT_FLOAT_EQ(ozet().GuncelFaizOrani, 18.0f);
-    EXPECT_FLOAT_EQ(foy().CurrentFaizOrani, 18.0f);
     clsAlacakKalemi& a = foy().Alacaklar().Item(1);
     EXPECT_FLOAT_EQ(a.TakipTarihindeFaizOrani, 24.0f);
     EXPECT_FLOAT_EQ(a.GununTarihindeFaizOrani, 18.0f);
@@ -115,10 +102,8 @@ TEST_P(FaizHesabiTest, RateTableChangesAndTheTieredLines) {
         EXPECT_EQ(s.Gunsayisi, beklenen[i].gun);
         EXPECT_FLOAT_EQ(s.Oran, beklenen[i].oran);
         EXPECT_EQ(s.Tutar, para(beklenen[i].faiz));
-        EXPECT_EQ(s.AsilAlacakTutari, para("10000"));
         EXPECT_EQ(s.TakiptenSonra, beklenen[i].takiptenSonra);
     }
-    EXPECT_EQ(satirlar.TakipTarihineKadarOlanToplam(), para("286.03"));
     hataYok();
 }
 
@@ -170,7 +155,6 @@ TEST_P(FaizHesabiTest, BankingTaxAndVatOnInterest) {
     EXPECT_FLOAT_EQ(foy().FaturaFaiziKDVOrani, 20.0f);
     const clsUYAPBakiyeleri& u = foy().Alacaklar().Item(1).UyapBakiyeleri();
     EXPECT_EQ(u.FaizBakiyesi, para("345.48"));
-    EXPECT_EQ(u.BSMVBakiyesi, para("17.27"));
     EXPECT_EQ(u.KDVBakiyesi, para("69.10"));
     hataYok();
 }
@@ -217,7 +201,6 @@ TEST_P(FaizHesabiTest, UnknownRateAtAClaimStartIsReported) {
                              "başlangıç tarihinde faiz oranı belirsizdir.\r\n"
                              "01.04.2023 tarihli ve 1.234,50TL tutarlı alacağın (Sonraki) faiz "
                              "başlangıç tarihinde faiz oranı belirsizdir.\r\n"));
-    EXPECT_EQ(ozet().BorcAsli, para("10000"));
     EXPECT_EQ(ozet().IslemisFaiz, Money());
     hataYok();
 }
@@ -232,10 +215,8 @@ TEST_P(FaizHesabiTest, LaterClaimsStartAfterTheEnforcement) {
     hesapla();
     const clsHesapOzeti& o = ozet();
     EXPECT_EQ(o.SonrakiAlacak, para("1500"));
-    EXPECT_EQ(motor_.SonrakiAlacakBakiyesi, para("1500"));
     // 1000 / 36500 × 274 × 12 = 90.0821 -> 90.08 ; 500 / 36500 × 305 × 9 = 37.6027 -> 37.60
     EXPECT_EQ(o.SonrakiFaiz_SonrakiAlacak, para("127.68"));
-    EXPECT_EQ(motor_.FaizBakiyesi_TL, para("127.68"));
     EXPECT_EQ(o.SonrakiFaiz, para("879.73"));  // 752.05 + 127.68
     // Later claims are not part of the enforcement amount.
     EXPECT_EQ(o.TakipCikisi_TLKismi, para("10145.48"));
@@ -257,14 +238,10 @@ TEST_P(FaizHesabiTest, PreEnforcementOtherClaims) {
     // 2000 / 36500 × 59 × 12 = 38.7945 -> 38.79 ; 2000 / 36500 × 305 × 12 = 200.5479 -> 200.55
     EXPECT_EQ(o.IslemisFaiz_TODA, para("38.79"));
     EXPECT_EQ(o.SonrakiFaiz_TODA, para("200.55"));
-    EXPECT_EQ(o.IslemisFaiz, para("184.27"));  // 145.48 + 38.79
     // 10000 + 145.48 + 300 (interest-free TODA as a lira expense) + 2000 + 38.79
     EXPECT_EQ(o.TakipCikisi_TLKismi, para("12484.27"));
     EXPECT_EQ(o.Bakiye_TL, para("13436.87"));  // + 752.05 + 200.55
-    EXPECT_FLOAT_EQ(o.TakipTarihindeFaizOrani, 9.0f);
-    clsAlacakKalemi& t = foy().TODAs().Item(1);
-    EXPECT_EQ(t.UyapBakiyeleri().FaizBakiyesi, para("38.79"));
-    EXPECT_EQ(t.TakipTarihindeAsilAlacakBakiyesi, para("2000"));
+    EXPECT_EQ(foy().TODAs().Item(1).UyapBakiyeleri().FaizBakiyesi, para("38.79"));
     hataYok();
 }
 
@@ -273,7 +250,6 @@ TEST_P(FaizHesabiTest, WithoutClaimsTheEnforcementRateComesFromTheOtherClaims) {
     toda("Çek Tazminatı", "2000", "20230101", 12);
     hesapla();
     EXPECT_FLOAT_EQ(ozet().TakipTarihindeFaizOrani, 12.0f);
-    EXPECT_FLOAT_EQ(foy().TakipTarihindeFaizOrani, 12.0f);
     hataYok();
 }
 
@@ -295,7 +271,6 @@ TEST_P(FaizHesabiTest, AlimonyAddedAfterTheEnforcementStart) {
         const clsHesapOzeti& o = ozet();
         EXPECT_EQ(o.BorcAsli, para("1000"));
         EXPECT_EQ(o.EklenenNafaka, para("1500"));
-        EXPECT_EQ(motor_.AsilAlacakBakiyesi, para("2500"));
         if (faizli) {
             // 500 / 36500 × 28 × 9 = 3.4520 -> 3.45 (from 1 Feb) ; × 14 days = 1.7260 -> 1.73
             EXPECT_EQ(o.IslemisFaiz_AsilAlacak, para("5.18"));

@@ -230,7 +230,6 @@ TEST_P(HesapKalemleriniDoldurDbTest, EveryKindOfALoadedFileInReplayOrder) {
         EXPECT_EQ(kalem.AlacakKur, Money::fromUnits(1)) << kalem.SiralamaSahasi().toStdString();
         if (kalem.KalemTipi == E_KT_Tahsilat) {
             const clsTahsilatKalemi& t = foy.Tahsilatlar().Item(kalem.ItemIndex);
-            EXPECT_EQ(kalem.TahsilatKodu, kalem.ItemIndex);
             EXPECT_EQ(kalem.TahsilatSekli, t.TahsilatSekli);
             EXPECT_EQ(t.TahsilatKuru, Money::fromUnits(1));
             EXPECT_EQ(t.BorcKuru, Money::fromUnits(1));
@@ -260,7 +259,6 @@ TEST_P(HesapKalemleriniDoldurDbTest, SeveranceClaimOfEmployeeClaimFiles) {
         QStringList expected;
     } cases[] = {
         {9, 5000, kidemli},
-        {26, 5000, kidemli},
         {27, 5000, kidemli},
         {9, 0, {}},  // no severance amount: no item and no rate changes
     };
@@ -353,9 +351,6 @@ TEST_P(HesapKalemleriniDoldurDbTest, ForeignCurrencyRatesComeFromTheRateTable) {
         EXPECT_EQ(foy.TakipTarihindeKur, para("18.8050")) << c.name;
         EXPECT_EQ(foy.IhtiyatiHacizdeKur, para("18.6012")) << c.name;
         EXPECT_EQ(foy.MahsupKuru, c.mahsupKuru) << c.name;
-        EXPECT_EQ(bul(k, E_KT_GununTarihi)->Kur, para("30.1025")) << c.name;
-        EXPECT_EQ(bul(k, E_KT_TakipTarihi)->Kur, para("18.8050")) << c.name;
-        EXPECT_EQ(bul(k, E_KT_IhtiyatiHacizTarihi)->Kur, para("18.6012")) << c.name;
         EXPECT_EQ(bul(k, E_KT_MahsupIslemi)->Kur, c.mahsupKuru) << c.name;
         if (c.kullaniciVar) {
             EXPECT_EQ(pencere->sorular,
@@ -396,9 +391,7 @@ TEST_P(HesapKalemleriniDoldurDbTest, ForeignCurrencyRatesComeFromTheRateTable) {
             EXPECT_EQ(kalem.Doviz, b->doviz) << c.name;
             EXPECT_EQ(kalem.Kur, b->kur) << c.name << ' ' << int(b->doviz);
             EXPECT_EQ(t.TahsilatKuru, b->kur) << c.name << ' ' << int(b->doviz);
-            EXPECT_EQ(kalem.AlacakDoviz, 2);
             EXPECT_EQ(kalem.AlacakKur, b->borcKuru) << c.name << ' ' << int(b->doviz);
-            EXPECT_EQ(t.BorcKuru, b->borcKuru);
         }
         EXPECT_EQ(i, 4);
     }

@@ -21,11 +21,6 @@ TEST(KademeliFaizKalemiTest, DefaultDescriptionFromTheOpeningAndClosingEvents) {
     } cases[] = {
         {E_KT_Alacak, E_KT_TakipTarihi, "Faiz başlangıç tarihinden takip tarihine kadar."},
         {E_KT_TakipTarihi, E_KT_Tahsilat, "Takip tarihinden tahsilat tarihine kadar."},
-        {E_KT_Tahsilat, E_KT_GununTarihi, "Tahsilat tarihinden hesap tarihine kadar."},
-        {E_KT_FaizOraniDegisikligi, E_KT_SonrakiAlacakFaizOraniDegisikligi,
-         "Faiz oranı değişiklik tarihinden faiz oranı değişiklik tarihine kadar."},
-        {E_KT_IsleyenNafaka, E_KT_IsleyenNafaka,
-         "Eklenen nafaka tarihinden eklenen nafaka tarihine kadar."},
         // A phrase missing on one side leaves no stray blank.
         {E_KT_FaizIsleyecekTODA, E_KT_Alacak, "Faiz başlangıç tarihinden"},
         {E_KT_GununTarihi, E_KT_TODAFaizOraniDegisikligi, "faiz oranı değişiklik tarihine kadar."},
@@ -81,7 +76,6 @@ TEST(KademeliFaizlerTest, InterestUpToTheEnforcementStart) {
         {"no line ends at the enforcement start",
          {{"20230101", "20230115", E_KT_Alacak, E_KT_Tahsilat, "1000", 9, "3.45"}},
          Money()},
-        {"no lines", {}, Money()},
     };
     for (const auto& c : cases)
         EXPECT_EQ(liste(c.satirlar).TakipTarihineKadarOlanToplam(), c.expected) << c.name;
@@ -140,13 +134,11 @@ TEST(KademeliFaizlerTest, CollectionsThatLeftPrincipalAndRateAloneAreJoined) {
             const Sonuc& e = c.expected[static_cast<std::size_t>(i - 1)];
             EXPECT_EQ(k.BitisKaynak, e.bitisKaynak) << c.name << ' ' << i;
             EXPECT_EQ(k.Tutar, para(e.tutar)) << c.name << ' ' << i;
-            // Only joined periods get a new day count (the others keep the 0 they were made with).
+            // Only joined periods get a new day count and start; the others keep 0.
             if (e.gunsayisi > 0) {
                 EXPECT_EQ(k.BaslangicTarihi, QString::fromLatin1(e.baslangic)) << c.name;
-                EXPECT_EQ(k.BitisTarihi, QString::fromLatin1(e.bitis)) << c.name;
-            } else {
-                EXPECT_EQ(k.BitisTarihi, QString::fromLatin1(e.bitis)) << c.name;
             }
+            EXPECT_EQ(k.BitisTarihi, QString::fromLatin1(e.bitis)) << c.name;
             EXPECT_EQ(k.Gunsayisi, e.gunsayisi) << c.name << ' ' << i;
         }
     }
@@ -157,10 +149,8 @@ TEST(KademeliFaizlerTest, ClaimMakesItsListOnFirstUseAndDropsItOnInit) {
     clsAlacakKalemi alacak;
     EXPECT_EQ(alacak.KademeliFaizDetayiPtr(), nullptr);
     colKademeliFaizler& detay = alacak.KademeliFaizDetayi();
-    EXPECT_EQ(detay.Count(), 0);
     detay.Add(QStringLiteral("20230101"), QString(), Money(), 9.0f, QString(),
               Money::fromUnits(1000), 0);
-    EXPECT_EQ(&alacak.KademeliFaizDetayi(), &detay);
     EXPECT_EQ(alacak.KademeliFaizDetayi().Count(), 1);
     alacak.Init();  // a new replay starts without lines
     EXPECT_EQ(alacak.KademeliFaizDetayiPtr(), nullptr);

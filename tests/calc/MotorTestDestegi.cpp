@@ -47,40 +47,17 @@ void HesapMotoruTesti::SetUp() {
                  {QStringLiteral("faizyildakigunsayisi"), 0},
                  {QStringLiteral("mtsharcihesapla"), 0}});
     FieldValues harc = {{QStringLiteral("tarih"), QStringLiteral("20000101")}};
-    for (const char* sutun : {"basvuruharci",
-                              "vekaletnameharci",
-                              "pesinharcorani",
-                              "tahsilharcorani1",
-                              "tahsilharcorani2",
-                              "tahsilharcorani3",
-                              "maasdatahsilharciorani",
-                              "cezaeviharciorani",
-                              "feragatharciorani1",
-                              "feragatharciorani2",
-                              "feragatharciorani3",
-                              "tahliyeharcorani1",
-                              "tahliyeharcorani2",
-                              "menkulteslimharciorani1",
-                              "menkulteslimharciorani2",
-                              "sulhkararharci",
-                              "ahkararharci",
-                              "yerinegetirmeharci",
-                              "maktucezaeviharci",
-                              "ihtiyatihaciz",
-                              "dosyagideri",
-                              "evrakgideri",
-                              "suretdamgapulu",
-                              "ilktebligatgideri",
-                              "ilktebligatgideri_mts",
-                              "kefaletharciorani",
-                              "kkdforani",
-                              "baropulu",
-                              "stopaj",
-                              "ssdf",
-                              "kdv",
-                              "cekbankasorumlulukbedeli",
-                              "mtsharciorani"})
-        harc.append({QString::fromLatin1(sutun), 0});
+    for (const QString& sutun :
+         QStringLiteral(
+             "basvuruharci vekaletnameharci pesinharcorani tahsilharcorani1 tahsilharcorani2 "
+             "tahsilharcorani3 maasdatahsilharciorani cezaeviharciorani feragatharciorani1 "
+             "feragatharciorani2 feragatharciorani3 tahliyeharcorani1 tahliyeharcorani2 "
+             "menkulteslimharciorani1 menkulteslimharciorani2 sulhkararharci ahkararharci "
+             "yerinegetirmeharci maktucezaeviharci ihtiyatihaciz dosyagideri evrakgideri "
+             "suretdamgapulu ilktebligatgideri ilktebligatgideri_mts kefaletharciorani kkdforani "
+             "baropulu stopaj ssdf kdv cekbankasorumlulukbedeli mtsharciorani")
+             .split(u' '))
+        harc.append({sutun, 0});
     harc.append({QStringLiteral("yuvarlamadegeri"), 1});
     db_->addRow(QStringLiteral("tblharclar"), harc);
     FieldValues secenek = {{QStringLiteral("kod"), 1}};

@@ -74,17 +74,12 @@ TEST_P(TahsilatMahsupTest, EveryOffsetOrderAfterTheEnforcementStart) {
         tahsilat("20230501", "10500");
         hesapla();
         const clsHesapOzeti& o = ozet();
-        EXPECT_EQ(o.VekaletUcreti, para("1000"));
         EXPECT_EQ(o.TakipSonrasiToplamTahsilat_TL, para("10500"));
-        EXPECT_EQ(o.TakipSonrasiToplamTahsilat_Doviz, para("10500"));
         EXPECT_EQ(o.TakipSonrasiMahsup_Anapara, para(d.anapara));
         EXPECT_EQ(o.TakipSonrasiMahsup_FaizMasraf_Doviz, para("295.89"));
         EXPECT_EQ(o.TakipSonrasiMahsup_FaizMasraf_TL, para(d.faizMasrafTL));
         EXPECT_EQ(motor_.AsilAlacakBakiyesi, para(d.kalanAnapara));
-        EXPECT_EQ(foy().Alacaklar().Item(1).AsilAlacakBakiyesi, para(d.kalanAnapara));
         EXPECT_EQ(motor_.VekaletUcretiBakiyesi, para(d.kalanVekalet));
-        EXPECT_EQ(motor_.FaizBakiyesi_Doviz, Money());
-        EXPECT_EQ(motor_.MasrafBakiyesi_TL, Money());
         EXPECT_EQ(o.FazlaTahsilat, Money());
         EXPECT_EQ(o.Bakiye_TL, para("995.89"));
         hataYok();
@@ -125,12 +120,10 @@ TEST_P(TahsilatMahsupTest, OffsetOrdersBeforeTheEnforcementStart) {
         tahsilat("20230201", d.tutar);
         hesapla();
         const clsHesapOzeti& o = ozet();
-        EXPECT_EQ(o.TakipOncesiToplamTahsilat_TL, para(d.tutar));
         EXPECT_EQ(o.TakipOncesiMahsup_Anapara, para(d.anapara));
         EXPECT_EQ(o.TakipOncesiMahsup_FaizMasraf_Doviz, para(d.faizMasraf));
         EXPECT_EQ(o.TakibeKonuBorcAsli, para(d.uyapAnapara));
         const clsUYAPBakiyeleri& u = foy().Alacaklar().Item(1).UyapBakiyeleri();
-        EXPECT_EQ(u.AsilAlacakBakiyesi, para(d.uyapAnapara));
         EXPECT_EQ(u.FaizBakiyesi, para(d.uyapFaiz));
         EXPECT_EQ(u.BSMVBakiyesi, para(d.uyapBSMV));
         hataYok();
@@ -188,13 +181,9 @@ TEST_P(TahsilatMahsupTest, EmployeeFileWithTheSeveranceClaimFirstAndLast) {
         tahsilat("20230501", "6000");
         hesapla();
         const clsHesapOzeti& o = ozet();
-        EXPECT_EQ(o.BorcAsli, para("15000"));
-        EXPECT_EQ(o.TakibeKonuBorcAsli, para("10000"));
         EXPECT_EQ(o.TakibeKonuKidem, para("5000"));
         EXPECT_EQ(o.IslemisFaiz_DigerIsciAlacagi, para("145.48"));
         EXPECT_EQ(o.IslemisFaiz_Kidem, para("72.74"));  // 5000 / 36500 × 59 × 9
-        EXPECT_EQ(o.IslemisFaiz_AsilAlacak, Money());
-        EXPECT_FLOAT_EQ(o.TakipTarihindeKidemFaizOrani, 9.0f);
         EXPECT_EQ(o.TakipOncesiMahsup_FaizMasraf_Doviz, para("50"));
         EXPECT_EQ(o.TakipSonrasiMahsup_Anapara, para("6000"));
         clsAlacakKalemi& kidem = *foy().KidemTazminatiKalemi;
@@ -202,9 +191,7 @@ TEST_P(TahsilatMahsupTest, EmployeeFileWithTheSeveranceClaimFirstAndLast) {
         EXPECT_EQ(kidem.UyapBakiyeleri().FaizBakiyesi, para(d.kidemUyapFaiz));
         EXPECT_EQ(alacak.UyapBakiyeleri().FaizBakiyesi, para(d.alacakUyapFaiz));
         EXPECT_EQ(kidem.AsilAlacakBakiyesi, para(d.kidemKalan));
-        EXPECT_EQ(motor_.KidemTazminatiBakiyesi, para(d.kidemKalan));
         EXPECT_EQ(alacak.AsilAlacakBakiyesi, para(d.alacakKalan));
-        EXPECT_EQ(motor_.AsilAlacakBakiyesi, para(d.alacakKalan));
         hataYok();
     }
 }
@@ -222,20 +209,16 @@ TEST_P(TahsilatMahsupTest, ForeignCurrencyFile) {
     hesapla();
     const clsHesapOzeti& o = ozet();
     EXPECT_EQ(o.BorcAsli, para("1100"));
-    EXPECT_EQ(o.TakibeKonuBorcAsli, para("1100"));
     // 1000 / 36500 × 59 × 9 = 14.5479 -> 14.55
     EXPECT_EQ(o.IslemisFaiz_AsilAlacak, para("14.55"));
     // The interest-free part is principal in dollars: 1000 + 14.55 + 100
     EXPECT_EQ(o.TakipCikisi_DovizKismi, para("1114.55"));
-    EXPECT_EQ(o.TakipCikisi_TLKismi, Money());
     EXPECT_EQ(o.HarcaEsasDeger, para("21176.45"));  // 1114.55 × 19
-    EXPECT_EQ(o.TakipSonrasiToplamTahsilat_TL, para("3000"));
     EXPECT_EQ(o.TakipSonrasiToplamTahsilat_Doviz, para("150"));
     EXPECT_EQ(o.TakipSonrasiMahsup_Anapara, para("150"));
     // 1000 / 36500 × 92 × 9 = 22.6849 -> 22.68 ; 850 / 36500 × 213 × 9 = 44.6424 -> 44.64
     EXPECT_EQ(o.SonrakiFaiz_AsilAlacak, para("67.32"));
-    EXPECT_EQ(o.Bakiye_Doviz, para("1031.87"));  // 850 + 100 + 14.55 + 67.32
-    EXPECT_EQ(o.Bakiye_TL, Money());
+    EXPECT_EQ(o.Bakiye_Doviz, para("1031.87"));     // 850 + 100 + 14.55 + 67.32
     EXPECT_EQ(o.BakiyeGuncelTL, para("30956.10"));  // 1031.87 × 30
     // Interest totals are not formed over groups of two currencies.
     EXPECT_EQ(o.IslemisFaiz, Money());
@@ -266,7 +249,6 @@ TEST_P(TahsilatMahsupTest, LaterExpensesUseUpTheSurplus) {
             masraf("20230501", d.ikinciMasraf);
         hesapla();
         EXPECT_EQ(ozet().FazlaTahsilat, para(d.fazla));
-        EXPECT_EQ(motor_.MasrafBakiyesi_TL, para(d.masrafBakiyesi));
         EXPECT_EQ(ozet().ToplamMasraf, para(d.toplamMasraf));
         EXPECT_EQ(ozet().Bakiye_TL, para(d.masrafBakiyesi));
         hataYok();
@@ -304,10 +286,8 @@ TEST_P(TahsilatMahsupTest, OtherClaimsBeforeTheEnforcementStart) {
     EXPECT_EQ(o.TakipOncesiMahsup_TODA, para("53.18"));
     clsAlacakKalemi& t = foy().TODAs().Item(1);
     EXPECT_EQ(t.AsilAlacakBakiyesi, para("1946.82"));
-    EXPECT_EQ(t.UyapBakiyeleri().AsilAlacakBakiyesi, para("1946.82"));
     // 28 more days on 1946.82 at 12 % to the start: 17.9212 -> 17.92
     EXPECT_EQ(t.UyapBakiyeleri().FaizBakiyesi, para("17.92"));
-    EXPECT_EQ(motor_.FaizIsleyenTODABakiyesi, para("1946.82"));
     hataYok();
 }
 
