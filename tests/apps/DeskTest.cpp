@@ -306,13 +306,11 @@ TEST_P(DeskTest, OpensTheComponentWindowsAndShowsTheirErrors) {
     } beklenen[] = {{"quvHesapDesk.AnaPencere.basitFaizHesabi", "frmBasitHesap"},
                     {"Hesap.clsHesapAna.BatchUpdate", "frmTopluFoyGunle"},
                     {"quvHesapDesk.AnaPencere.odemePlani", "frmOdemePlani"}};
-    for (int i = 0; i < 3; ++i) {
+    for (int i = 0; i < 3; ++i)
         EXPECT_TRUE(hatalar[i].startsWith(QStringLiteral("Hatanın oluştuğu yer : ") +
-                                          QString::fromLatin1(beklenen[i].kaynak) + u'\r'))
+                                          QString::fromLatin1(beklenen[i].kaynak) + u'\r') &&
+                    hatalar[i].contains(QString::fromLatin1(beklenen[i].pencere)))
             << hatalar[i].toStdString();
-        EXPECT_TRUE(hatalar[i].contains(QString::fromLatin1(beklenen[i].pencere)))
-            << hatalar[i].toStdString();
-    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Backends, DeskTest, ::testing::ValuesIn(test::availableBackends()),
