@@ -46,6 +46,15 @@ bool varMi(const QString& sql, const QVariantList& parametreler) {
     return !rs.eof() && toInt32(rs.value(0)) > 0;
 }
 
+// The database refused a row because its key is already there: SQLSTATE 23505 on the
+// server, a failed UNIQUE or PRIMARY KEY constraint on SQLite.
+bool anahtarCakismasi(const RuntimeError& hata) {
+    const QString& metin = hata.description();
+    return metin.contains(QStringLiteral("23505")) ||
+           metin.contains(QStringLiteral("duplicate key"), Qt::CaseInsensitive) ||
+           metin.contains(QStringLiteral("UNIQUE constraint failed"), Qt::CaseInsensitive);
+}
+
 // Inserts with the number; when the insert fails because the number is now taken
 // (another user saved meanwhile), goes on with the next free one. Any other failure
 // reaches the caller. Returns the number used.
@@ -59,9 +68,10 @@ qint32 cakismadaTekrarla(qint32 numara, Ekle ekle, Alindi alindi, Sonraki sonrak
         } catch (const RuntimeError& e) {
             hata = e;
         }
-        bool cakisma = false;
+        // A key refused as a duplicate (the server says so), or the number found taken.
+        bool cakisma = anahtarCakismasi(*hata);
         try {
-            cakisma = alindi(numara);
+            cakisma = cakisma || alindi(numara);
         } catch (const RuntimeError&) {
             // The original failure is the one to report.
         }

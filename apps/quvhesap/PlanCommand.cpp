@@ -306,9 +306,8 @@ int plan(const QStringList& arguments) {
             manuel.Satirlar.append(manuelSatir(satir, sekil));
         manuel.KalanBakiyeyiSonTaksideEkle = var("last-into-previous");
     }
-    const std::optional<double> faizOrani =
-        var("rate") ? std::optional<double>(yuzde(deger("rate"), QStringLiteral("rate")))
-                    : std::nullopt;
+    const bool faizOraniVar = var("rate");
+    const double faizOrani = faizOraniVar ? yuzde(deger("rate"), QStringLiteral("rate")) : 0;
     const double indirim =
         var("discount") ? yuzde(deger("discount"), QStringLiteral("discount")) : 0;
 
@@ -348,8 +347,8 @@ int plan(const QStringList& arguments) {
     }
 
     plan.AyarlariFoydenAl();
-    if (faizOrani)
-        plan.Ayarlar.FaizOrani = *faizOrani;
+    if (faizOraniVar)
+        plan.Ayarlar.FaizOrani = faizOrani;
     plan.Ayarlar.FaizIndirimi = indirim;
     plan.Ayarlar.FaizIsletme = var("no-interest");
     plan.Ayarlar.Elden = var("by-hand");
