@@ -1,5 +1,6 @@
 #include "engine/ui/WidgetWindowHost.h"
 
+#include "engine/SharedState.h"
 #include "tools/frmKurGir.h"
 
 #include <QApplication>
@@ -18,6 +19,12 @@ Money WidgetWindowHost::askExchangeRate(const QString& tarih, quint8 doviz,
 }
 
 int WidgetWindowHost::showModal(QDialog& dialog) {
+    return dialog.exec();
+}
+
+int modalGoster(QDialog& dialog) {
+    if (auto* host = dynamic_cast<WidgetWindowHost*>(&shared().windowHost()))
+        return host->showModal(dialog);
     return dialog.exec();
 }
 

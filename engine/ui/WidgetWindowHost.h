@@ -24,4 +24,8 @@ public:
     void showWizard(clsHesapAna& hesap, qint32 FoyKodu) override;
 };
 
+// Shows a window's own sub-dialog modally: through the installed widget window host,
+// so that a test scripting the host scripts the sub-dialog too; directly otherwise.
+int modalGoster(QDialog& dialog);
+
 }  // namespace quv
