@@ -178,14 +178,9 @@ bool clsFaizTablosu::TablodanKopyala(const clsFaizTablosu* KaynakTablo) {
 bool clsFaizTablosu::GriddenYukle(const GridSource& GRD) {
     return trapped(QStringLiteral("Hesap.clsFaizTablosu.GriddenYukle"), [&] {
         Temizle();
-        const int satirlar = GRD.rowCount();
-        rows_.reserve(static_cast<std::size_t>(std::max(satirlar, 0)));
-        for (int i = 1; i <= satirlar; ++i) {
-            if (isBlankGridRow(GRD, i, 2))
-                continue;
-            const QString tarih = gridTextDate(GRD, i, 0);
+        forEachDatedGridRow(GRD, [&](int i, const QString& tarih) {
             append({tarih, toRate(GRD.cellText(i, 1))});
-        }
+        });
     });
 }
 

@@ -44,4 +44,15 @@ inline QString gridTextDate(const GridSource& grid, int row, int column) {
     return text;
 }
 
+// Walks the dated rows of a two-column table grid (date, value): the empty entry row
+// is passed over; `row(i, date)` is called for every other row, whose date must be a
+// calendar day (run-time error 13 otherwise).
+template <class RowFn>
+void forEachDatedGridRow(const GridSource& grid, RowFn&& row) {
+    const int rows = grid.rowCount();
+    for (int i = 1; i <= rows; ++i)
+        if (!isBlankGridRow(grid, i, 2))
+            row(i, gridTextDate(grid, i, 0));
+}
+
 }  // namespace quv

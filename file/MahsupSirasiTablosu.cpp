@@ -36,16 +36,11 @@ bool clsMahsupSirasiTablosu::DBdenYukle(qint32 FoyKodu) {
 bool clsMahsupSirasiTablosu::GriddenYukle(const GridSource& GRD) {
     return trapped(QStringLiteral("Hesap.clsMahsupSiraTablosu.GriddenYukle"), [&] {
         Temizle();
-        const int satirlar = GRD.rowCount();
-        rows_.reserve(static_cast<std::size_t>(std::max(satirlar, 0)));
-        for (int i = 1; i <= satirlar; ++i) {
-            if (isBlankGridRow(GRD, i, 2))
-                continue;
-            const QString tarih = gridTextDate(GRD, i, 0);
+        forEachDatedGridRow(GRD, [&](int i, const QString& tarih) {
             // The cell holds the index of the chosen entry; the entry's item data is the order.
             const qint16 secilen = toInt16(GRD.cellText(i, 1));
             append(tarih, toInt16(GRD.listItemData(1, secilen)));
-        }
+        });
     });
 }
 
