@@ -6,12 +6,19 @@
 #include "engine/MessageService.h"
 #include "engine/NumberFormat.h"
 #include "engine/SharedState.h"
+#include "engine/Trap.h"
 #include "engine/clsHesapAna.h"
+#include "engine/ui/DocumentService.h"
 #include "file/clsFoyBilgileri.h"
 #include "plans/OdemePlaniHesabi.h"
+#include "plans/TaahhutBelgesi.h"
+#include "plans/TaahhutBelgesiDocument.h"
 #include "plans/TaahhutKayit.h"
 
+#include <QGuiApplication>
 #include <QProcessEnvironment>
+
+#include <cstring>
 
 namespace quv::cli {
 
@@ -207,13 +214,46 @@ QString okunurCikti(const Cikti& c) {
     return satirlar.join(u'\n');
 }
 
+// Writes the commitment document of the plan; false after a reported error or when the
+// file cannot be written.
+bool taahhutBelgesiYaz(const OdemePlaniHesabi& plan, const OdemePlani& sonuc,
+                       const QString& dosya) {
+    return trapped<bool>(QStringLiteral("Hesap.frmShowPlan.TaahhutBelgesiYazdir"), false, [&] {
+        TaahhutBelgesi belge(*plan.Wizardfoy);
+        belge.FoyKodu = plan.FoyKodu;
+        belge.Satirlar = sonuc.Satirlar;
+        belge.TakipSonrasitoplamTahsilat = sonuc.TakipSonrasiToplamTahsilat;
+        belge.GayriResmiMasraflariEkleme = sonuc.GayriResmiMasraflariEkleme;
+        belge.Olustur();
+        if (DocumentService().writePdf(taahhutBelgesiDocument(belge, false, false), dosya))
+            return true;
+        printErr(QStringLiteral("PDF dosyası yazılamadı: ") + dosya);
+        return false;
+    });
+}
+
 }  // namespace
+
+// The commitment document is laid out with fonts, which need a GUI application; main
+// creates one on the offscreen platform for such a run.
+bool planNeedsGui(int argc, char** argv) {
+    if (argc < 2 || std::strcmp(argv[1], "plan") != 0)
+        return false;
+    for (int i = 2; i < argc; ++i) {
+        const char* arguman = argv[i];
+        while (*arguman == '-')
+            ++arguman;
+        if (std::strcmp(arguman, "pdf") == 0 || std::strncmp(arguman, "pdf=", 4) == 0)
+            return true;
+    }
+    return false;
+}
 
 // quvhesap plan --db <path-or-url> --foy N
 //   (--count K --first YYYYMMDD | --amount A --first YYYYMMDD | --manual YYYYMMDD=AMOUNT ...)
 //   [--down-payment P] [--period N] [--unit gun|ay|yil] [--by-hand] [--no-interest]
 //   [--discount PCT] [--rate R] [--last-into-previous] [--json]
-//   [--save-commitments --debtor CODE [--agenda] [--at-office]]
+//   [--save-commitments --debtor CODE [--agenda] [--at-office]] [--pdf FILE]
 int plan(const QStringList& arguments) {
     QCommandLineParser parser;
     const auto secenek = [&](const char* ad, const char* aciklama, const char* deger = nullptr) {
@@ -242,6 +282,7 @@ int plan(const QStringList& arguments) {
     secenek("debtor", "Taahhüdü yapan şahsın kodu", "CODE");
     secenek("agenda", "Taahhütleri ajandaya da kaydet");
     secenek("at-office", "Taahhütler icrada yapıldı");
+    secenek("pdf", "Taahhüt belgesi (PDF dosyası)", "FILE");
     parse(parser, QStringLiteral("plan"), arguments);
     const auto var = [&](const char* ad) { return parser.isSet(QString::fromLatin1(ad)); };
     const auto deger = [&](const char* ad) { return parser.value(QString::fromLatin1(ad)); };
@@ -269,6 +310,8 @@ int plan(const QStringList& arguments) {
                 throw UsageError(QStringLiteral("--%1 seçeneği yalnız --save-commitments ile "
                                                 "kullanılır.")
                                      .arg(QString::fromLatin1(ad)));
+    if (var("pdf") && !qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
+        throw UsageError(QStringLiteral("--pdf bu çalıştırmada kullanılamıyor."));
     const bool kaydet = var("save-commitments");
     qint32 borcluKodu = 0;
     if (kaydet) {
@@ -372,10 +415,13 @@ int plan(const QStringList& arguments) {
     if (cikti.sonuc && kaydet)
         cikti.kayit = TaahhutKayit::TaahhutleriKaydet(foyKodu, *borclu, cikti.sonuc->Satirlar,
                                                       var("agenda"), var("at-office"));
+    const bool belgeYazildi =
+        !cikti.sonuc || !var("pdf") || taahhutBelgesiYaz(plan, *cikti.sonuc, deger("pdf"));
     cikti.mesajlar = mesajlar->informations();
     cikti.hatalar = raporcu->messages();
     printOut(var("json") ? jsonCikti(cikti) : okunurCikti(cikti));
-    if (!cikti.hatalar.isEmpty() || !cikti.sonuc || (cikti.kayit && !cikti.kayit->tamam()))
+    if (!cikti.hatalar.isEmpty() || !cikti.sonuc || (cikti.kayit && !cikti.kayit->tamam()) ||
+        !belgeYazildi)
         return ExitFailed;
     return ExitOk;
 }
