@@ -1,0 +1,250 @@
+// The SMS encoders, the password scrambling, the gateways' answers, the message text
+// and the number check.
+
+#include "engine/RuntimeError.h"
+#include "plans/Cp1254.h"
+#include "plans/SmsGonderici.h"
+#include "plans/clsSMSResponse.h"
+#include "plans/modSMSGonderme.h"
+#include "support/TestEnvironment.h"
+
+#include <QDateTime>
+
+#include <gtest/gtest.h>
+
+namespace quv {
+namespace {
+
+using namespace modSMSGonderme;
+
+TEST(SmsKodlama, Encoders) {
+    struct Durum {
+        const char* girdi;
+        const char* url;     // URLEncodeUTF8 without the sub-delimiters
+        const char* urlAlt;  // URLEncodeUTF8 keeping them
+        const char* form;    // FormEncode
+    } durumlar[] = {
+        // ş is U+015F: UTF-8 C5 9F; in the code page the byte FE.
+        {"ş", "%C5%9F", "%C5%9F", "%FE"},
+        {"a b", "a%20b", "a%20b", "a+b"},
+        {"0532-1", "0532-1", "0532-1", "0532%2D1"},
+        {"._~", "._~", "._~", "%2E%5F%7E"},
+        {"!'()*", "%21%27%28%29%2A", "!'()*", "%21%27%28%29%2A"},
+        {"İğ&=", "%C4%B0%C4%9F%26%3D", "%C4%B0%C4%9F%26%3D", "%DD%F0%26%3D"},
+        // A character the code page cannot write is sent as "?".
+        {"€✓", "%E2%82%AC%E2%9C%93", "%E2%82%AC%E2%9C%93", "%80%3F"},
+        {"\r\n", "%0D%0A", "%0D%0A", "%0D%0A"},
+    };
+    for (const Durum& d : durumlar) {
+        const QString girdi = QString::fromUtf8(d.girdi);
+        EXPECT_EQ(URLEncodeUTF8(girdi, false), QString::fromLatin1(d.url)) << d.girdi;
+        EXPECT_EQ(URLEncodeUTF8(girdi, true), QString::fromLatin1(d.urlAlt)) << d.girdi;
+        EXPECT_EQ(FormEncode(girdi), QString::fromLatin1(d.form)) << d.girdi;
+    }
+}
+
+TEST(SmsKodlama, StrConv2) {
+    const QString metin = QStringLiteral("Şağ");
+    const QByteArray utf8 = QByteArray("\xC5\x9E\x61\xC4\x9F");
+    EXPECT_EQ(StrConv2(metin, vbToUtf8).toByteArray(), utf8);
+    EXPECT_EQ(StrConv2(utf8, vbFromUtf8).toString(), metin);
+    try {
+        StrConv2(42, vbToUtf8);
+        FAIL() << "a number is neither text nor bytes";
+    } catch (const RuntimeError& e) {
+        EXPECT_EQ(e.number(), 13);
+        EXPECT_EQ(e.description(), QStringLiteral("Expr: Type mismatch (in StrConv2())"));
+    }
+}
+
+TEST(SmsKodlama, Decrypt) {
+    // "aş" in the code page is 61 FE.
+    //   pass 1, key "TzaNoRiLe": 61 ^ 54 ('T') = 35, FE ^ 7A ('z') = 84
+    //   pass 2, key "20030917":  35 ^ 32 ('2') = 07, 84 ^ 30 ('0') = B4 (´)
+    EXPECT_EQ(Decrypt(QStringLiteral("aş")), QString(QChar(0x07)) + QChar(0xB4));
+    // Ten 'a' (61): the first key starts again at position 10, the second at 9.
+    //   position 9:  61 ^ 65 ('e') = 04, 04 ^ 32 ('2') = 36 ('6')
+    //   position 10: 61 ^ 54 ('T') = 35, 35 ^ 30 ('0') = 05
+    const QString on = Decrypt(QString(10, u'a'));
+    EXPECT_EQ(on[8], QChar(u'6'));
+    EXPECT_EQ(on[9], QChar(0x05));
+    // Scrambling twice gives the text back, for every byte of the code page.
+    QByteArray baytlar;
+    for (int b = 0; b < 256; ++b)
+        baytlar.append(static_cast<char>(b));
+    const QString hepsi = Cp1254::coz(baytlar);
+    EXPECT_EQ(Cp1254::kodla(hepsi), baytlar);
+    EXPECT_EQ(Decrypt(Decrypt(hepsi)), hepsi);
+    EXPECT_EQ(Decrypt(Decrypt(QStringLiteral("gizli şifre"))), QStringLiteral("gizli şifre"));
+}
+
+TEST(SmsKodlama, HermesErrorNumbers) {
+    const std::pair<const char*, qint16> durumlar[] = {
+        {"PERMISSION_UNSUFFICIENT_CUSTOMER_CREDIT", 20},
+        {"PERMISSION_UNSUFFICIENT_VENDOR_CREDIT", 20},
+        {"PERMISSION_NO_ACTIVE_CUSTOMER_CREDIT", 20},
+        {"PERMISSION_NO_ACTIVE_VENDOR_CREDIT", 20},
+        {"INVALID_USER_NAME", -1001},
+        {"PERMISSION_NOTGRANTED", 10},
+        {"AUTHENTICATION_FAILURE", 10},
+        {"SOMETHING_ELSE", -2001},
+        {"", -2001},
+    };
+    for (const auto& [ad, no] : durumlar)
+        EXPECT_EQ(GetHermesErrorNo(QString::fromLatin1(ad)), no) << ad;
+}
+
+TEST(SmsYaniti, SimpleGateway) {
+    struct Durum {
+        const char* yanit;
+        qint16 hata;
+        const char* metin;
+        const char* mesajId;
+        qint16 durum;
+        qint16 son;
+        qint64 ucretHam;  // × 10,000
+        qint64 krediHam;
+    } durumlar[] = {
+        {"errno=0&errtext=OK&message_id=77&status=3|1", 0, "OK", "77", 3, 1, 0, 0},
+        {"errno=0&errtext=OK&message_id=77&status=3|0", 0, "OK", "77", 3, 0, 0, 0},
+        {"errno=0&status=4", 0, "", "", 4, 0, 0, 0},
+        // Pairs without "=" and unknown keys are ignored; a value splits at its first "=".
+        {"errno=12&errtext=a=b&junk&other=1&charge=0.25&credit=1200.5", 12, "a=b", "", 0, 0, 2500,
+         12005000},
+    };
+    for (const Durum& d : durumlar) {
+        clsSMSResponse r;
+        r.MessageID = QStringLiteral("eski");
+        r.ParseResponse(QString::fromLatin1(d.yanit));
+        EXPECT_EQ(r.ErrorNo, d.hata) << d.yanit;
+        EXPECT_EQ(r.ErrorText, QString::fromLatin1(d.metin)) << d.yanit;
+        EXPECT_EQ(r.MessageID, QString::fromLatin1(d.mesajId)) << d.yanit;
+        EXPECT_EQ(r.SMSStatus, d.durum) << d.yanit;
+        EXPECT_EQ(r.MesajSonDurumaUlasti, d.son) << d.yanit;
+        EXPECT_EQ(r.Charge.raw(), d.ucretHam) << d.yanit;
+        EXPECT_EQ(r.Credit.raw(), d.krediHam) << d.yanit;
+    }
+}
+
+QString tokenYaniti(const char* ad, const char* bas, const char* son) {
+    return QStringLiteral(
+               "<RESPONSE><STATUS><CODE>0</CODE><NAME>%1</NAME><DESC>Açıklama</DESC>"
+               "</STATUS><TOKEN_NO> tok/1= </TOKEN_NO><TOKEN_BEGIN_DATE>%2"
+               "</TOKEN_BEGIN_DATE><TOKEN_END_DATE>%3</TOKEN_END_DATE></RESPONSE>")
+        .arg(QString::fromLatin1(ad), QString::fromLatin1(bas), QString::fromLatin1(son));
+}
+
+TEST(SmsYaniti, Token) {
+    clsSMSResponse r;
+    EXPECT_FALSE(r.IsHermesTokenValid());
+    EXPECT_EQ(r.TokenBitis(), QDateTime(QDate(1900, 1, 1), QTime(0, 0)));
+
+    r.ParseHermesToken(
+        tokenYaniti("NO_ERROR", "2020-01-02T03:04:05.000+03:00", "2099-12-31T23:59:58"));
+    EXPECT_EQ(r.HermesToken(), QStringLiteral(" tok/1= "));
+    EXPECT_EQ(r.TokenBaslangic(), QDateTime(QDate(2020, 1, 2), QTime(3, 4, 5)));
+    EXPECT_EQ(r.TokenBitis(), QDateTime(QDate(2099, 12, 31), QTime(23, 59, 58)));
+    EXPECT_TRUE(r.IsHermesTokenValid());
+
+    // A token whose end has passed, and one that is not valid yet.
+    r.ParseHermesToken(tokenYaniti("NO_ERROR", "2020-01-01T00:00:00", "2021-01-01T00:00:00"));
+    EXPECT_FALSE(r.IsHermesTokenValid());
+    r.ParseHermesToken(tokenYaniti("NO_ERROR", "2098-01-01T00:00:00", "2099-01-01T00:00:00"));
+    EXPECT_FALSE(r.IsHermesTokenValid());
+
+    // A refusal drops the token and keeps the description.
+    r.ParseHermesToken(
+        tokenYaniti("AUTHENTICATION_FAILURE", "2020-01-01T00:00:00", "2099-01-01T00:00:00"));
+    EXPECT_TRUE(r.HermesToken().isEmpty());
+    EXPECT_FALSE(r.IsHermesTokenValid());
+    EXPECT_EQ(r.ErrorText, QStringLiteral("Açıklama"));
+
+    // A blank token is no token.
+    r.ParseHermesToken(
+        QStringLiteral("<NAME>NO_ERROR</NAME><TOKEN_NO>  </TOKEN_NO>"
+                       "<TOKEN_BEGIN_DATE>2020-01-01T00:00:00</TOKEN_BEGIN_DATE>"
+                       "<TOKEN_END_DATE>2099-01-01T00:00:00</TOKEN_END_DATE>"));
+    EXPECT_FALSE(r.IsHermesTokenValid());
+}
+
+TEST(SmsYaniti, TokenDateThatCannotBeRead) {
+    for (const char* metin : {"", "2024-13-01T00:00:00", "2024-01-01 00:00", "abcd-01-01T00:00:00"})
+        EXPECT_THROW(clsSMSResponse::ConvertHermesDate(QString::fromLatin1(metin)), RuntimeError)
+            << metin;
+}
+
+TEST(SmsYaniti, TokenGatewaySend) {
+    struct Durum {
+        const char* yanit;
+        qint16 hata;
+        const char* metin;
+        const char* mesajId;
+        qint64 ucretHam;
+    } durumlar[] = {
+        {"<R><STATUS><CODE>0</CODE><NAME>NO_ERROR</NAME><DESC>OK</DESC></STATUS>"
+         "<TRANSACTION count=\"1\" id=\"T-991\"/></R>",
+         0, "", "T-991", 10000},
+        {"<R><STATUS><CODE>402</CODE><NAME>PERMISSION_NO_ACTIVE_VENDOR_CREDIT</NAME>"
+         "<DESC>Kredi yok</DESC></STATUS></R>",
+         20, "402 - Kredi yok", "", 0},
+        {"<R><CODE>401</CODE><NAME>AUTHENTICATION_FAILURE</NAME><DESC>Token</DESC></R>", 10,
+         "401 - Token", "", 0},
+        // Not the gateway's answer at all.
+        {"<html><body>Bad gateway</body></html>", -2001, " - ", "", 0},
+    };
+    for (const Durum& d : durumlar) {
+        clsSMSResponse r;
+        r.ParseHermesSMSTelNoIle(QString::fromLatin1(d.yanit));
+        EXPECT_EQ(r.ErrorNo, d.hata) << d.yanit;
+        EXPECT_EQ(r.ErrorText, QString::fromUtf8(d.metin)) << d.yanit;
+        EXPECT_EQ(r.MessageID, QString::fromLatin1(d.mesajId)) << d.yanit;
+        EXPECT_EQ(r.Charge.raw(), d.ucretHam) << d.yanit;
+    }
+}
+
+OdemePlaniSatiri satir(qint16 sira, const char* tarih, const char* tutar) {
+    OdemePlaniSatiri s;
+    s.Sira = sira;
+    s.Tarih = QString::fromLatin1(tarih);
+    s.Tutar = Money::parse(QString::fromLatin1(tutar));
+    return s;
+}
+
+TEST(SmsMetni, FilledRowsOnlyAndAFullStopAtTheEnd) {
+    test::SharedStateGuard guard;
+    const QList<OdemePlaniSatiri> satirlar = {
+        satir(1, "20240115", "1000"), satir(2, "", "500"),         satir(3, "20240215", "1234.56"),
+        satir(4, "20240315", "0"),    satir(5, "20240415", "0.5"),
+    };
+    EXPECT_EQ(SmsGonderici::SmsMetniOlustur(QStringLiteral("Ayşe Yılmaz"), satirlar),
+              QStringLiteral("Sayın Ayşe Yılmaz, ofisimizle yapmış olduğunuz taksitlendirme "
+                             "sistemimize kaydedilmiştir. Taksitlendirme dökümü aşağıdadır. "
+                             "15.01.2024'de 1.000,00 TL, 15.02.2024'de 1.234,56 TL, "
+                             "15.04.2024'de 0,50 TL."));
+    EXPECT_EQ(SmsGonderici::SmsMetniOlustur(QStringLiteral("Ali"), {}),
+              QStringLiteral("Sayın Ali, ofisimizle yapmış olduğunuz taksitlendirme sistemimize "
+                             "kaydedilmiştir. Taksitlendirme dökümü aşağıdadır."));
+}
+
+TEST(SmsNumarasi, Check) {
+    const std::pair<const char*, const char*> durumlar[] = {
+        {"5321234567", "05321234567"},     // 10 digits without the 0
+        {"05321234567", "05321234567"},    // 11 digits with it
+        {"0532123456", "0532123456"},      // 10 digits with it
+        {"905321234567", "905321234567"},  // longer numbers go as they are
+        {"532123456", nullptr},            // 9 digits
+        {"532 123 45 67", nullptr},        // blanks
+        {" 5321234567", nullptr},         {"+905321234567", nullptr},
+        {"53212345e7", nullptr},          {"", nullptr},
+    };
+    for (const auto& [girdi, beklenen] : durumlar) {
+        const std::optional<QString> n = SmsGonderici::NumaraDenetle(QString::fromLatin1(girdi));
+        if (beklenen)
+            EXPECT_EQ(n.value_or(QStringLiteral("-")), QString::fromLatin1(beklenen)) << girdi;
+        else
+            EXPECT_FALSE(n) << girdi;
+    }
+}
+
+}  // namespace
+}  // namespace quv
