@@ -3,6 +3,7 @@
 
 #include "engine/Database.h"
 #include "engine/Money.h"
+#include "engine/NumberFormat.h"
 #include "engine/Schema.h"
 #include "engine/SqlScript.h"
 #include "engine/Variant.h"
@@ -14,6 +15,7 @@
 #include <QJsonObject>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QStandardPaths>
 
 #include <gtest/gtest.h>
 
@@ -229,6 +231,54 @@ TEST(PlanCli, ConcurrentSavesLoseNothing) {
               kToplam);
     EXPECT_EQ(sayi(url, QStringLiteral("select count(distinct ID) from tblajanda")), kToplam);
     EXPECT_EQ(sayi(url, QStringLiteral("select max(ID) from tblajanda")), kToplam);
+}
+
+// The commitment document of file 1001's plan: its total debt is the plan's total, the
+// twelve instalments stand in two halves of six; a file that cannot be written fails.
+TEST(PlanCli, CommitmentDocumentAsPdf) {
+    const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+    if (pdftotext.isEmpty())
+        GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
+    const QString db = demo(QStringLiteral("plan-pdf.sqlite"));
+    const QString pdf = test::scratchPath(QStringLiteral("taahhut-1001.pdf"));
+    CliRun run = quvhesap(
+        plan(db, {"--foy", "1001", "--count", "12", "--first", "20250131", "--json", "--pdf"}) +
+        QStringList{pdf});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString() << run.out.toStdString();
+    const QJsonObject json = QJsonDocument::fromJson(run.out.toUtf8()).object();
+    const Money toplam = tutar(json.value(QStringLiteral("Toplam")));
+    QProcess p;
+    p.start(pdftotext, {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    p.waitForFinished(60000);
+    QStringList satirlar;
+    for (const QString& s : QString::fromUtf8(p.readAllStandardOutput()).split(u'\n'))
+        satirlar << s.simplified();
+    const QString metin = satirlar.join(u'\n');
+    EXPECT_TRUE(
+        satirlar.contains(formatNumber(toplam, FormatMoney) + QStringLiteral(" -TL TOPLAM BORÇ")))
+        << metin.toStdString();
+    // The first instalment beside the seventh, the sixth beside the last.
+    const QJsonArray taksitler = json.value(QStringLiteral("Satirlar")).toArray();
+    ASSERT_EQ(taksitler.size(), 12);
+    for (int i : {0, 5}) {
+        const auto hucre = [&](int n) {
+            const QJsonObject t = taksitler[n].toObject();
+            const QString tarih = t.value(QStringLiteral("Tarih")).toString();
+            return QStringLiteral("%1 %2.%3.%4 %5 TL")
+                .arg(n + 1)
+                .arg(tarih.mid(6, 2), tarih.mid(4, 2), tarih.left(4),
+                     formatNumber(tutar(t.value(QStringLiteral("Tutar"))), FormatMoneyZero));
+        };
+        EXPECT_TRUE(satirlar.contains(hucre(i) + u' ' + hucre(i + 6)))
+            << hucre(i).toStdString() << "\n"
+            << metin.toStdString();
+    }
+
+    run = quvhesap(plan(db, {"--foy", "1001", "--count", "12", "--first", "20250131", "--pdf",
+                             "/nonexistent-folder/taahhut.pdf"}));
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.err.contains(QStringLiteral("PDF dosyası yazılamadı")))
+        << run.err.toStdString();
 }
 
 }  // namespace

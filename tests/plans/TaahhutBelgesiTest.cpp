@@ -1,0 +1,438 @@
+// The commitment document: the debt statement and the schedule on a file whose summary
+// is set by hand, the statement's total against the plan's target on a calculated
+// file, the expense detail on both backends, and the laid-out PDF.
+
+#include "PlanTestDestegi.h"
+
+#include "engine/NumberFormat.h"
+#include "engine/ui/DocumentService.h"
+#include "plans/TaahhutBelgesi.h"
+#include "plans/TaahhutBelgesiDocument.h"
+
+#include <QCoreApplication>
+#include <QProcess>
+#include <QStandardPaths>
+
+namespace quv {
+namespace {
+
+using test::para;
+
+const QString CRLF = QStringLiteral("\r\n");
+
+QString satirlar(std::initializer_list<const char*> liste) {
+    QStringList s;
+    for (const char* satir : liste)
+        s << QString::fromUtf8(satir);
+    return s.join(CRLF);
+}
+
+// The statement's lines as "amount | label" for readable comparisons.
+QStringList dokum(const TaahhutBelgesi& b) {
+    const QStringList tutarlar = b.Tutarlar.split(CRLF);
+    const QStringList etiketler = b.Etiketler.split(CRLF);
+    QStringList liste;
+    for (qsizetype i = 0; i < std::max(tutarlar.size(), etiketler.size()); ++i)
+        liste << tutarlar.value(i) + QStringLiteral(" | ") + etiketler.value(i);
+    return liste;
+}
+
+QStringList liste(std::initializer_list<const char*> l) {
+    QStringList s;
+    for (const char* x : l)
+        s << QString::fromUtf8(x);
+    return s;
+}
+
+class TaahhutBelgesiTest : public test::OdemePlaniTesti {
+protected:
+    // A working copy whose summary is set by hand (file 1, nothing calculated):
+    // Takip Çıkışı 11,839.84 = 10,000 principal + 150 interest + 7.50 BSMV + 2,000
+    // compensation + 50 commission + 120 attorney fee of the attachment (100 + 20 VAT)
+    // + 500 other claims (300 + 200) + 12.34 their interest - 1,000 collected before.
+    void elleOzet() {
+        dosya();
+        toda("Kira", "300", "20230101", 9);
+        toda("Aidat", "200", "", 0);
+        // Later claims in code order: the first one is zero and is left out.
+        db_->addRow(QStringLiteral("tblfoy_sonrakialacak"),
+                    {{QStringLiteral("foykodu"), 1},
+                     {QStringLiteral("alacakkodu"), 2},
+                     {QStringLiteral("alacakadi"), QStringLiteral("Kira Farkı")},
+                     {QStringLiteral("tutar"), 250}});
+        db_->addRow(QStringLiteral("tblfoy_sonrakialacak"),
+                    {{QStringLiteral("foykodu"), 1},
+                     {QStringLiteral("alacakkodu"), 1},
+                     {QStringLiteral("alacakadi"), QStringLiteral("Aidat Borcu")},
+                     {QStringLiteral("tutar"), 0}});
+        foy_ = std::make_unique<clsFoyBilgileri>();
+        clsFoyBilgileri& f = *foy_;
+        f.FoyKodu = 1;
+        f.BSMVOrani = 5;
+        f.FaturaFaiziKDVOrani = 18;
+        f.TazminatOrani = 20;
+        f.KomisyonOrani = 0.5f;
+        f.TaahhutTarihindeFaizTutari_AsilAlacak = para("600");
+        f.TaahhutTarihindeFaizTutari_SonrakiAlacak = para("25");
+        clsHesapOzeti& o = f.HesapOzeti();
+        o.BorcAsli = para("10000");
+        o.IslemisFaiz_AsilAlacak = para("150");
+        o.BSMVIslemisFaiz = para("7.50");
+        o.Tazminat = para("2000");
+        o.Komisyon = para("50");
+        o.IHVekaletUcreti = para("100");
+        o.IHVekaletUcreti_KDV = para("20");
+        o.TakipOncesiDigerAlacaklar = para("500");
+        o.IslemisFaiz_TODA = para("12.34");
+        o.TakipOncesiToplamTahsilat_Doviz = para("1000");
+        o.TakipCikisi_TLKismi = para("11839.84");
+        // First costs 50 + 10 + 30.25 + 5 + 15 + 100 = 210.25.
+        o.BasvuruHarci = para("50");
+        o.VekaletHarci = para("10");
+        o.PostaGideri = para("30.25");
+        o.DosyaGideri = para("5");
+        o.BaroPulu = para("15");
+        o.PesinHarc = para("100");
+        o.EklenenNafaka = para("400");
+        o.ToplamMasraf = para("180");
+        o.VekaletUcreti = para("1500");
+        o.TahsilHarci_Odenen = para("200");
+        o.TahsilHarci_Kalan = para("300");
+        o.SonrakiFaiz = para("900");
+        o.BSMVSonrakiFaiz = para("45");
+    }
+
+    TaahhutBelgesi belge(bool ilkMasrafDetayli = false, const char* sonraTahsilat = "2000") {
+        TaahhutBelgesi b(*foy_);
+        b.TakipSonrasitoplamTahsilat = para(sonraTahsilat);
+        b.IlkTakipMasraflariDetayli = ilkMasrafDetayli;
+        b.BorcDokumunuOlustur();
+        return b;
+    }
+
+    // Expense types and three expenses of file 1 (codes in entry order): an unofficial
+    // 25 and an official 60 on 1 May, an official 40 on 1 June.
+    void masrafDetayi() {
+        for (const auto& [kod, ad] :
+             {std::pair{1, "Tebligat"}, std::pair{2, "Yol"}, std::pair{3, "Haciz"}})
+            db_->addRow(
+                QStringLiteral("tblmasrafturu"),
+                {{QStringLiteral("kod"), kod}, {QStringLiteral("ad"), QString::fromUtf8(ad)}});
+        const struct {
+            int kod;
+            const char* tarih;
+            const char* tutar;
+            int resmi;
+            int tur;
+        } masraflar[] = {
+            {3, "20230601", "40", 1, 1}, {1, "20230501", "25", 0, 2}, {2, "20230501", "60", 1, 3}};
+        for (const auto& m : masraflar)
+            db_->addRow(QStringLiteral("tblfoy_masraf"),
+                        {{QStringLiteral("foykodu"), 1},
+                         {QStringLiteral("masrafkodu"), m.kod},
+                         {QStringLiteral("masraftarihi"), QString::fromLatin1(m.tarih)},
+                         {QStringLiteral("masraftutari"), QString::fromLatin1(m.tutar)},
+                         {QStringLiteral("resmi"), m.resmi},
+                         {QStringLiteral("masrafturukodu"), m.tur}});
+    }
+};
+
+TEST(TaahhutBelgesiAddToList, OneLinePerPositiveAmount) {
+    QString etiketler;
+    QString tutarlar;
+    Money toplam = para("1");
+    TaahhutBelgesi::AddToList(etiketler, tutarlar, Money(), QStringLiteral("Sıfır"), toplam);
+    TaahhutBelgesi::AddToList(etiketler, tutarlar, para("-5"), QStringLiteral("Eksi"), toplam);
+    EXPECT_TRUE(etiketler.isEmpty());
+    EXPECT_TRUE(tutarlar.isEmpty());
+    TaahhutBelgesi::AddToList(etiketler, tutarlar, para("1234.5"),
+                              QStringLiteral("  Birinci\r\nSatır "), toplam);
+    TaahhutBelgesi::AddToList(etiketler, tutarlar, para("0.25"), QStringLiteral("İkinci"), toplam);
+    EXPECT_EQ(etiketler, QStringLiteral("-TL BirinciSatır\r\n-TL İkinci"));
+    EXPECT_EQ(tutarlar, QStringLiteral("1.234,50\r\n,25"));
+    EXPECT_EQ(toplam, para("1235.75"));  // 1 + 1234.50 + 0.25
+}
+
+TEST(TaahhutBelgesiOran, PlainNumbers) {
+    EXPECT_EQ(TaahhutBelgesi::OranMetni(5), QStringLiteral("5"));
+    EXPECT_EQ(TaahhutBelgesi::OranMetni(0.5f), QStringLiteral("0,5"));
+    EXPECT_EQ(TaahhutBelgesi::OranMetni(18.1f), QStringLiteral("18,1"));
+}
+
+// Total: 11,839.84 + 210.25 first costs + 400 maintenance + 250 later claim + 180
+// expenses + 1,500 attorney fee + 400 collection fee (200 + 300 - 100 advance fee)
+// + 625 interest to the commitment (600 + 25) + 275 after it (900 - 625) + 45 BSMV
+// = 15,725.09, less 2,000 collected after the start = 13,725.09. The lines above
+// Takip Çıkışı are not counted again.
+TEST_P(TaahhutBelgesiTest, DebtStatement) {
+    elleOzet();
+    TaahhutBelgesi b = belge();
+    EXPECT_EQ(dokum(b),
+              liste({"10.000,00 | -TL Borç Aslı",
+                     "150,00 | -TL Asıl Alacağın Takip Tarihine Kadar İşlemiş Faizi",
+                     "7,50 | -TL BSMV %5",
+                     "2.000,00 | -TL Tazminat %20",
+                     "50,00 | -TL Komisyon %0,5",
+                     "120,00 | -TL İ. H. Vekalet Ücreti",
+                     "300,00 | -TL Kira*",
+                     "200,00 | -TL Aidat",
+                     "12,34 | -TL (*) İşaretli Alacakların Faizi",
+                     "1.000,00 | -TL Takip Öncesi Tahsilat",
+                     "11.839,84 | -TL Takip Çıkışı",
+                     "210,25 | -TL İlk Takip Masrafı",
+                     "400,00 | -TL Eklenen Nafaka",
+                     "250,00 | -TL Kira Farkı",
+                     "180,00 | -TL İcra Giderleri",
+                     "1.500,00 | -TL Vekalet Ücreti",
+                     "400,00 | -TL Tahsil Harcı",
+                     "625,00 | -TL Takip Tarihinden Taahhütte Bulunma Tarihine Kadar İşlemiş Faiz",
+                     "275,00 | -TL Taahhütte Bulunma Tarihinden Taahhüt Bitimine Kadar "
+                     "İşleyecek Faiz",
+                     "45,00 | -TL Faizin %5 BSMV'si",
+                     "2.000,00 | -TL Takip Sonrası Toplam Tahsilat",
+                     "13.725,09 | -TL TOPLAM BORÇ"}));
+    EXPECT_EQ(b.ToplamBorc, para("13725.09"));
+    EXPECT_FALSE(b.Etiketler.endsWith(CRLF));
+    hataYok();
+}
+
+TEST_P(TaahhutBelgesiTest, StatementVariants) {
+    struct Durum {
+        const char* ad;
+        bool ilkMasrafDetayli;
+        const char* sonraTahsilat;
+        bool todaYok;
+        QStringList eklenen;
+        QStringList cikan;
+        const char* toplam;
+    } durumlar[] = {
+        // The 210.25 of first costs line by line; the total does not change.
+        {"first costs in detail", true, "2000", false,
+         liste({"50,00 | -TL Başvuru Harcı", "10,00 | -TL Vekalet Harcı",
+                "30,25 | -TL Posta Gideri", "5,00 | -TL Dosya Gideri", "15,00 | -TL Baro Pulu",
+                "100,00 | -TL Peşin Harç"}),
+         liste({"210,25 | -TL İlk Takip Masrafı"}), "13725.09"},
+        // Nothing collected after the start: no line, nothing taken off (15,725.09).
+        {"no later collections",
+         false,
+         "0",
+         false,
+         {},
+         liste({"2.000,00 | -TL Takip Sonrası Toplam Tahsilat", "13.725,09 | -TL TOPLAM BORÇ"}),
+         "15725.09"},
+        // Without other claims in the summary their rows are not listed.
+        {"no other claims",
+         false,
+         "2000",
+         true,
+         {},
+         liste({"300,00 | -TL Kira*", "200,00 | -TL Aidat",
+                "12,34 | -TL (*) İşaretli Alacakların Faizi"}),
+         "13725.09"},
+    };
+    for (const Durum& d : durumlar) {
+        SCOPED_TRACE(d.ad);
+        SetUp();
+        elleOzet();
+        const QStringList temel = dokum(belge());
+        if (d.todaYok)
+            foy_->HesapOzeti().TakipOncesiDigerAlacaklar = Money();
+        TaahhutBelgesi b = belge(d.ilkMasrafDetayli, d.sonraTahsilat);
+        const QStringList satirlar = dokum(b);
+        for (const QString& s : d.eklenen)
+            EXPECT_TRUE(satirlar.contains(s) && !temel.contains(s)) << s.toStdString();
+        for (const QString& s : d.cikan)
+            EXPECT_TRUE(temel.contains(s) && !satirlar.contains(s)) << s.toStdString();
+        EXPECT_EQ(b.ToplamBorc, para(d.toplam));
+        EXPECT_EQ(satirlar.last(),
+                  formatNumber(para(d.toplam), FormatMoney) + QStringLiteral(" | -TL TOPLAM BORÇ"));
+        hataYok();
+    }
+}
+
+// The expenses one by one in date and code order: with unofficial ones listed the
+// unofficial 25 is among them (the query then has no condition before ORDER BY).
+// Their sum replaces the expense total in the debt: 25 + 60 + 40 = 125 instead of 180.
+TEST_P(TaahhutBelgesiTest, ExpenseDetail) {
+    const struct {
+        bool sadeceResmi;
+        QStringList satirlar;
+        const char* toplam;
+    } durumlar[] = {
+        {false, liste({"25,00 | -TL Yol", "60,00 | -TL Haciz", "40,00 | -TL Tebligat"}),
+         "13670.09"},  // 13,725.09 - 180 + 125
+        {true, liste({"60,00 | -TL Haciz", "40,00 | -TL Tebligat"}),
+         "13645.09"},  // 13,725.09 - 180 + 100
+    };
+    for (const auto& d : durumlar) {
+        SCOPED_TRACE(d.sadeceResmi);
+        SetUp();
+        elleOzet();
+        masrafDetayi();
+        TaahhutBelgesi b(*foy_);
+        b.TakipSonrasitoplamTahsilat = para("2000");
+        b.MasrafDetayiniYazdir = true;
+        b.GayriResmiMasraflariEkleme = d.sadeceResmi;
+        b.BorcDokumunuOlustur();
+        hataYok();
+        const QStringList satirlar = dokum(b);
+        const qsizetype ilk = satirlar.indexOf(d.satirlar.first());
+        ASSERT_GE(ilk, 0) << b.Etiketler.toStdString();
+        EXPECT_EQ(satirlar.mid(ilk, d.satirlar.size()), d.satirlar);
+        // The expenses follow the later claim and precede the attorney fee.
+        EXPECT_EQ(satirlar.value(ilk - 1), QStringLiteral("250,00 | -TL Kira Farkı"));
+        EXPECT_EQ(satirlar.value(ilk + d.satirlar.size()),
+                  QStringLiteral("1.500,00 | -TL Vekalet Ücreti"));
+        EXPECT_FALSE(b.Etiketler.contains(QStringLiteral("İcra Giderleri")));
+        EXPECT_EQ(b.ToplamBorc, para(d.toplam));
+    }
+    EXPECT_TRUE(TaahhutBelgesi::MasrafDetayiSorgusu(7, false).endsWith(
+        QStringLiteral("WHERE fm.foykodu = 7 ORDER BY fm.masraftarihi, "
+                       "fm.masrafkodu")));
+}
+
+// Rows without a date or an amount are left out; the left half takes the extra row of
+// an odd count; the numbers run on into the right half.
+TEST_P(TaahhutBelgesiTest, Schedule) {
+    dosya();
+    clsFoyBilgileri foy;
+    TaahhutBelgesi b(foy);
+    const auto satir = [](const char* tarih, const char* tutar) {
+        OdemePlaniSatiri s;
+        s.Tarih = QString::fromLatin1(tarih);
+        s.Tutar = para(tutar);
+        return s;
+    };
+    b.Satirlar = {satir("20240115", "500"), satir("20240215", "1000"),   satir("", "1000"),
+                  satir("20240315", "0"),   satir("20240415", "1234.5"), satir("20240515", "0.5")};
+    b.TaksitleriOlustur();
+    EXPECT_EQ(b.SolSira, satirlar({"1", "2", ""}));
+    EXPECT_EQ(b.SolTarih, satirlar({"15.01.2024", "15.02.2024", ""}));
+    EXPECT_EQ(b.SolTutar, satirlar({"500,00 TL", "1.000,00 TL", ""}));
+    EXPECT_EQ(b.SagSira, satirlar({"3", "4", ""}));
+    EXPECT_EQ(b.SagTarih, satirlar({"15.04.2024", "15.05.2024", ""}));
+    EXPECT_EQ(b.SagTutar, satirlar({"1.234,50 TL", "0,50 TL", ""}));
+
+    b.Satirlar.removeLast();
+    b.TaksitleriOlustur();
+    EXPECT_EQ(b.SolSira, satirlar({"1", "2", ""}));
+    EXPECT_EQ(b.SagSira, satirlar({"3", ""}));
+
+    b.Satirlar = {satir("", "100")};
+    b.TaksitleriOlustur();
+    for (const QString* sutun :
+         {&b.SolSira, &b.SolTarih, &b.SolTutar, &b.SagSira, &b.SagTarih, &b.SagTutar})
+        EXPECT_TRUE(sutun->isEmpty());
+    hataYok();
+}
+
+// A file with interest before and after the start, fees, an expense, a later claim and
+// a collection after the start: the statement's total is what the plan's rows add up
+// to, with the first costs and the expenses in one line or line by line.
+TEST_P(TaahhutBelgesiTest, TotalDebtIsThePlansTarget) {
+    harcAyarla({{QStringLiteral("basvuruharci"), 427.60},
+                {QStringLiteral("vekaletnameharci"), 87.50},
+                {QStringLiteral("pesinharcorani"), 0.5},
+                {QStringLiteral("evrakgideri"), 7.75},
+                {QStringLiteral("ilktebligatgideri"), 85},
+                {QStringLiteral("dosyagideri"), 12.25},
+                {QStringLiteral("baropulu"), 44},
+                {QStringLiteral("tahsilharcorani1"), 4.55}});
+    secenekAyarla(
+        {{QStringLiteral("dosyagidborcaekle"), 1}, {QStringLiteral("pesinharcborcaekle"), 1}});
+    alacakliAyarla({{QStringLiteral("harchesapla"), 1},
+                    {QStringLiteral("vekaletharcihesapla"), 1},
+                    {QStringLiteral("pesinharchesapla"), 1},
+                    {QStringLiteral("tahsilharcihesapla"), 1}});
+    dosya({{QStringLiteral("bsmvorani"), 5}});
+    borclu(1);
+    alacak("20230101", "10000");
+    sonrakiAlacak("20230601", "500", 9);
+    masrafDetayi();
+    tahsilat("20230701", "1000", 1);
+    OdemePlaniHesabi& p = ac();
+    p.Sayiya = {para("1000"), QStringLiteral("20240131"), 6, 1, E_ST_Ay};
+    ASSERT_TRUE(p.HesaplaSayiya()) << hatalar().join(u'\n').toStdString();
+    std::optional<OdemePlani> plan = p.PlanOlustur();
+    ASSERT_TRUE(plan);
+    const clsHesapOzeti& o = p.Wizardfoy->HesapOzeti();
+    ASSERT_GT(plan->TakipSonrasiToplamTahsilat, Money());
+    ASSERT_GT(o.IslemisFaiz_AsilAlacak, Money());
+    ASSERT_GT(o.SonrakiFaiz, Money());
+    ASSERT_GT(o.BasvuruHarci, Money());
+    ASSERT_GT(o.TahsilHarci_Odenen, Money());
+    const Money hedef =
+        OdemePlaniHesabi::HedefToplamiBul(*p.Wizardfoy, plan->TakipSonrasiToplamTahsilat);
+    EXPECT_EQ(plan->Toplam, hedef);
+    for (int detay = 0; detay < 4; ++detay) {
+        SCOPED_TRACE(detay);
+        TaahhutBelgesi b(*p.Wizardfoy);
+        b.Satirlar = plan->Satirlar;
+        b.TakipSonrasitoplamTahsilat = plan->TakipSonrasiToplamTahsilat;
+        b.IlkTakipMasraflariDetayli = detay & 1;
+        // All expenses are loaded by the working copy, so all are listed.
+        b.MasrafDetayiniYazdir = detay & 2;
+        b.Olustur();
+        EXPECT_EQ(b.ToplamBorc, hedef) << b.Etiketler.toStdString();
+        EXPECT_TRUE(b.Etiketler.contains(QStringLiteral("-TL Takip Sonrası Toplam Tahsilat")));
+        EXPECT_TRUE(b.SolSira.startsWith(QStringLiteral("1\r\n")));
+    }
+    hataYok();
+}
+
+QString pdfMetni(const QString& dosya) {
+    QProcess p;
+    p.start(QStandardPaths::findExecutable(QStringLiteral("pdftotext")),
+            {QStringLiteral("-layout"), dosya, QStringLiteral("-")});
+    p.waitForFinished(60000);
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+// The laid-out document: each amount stands before its label, the schedule's halves
+// side by side, the account statement appended when asked.
+TEST_P(TaahhutBelgesiTest, Pdf) {
+    elleOzet();
+    foy_->HesapOzeti().Bakiye_TL = para("13725.09");
+    TaahhutBelgesi b(*foy_);
+    b.TakipSonrasitoplamTahsilat = para("2000");
+    b.Satirlar = {{1, QStringLiteral("20240131"), para("7000"), QStringLiteral("1"), QString()},
+                  {2, QStringLiteral("20240229"), para("6725.09"), QStringLiteral("1"), QString()}};
+    b.Olustur();
+    hataYok();
+    const Document ozetsiz = taahhutBelgesiDocument(b, false, true);
+    ASSERT_EQ(ozetsiz.blocks.size(), 2);
+    const Document detayli = taahhutBelgesiDocument(b, true, true);
+    const Document bakiyeli = taahhutBelgesiDocument(b, true, false);
+    EXPECT_GT(detayli.blocks.size(), bakiyeli.blocks.size());
+    EXPECT_EQ(bakiyeli.blocks.size(), 4);  // statement, schedule, heading, balances
+    EXPECT_EQ(bakiyeli.blocks.last().columns,
+              (QList<QStringList>{{QStringLiteral("Bakiye (TL)")}, {QStringLiteral("13.725,09")}}));
+
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+        GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
+    const QString dosya =
+        QCoreApplication::applicationDirPath() +
+        QStringLiteral("/taahhut-belgesi-%1.pdf").arg(test::backendName(GetParam()));
+    ASSERT_TRUE(DocumentService().writePdf(detayli, dosya));
+    const QString metin = pdfMetni(dosya);
+    const QStringList pdfSatirlari = metin.split(u'\n');
+    const auto satirIle = [&](const QString& parca) {
+        for (const QString& s : pdfSatirlari)
+            if (s.simplified().contains(parca))
+                return s.simplified();
+        return QString();
+    };
+    EXPECT_EQ(satirIle(QStringLiteral("TAAHHÜT BELGESİ")), QStringLiteral("TAAHHÜT BELGESİ"));
+    EXPECT_EQ(satirIle(QStringLiteral("Föy Kodu")), QStringLiteral("Föy Kodu : 1"));
+    for (const char* s :
+         {"10.000,00 -TL Borç Aslı", "11.839,84 -TL Takip Çıkışı",
+          "2.000,00 -TL Takip Sonrası Toplam Tahsilat", "13.725,09 -TL TOPLAM BORÇ",
+          "1 31.01.2024 7.000,00 TL 2 29.02.2024 6.725,09 TL", "Bakiye (TL) 13.725,09"})
+        EXPECT_FALSE(satirIle(QString::fromUtf8(s)).isEmpty()) << s << "\n" << metin.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(Backends, TaahhutBelgesiTest,
+                         ::testing::ValuesIn(test::availableBackends()), test::adi);
+
+}  // namespace
+}  // namespace quv
