@@ -1,0 +1,459 @@
+// The payment-plan wizard and the bulk instalment dialog driven offscreen through their
+// named controls.
+
+#include "PlanTestDestegi.h"
+
+#include "engine/SharedState.h"
+#include "engine/ui/DataGrid.h"
+#include "engine/ui/DateEdit.h"
+#include "engine/ui/MoneyEdit.h"
+#include "engine/ui/WidgetWindowHost.h"
+#include "plans/OdemePlaniMesajlari.h"
+#include "plans/frmOdemePlani.h"
+#include "plans/frmShowPlan.h"
+#include "plans/frmTahsilatEklemeSihirbazi.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDir>
+#include <QLabel>
+#include <QPushButton>
+#include <QTabWidget>
+
+#include <functional>
+
+namespace quv {
+namespace {
+
+namespace M = OdemePlaniMesajlari;
+using test::para;
+
+template <class T = QWidget>
+T& kontrol(QWidget& pencere, const char* ad) {
+    T* bulunan = pencere.findChild<T*>(QString::fromLatin1(ad));
+    if (!bulunan)
+        throw std::runtime_error(std::string("no control ") + ad);
+    return *bulunan;
+}
+
+void yaz(QWidget& pencere, const char* ad, const char* metin) {
+    kontrol<QLineEdit>(pencere, ad).setText(QString::fromUtf8(metin));
+}
+
+QString metin(QWidget& pencere, const char* ad) {
+    if (auto* etiket = pencere.findChild<QLabel*>(QString::fromLatin1(ad)))
+        return etiket->text();
+    return kontrol<QLineEdit>(pencere, ad).text();
+}
+
+void tikla(QWidget& pencere, const char* ad) {
+    kontrol<QPushButton>(pencere, ad).click();
+}
+
+bool vurgulu(QWidget& pencere, const char* ad) {
+    return kontrol<QPushButton>(pencere, ad).font().bold();
+}
+
+QString odak(QWidget& pencere) {
+    return pencere.focusWidget() ? pencere.focusWidget()->objectName() : QString();
+}
+
+// A grid as the user reads it, one "cell | cell" line per row with a value.
+QStringList gridMetni(DataGrid& grid) {
+    QStringList satirlar;
+    for (int r = 1; r <= grid.rowCount(); ++r) {
+        if (grid.isBlankRow(r))
+            continue;
+        QStringList hucreler;
+        for (int c = 0; c < grid.columnCount(); ++c)
+            hucreler << grid.displayText(r, c);
+        satirlar << hucreler.join(QStringLiteral(" | "));
+    }
+    return satirlar;
+}
+
+void resimKaydet(QWidget& pencere, const QString& ad) {
+    const QString yol =
+        QDir(QCoreApplication::applicationDirPath()).absoluteFilePath(ad + QStringLiteral(".png"));
+    EXPECT_TRUE(pencere.grab().save(yol)) << yol.toStdString();
+}
+
+// Runs a script on each dialog shown instead of waiting for a user.
+class SenaryoluPencereler : public WidgetWindowHost {
+public:
+    std::function<int(QDialog&)> senaryo;
+    QStringList gosterilen;
+    int showModal(QDialog& pencere) override {
+        gosterilen << pencere.objectName();
+        return senaryo ? senaryo(pencere) : QDialog::Rejected;
+    }
+};
+
+// Fills the bulk dialog (count, amount, first date; 1 month at the enforcement office
+// unless changed) and saves it.
+struct TopluGiris {
+    const char* tutar = "250";
+    const char* tekrar = "3";
+    const char* tarih = "15.02.2024";
+    const char* periyot = "1";
+    int periyotTipi = 0;  // "Ay"
+    int yer = 0;          // "İcrada"
+    bool iptal = false;
+};
+
+class frmOdemePlaniTest : public test::OdemePlaniTesti {
+protected:
+    std::unique_ptr<frmOdemePlani> pencereAc() {
+        guard_.messages().clear();
+        ana_ = std::make_unique<clsHesapAna>();
+        auto pencere = std::make_unique<frmOdemePlani>();
+        pencere->AktifHesap = ana_.get();
+        pencere->FoyKodu = 1;
+        EXPECT_TRUE(pencere->FormYukle()) << hatalar().join(u'\n').toStdString();
+        pencere->show();
+        return pencere;
+    }
+
+    // The host that answers the sub-dialogs: the bulk dialog is filled as given; the
+    // plan display is kept for a look.
+    std::shared_ptr<SenaryoluPencereler> pencereler(const TopluGiris& giris = {}) {
+        auto host = std::make_shared<SenaryoluPencereler>();
+        host->senaryo = [this, giris](QDialog& d) {
+            if (auto* plan = qobject_cast<frmShowPlan*>(&d)) {
+                gosterimFoyu_ = plan->FoyBilgileri.get();
+                gosterimSatirlari_ = plan->Satirlar();
+                return int(QDialog::Rejected);
+            }
+            auto* toplu = qobject_cast<frmTahsilatEklemeSihirbazi*>(&d);
+            if (!toplu)
+                return int(QDialog::Rejected);
+            toplu->show();
+            yaz(*toplu, "oceTutar", giris.tutar);
+            yaz(*toplu, "oceTekrar", giris.tekrar);
+            yaz(*toplu, "otrTarih", giris.tarih);
+            yaz(*toplu, "ocePeriyot", giris.periyot);
+            kontrol<QComboBox>(*toplu, "cboPeriyotTipi").setCurrentIndex(giris.periyotTipi);
+            kontrol<QComboBox>(*toplu, "cboTaksitYatirmaYeri").setCurrentIndex(giris.yer);
+            tikla(*toplu, giris.iptal ? "cmdIptal" : "cmdKaydet");
+            topluOdak_ = odak(*toplu);
+            if (toplu->TamamaBasildi)
+                resimKaydet(*toplu,
+                            QStringLiteral("frmTahsilatEklemeSihirbazi-") + GetParam().name);
+            return toplu->result();
+        };
+        shared().setWindowHost(host);
+        return host;
+    }
+
+    // A plan by count on the file without interest: 3 instalments from 31 January 2024.
+    static void sayiyaGir(QWidget& p) {
+        kontrol<QCheckBox>(p, "chkFaizIsletme").setChecked(true);
+        yaz(p, "otrIlkTarih", "31.01.2024");
+        yaz(p, "oceTaksitSayisi", "3");
+    }
+
+    const clsFoyBilgileri* gosterimFoyu_ = nullptr;
+    QList<OdemePlaniSatiri> gosterimSatirlari_;
+    QString topluOdak_;
+};
+
+TEST_P(frmOdemePlaniTest, OpensWithTheSettingsOfTheFile) {
+    // A fixed 9 % and the principal first.
+    faizliDosya("10000");
+    auto p = pencereAc();
+    EXPECT_EQ(p->windowTitle(), QStringLiteral("Ödeme Planı Sihirbazı - Föy Kodu : 1"));
+    EXPECT_EQ(metin(*p, "lblGununTarihi"), QStringLiteral("31.12.2023"));
+    // 10,000 x 9 % x 305 days (1 March to 31 December) / 365 = 752.05 of interest.
+    EXPECT_EQ(metin(*p, "lblGuncelBakiye"), QStringLiteral("10.752,05 TL"));
+    EXPECT_EQ(metin(*p, "oceFaizOrani"), QStringLiteral("9,00"));
+    EXPECT_EQ(kontrol<DataGrid>(*p, "grdFaizOrani").filledRowCount(), 0);
+    EXPECT_EQ(kontrol<QComboBox>(*p, "cboTMS").currentText(), QStringLiteral("Önce Borç Aslından"));
+    EXPECT_FALSE(kontrol<DataGrid>(*p, "grdMahsupSirasi").isEnabled());
+    auto& ayarlar = kontrol<QTabWidget>(*p, "tabAyarlar");
+    EXPECT_FALSE(ayarlar.isTabVisible(ayarlar.indexOf(p->pageKidem)));
+    for (const char* ad : {"ocePeriyot", "ocePeriyot2"})
+        EXPECT_EQ(metin(*p, ad), QStringLiteral("1")) << ad;
+    for (const char* ad : {"cboSureTipi", "cboSureTipi2"})
+        EXPECT_EQ(kontrol<QComboBox>(*p, ad).currentText(), QStringLiteral("Ay")) << ad;
+
+    // A rate table and a dated offset table; order 2 is not one of the grid's two
+    // choices and is listed with its name.
+    SetUp();
+    faizliDosya("10000");
+    db_->execute(QStringLiteral(
+        "update tblfoy set faizorani = 0, faizoranitablosukodu = 1, tahsilatmahsupsirasi = 4"));
+    faizOrani(1, "20230101", 12);
+    faizOrani(1, "20230701", 24.5);
+    mahsupSirasi("20230101", 3);
+    mahsupSirasi("20230601", 2);
+    p = pencereAc();
+    EXPECT_EQ(metin(*p, "oceFaizOrani"), QStringLiteral("0,00"));
+    EXPECT_EQ(gridMetni(kontrol<DataGrid>(*p, "grdFaizOrani")),
+              (QStringList{"01.01.2023 | 12,00", "01.07.2023 | 24,50"}));
+    EXPECT_EQ(kontrol<QComboBox>(*p, "cboTMS").currentText(), QStringLiteral("Tablo Kullan"));
+    EXPECT_TRUE(kontrol<DataGrid>(*p, "grdMahsupSirasi").isEnabled());
+    EXPECT_EQ(gridMetni(kontrol<DataGrid>(*p, "grdMahsupSirasi")),
+              (QStringList{"01.01.2023 | Toplam Borçtan (BK100)",
+                           "01.06.2023 | Toplam Borçtan (Takipten Önce Uygulama)"}));
+    hataYok();
+}
+
+// Without interest the balance of 1,000 is shared out or paid off as entered.
+TEST_P(frmOdemePlaniTest, ComputesInEachModeAndShowsTheOutputs) {
+    const struct {
+        std::function<void(QWidget&)> gir;
+        const char* dugme;
+        std::vector<std::pair<const char*, const char*>> sonuclar;
+    } durumlar[] = {
+        // (1,000 - 100) / 7 = 128.5714 -> 128.57.
+        {[](QWidget& p) {
+             yaz(p, "ocePesinat", "100");
+             yaz(p, "otrIlkTarih", "31.01.2024");
+             yaz(p, "oceTaksitSayisi", "7");
+         },
+         "cmdCalcAuto1",
+         {{"oceTaksitTutari", "128,57"}}},
+        // 1,000 \ 300 = 3, and 1,000 - 900 = 100 as a fourth instalment.
+        {[](QWidget& p) {
+             yaz(p, "otrIlkTaksitTarihi2", "31.01.2024");
+             yaz(p, "oceTaksitTutari2", "300");
+         },
+         "cmdCalcAuto2",
+         {{"oceTaksitSayisi2", "4"}, {"oceSonTaksitTutari", "100,00"}}},
+        // 1,000 - (300 + 200) = 500.
+        {[](QWidget& p) {
+             auto& g = kontrol<DataGrid>(p, "grdTahsilat");
+             g.appendRow({QString(), QStringLiteral("20240131"), QStringLiteral("300")});
+             g.appendRow({QString(), QStringLiteral("20240229"), QStringLiteral("200")});
+         },
+         "cmdCalcManuel",
+         {{"lblToplamOdenen", "500,00"}, {"lblBakiye", "500,00"}}},
+    };
+    for (const auto& d : durumlar) {
+        SCOPED_TRACE(d.dugme);
+        SetUp();
+        faizsizDosya("1000");
+        auto p = pencereAc();
+        kontrol<QCheckBox>(*p, "chkFaizIsletme").setChecked(true);
+        d.gir(*p);
+        tikla(*p, d.dugme);
+        EXPECT_EQ(mesajlar(), QStringList());
+        for (const auto& [ad, deger] : d.sonuclar)
+            EXPECT_EQ(metin(*p, ad), QString::fromUtf8(deger)) << ad;
+        for (const char* dugme : {"cmdCalcAuto1", "cmdCalcAuto2", "cmdCalcManuel"})
+            EXPECT_EQ(vurgulu(*p, dugme), std::string(dugme) == d.dugme) << dugme;
+        if (std::string(d.dugme) == "cmdCalcAuto1") {
+            p->resize(1100, 620);
+            resimKaydet(*p, QStringLiteral("frmOdemePlani-") + GetParam().name);
+        }
+        hataYok();
+    }
+}
+
+// With interest the balance left goes into the last row of the grid when asked.
+TEST_P(frmOdemePlaniTest, TheBalanceLeftGoesIntoTheLastManualRow) {
+    faizliDosya("10000");
+    auto p = pencereAc();
+    auto& g = kontrol<DataGrid>(*p, "grdTahsilat");
+    g.appendRow({QString(), QStringLiteral("20240131"), QStringLiteral("5000")});
+    g.appendRow({QString(), QStringLiteral("20240229"), QStringLiteral("4000")});
+    tikla(*p, "cmdCalcManuel");
+    const Money kalan = MoneyEdit::readText(metin(*p, "lblBakiye"), 2).value_or(Money());
+    EXPECT_GT(kalan, para("1000"));
+    kontrol<QCheckBox>(*p, "chkKalanBakiyeyiSonTaksideEkle").setChecked(true);
+    tikla(*p, "cmdCalcManuel");
+    EXPECT_EQ(metin(*p, "lblBakiye"), QString());
+    EXPECT_EQ(para(g.cellText(2, 2).toLatin1().constData()).roundTo2(), para("4000") + kalan);
+    // Writing the balance into the grid is no change of the user's: the plan can be shown.
+    EXPECT_TRUE(vurgulu(*p, "cmdCalcManuel"));
+    hataYok();
+}
+
+// A failed check shows its message once, moves the focus to the input and computes
+// nothing.
+TEST_P(frmOdemePlaniTest, AFailedCheckFocusesTheInput) {
+    const struct {
+        std::function<void(QWidget&)> gir;
+        const char* dugme;
+        QString mesaj;
+        const char* odak;
+        int satir = -1;  // the grid row (from 0) and column selected
+        int sutun = -1;
+    } durumlar[] = {
+        {[](QWidget& p) { yaz(p, "oceFaizIndirimi", "100,01"); }, "cmdCalcAuto1",
+         M::FaizIndirimi100, "oceFaizIndirimi"},
+        {[](QWidget& p) { yaz(p, "otrIlkTarih", "31.12.2023"); }, "cmdCalcAuto1",
+         M::IlkTaksitTarihiSonraOlmali1, "otrIlkTarih"},
+        {[](QWidget& p) { yaz(p, "oceFaizOrani", "0"); }, "cmdCalcAuto1", M::FaizOraniGiriniz,
+         "grdFaizOrani"},
+        {[](QWidget& p) {
+             yaz(p, "oceFaizOrani", "0");
+             kontrol<DataGrid>(p, "grdFaizOrani").appendRow({QStringLiteral("20230101")});
+         },
+         "cmdCalcAuto2", M::FaizOraniniGiriniz, "grdFaizOrani", 0, 1},
+        {[](QWidget& p) {
+             kontrol<QComboBox>(p, "cboTMS").setCurrentIndex(4);  // "Tablo Kullan"
+             auto& g = kontrol<DataGrid>(p, "grdMahsupSirasi");
+             g.appendRow({QStringLiteral("20230101"), QStringLiteral("0")});
+             g.appendRow({QString(), QStringLiteral("1")});
+         },
+         "cmdCalcAuto1", M::MahsupTarihiGiriniz, "grdMahsupSirasi", 1, 0},
+        {[](QWidget& p) {
+             auto& g = kontrol<DataGrid>(p, "grdTahsilat");
+             g.appendRow({QString(), QStringLiteral("20240131"), QStringLiteral("300")});
+             g.appendRow({QString(), QStringLiteral("20231230"), QStringLiteral("200")});
+         },
+         "cmdCalcManuel", M::TahsilatTarihiOnceOlamaz, "grdTahsilat", 1, 1},
+    };
+    for (const auto& d : durumlar) {
+        SCOPED_TRACE(d.mesaj.toStdString());
+        SetUp();
+        faizsizDosya("1000");
+        auto p = pencereAc();
+        sayiyaGir(*p);
+        yaz(*p, "otrIlkTaksitTarihi2", "31.01.2024");
+        yaz(*p, "oceTaksitTutari2", "300");
+        d.gir(*p);
+        // The settings page in front is another one than the offending input's.
+        kontrol<QTabWidget>(*p, "tabAyarlar").setCurrentIndex(3);
+        tikla(*p, d.dugme);
+        EXPECT_EQ(mesajlar(), QStringList{d.mesaj});
+        EXPECT_EQ(odak(*p), QString::fromLatin1(d.odak));
+        if (auto* grid = qobject_cast<DataGrid*>(p->focusWidget()); grid && d.satir >= 0) {
+            EXPECT_EQ(grid->currentRow(), d.satir);
+            EXPECT_EQ(grid->currentColumn(), d.sutun);
+        }
+        EXPECT_FALSE(vurgulu(*p, d.dugme));
+        EXPECT_EQ(metin(*p, "oceTaksitTutari"), QString());
+        hataYok();
+    }
+
+    // A reduction of exactly 100 % is allowed.
+    SetUp();
+    faizsizDosya("1000");
+    auto p = pencereAc();
+    sayiyaGir(*p);
+    yaz(*p, "oceFaizIndirimi", "100");
+    tikla(*p, "cmdCalcAuto1");
+    EXPECT_EQ(mesajlar(), QStringList());
+    // 1,000 / 3 = 333.33.
+    EXPECT_EQ(metin(*p, "oceTaksitTutari"), QStringLiteral("333,33"));
+    hataYok();
+}
+
+// A plan is only shown for the inputs it was computed from.
+TEST_P(frmOdemePlaniTest, AChangedInputAsksForANewComputation) {
+    const struct {
+        const char* ad;
+        std::function<void(QWidget&)> degistir;
+    } durumlar[] = {
+        {"oceTaksitSayisi", [](QWidget& p) { yaz(p, "oceTaksitSayisi", "4"); }},
+        {"chkFaizIsletme",
+         [](QWidget& p) { kontrol<QCheckBox>(p, "chkFaizIsletme").setChecked(false); }},
+        {"grdTahsilat",
+         [](QWidget& p) {
+             kontrol<DataGrid>(p, "grdTahsilat").appendRow({QString(), QStringLiteral("20240131")});
+         }},
+    };
+    for (const auto& d : durumlar) {
+        SCOPED_TRACE(d.ad);
+        SetUp();
+        faizsizDosya("1000");
+        auto host = pencereler();
+        auto p = pencereAc();
+        sayiyaGir(*p);
+        tikla(*p, "cmdCalcAuto1");
+        ASSERT_TRUE(vurgulu(*p, "cmdCalcAuto1"));
+        d.degistir(*p);
+        EXPECT_FALSE(vurgulu(*p, "cmdCalcAuto1"));
+        tikla(*p, "cmdOdemePlani");
+        EXPECT_EQ(mesajlar(), QStringList{M::TekrarHesapYaptirin});
+        EXPECT_EQ(host->gosterilen, QStringList());
+        hataYok();
+    }
+}
+
+TEST_P(frmOdemePlaniTest, APlanOpensTheDisplayWithItsRows) {
+    faizsizDosya("1000");
+    auto host = pencereler();
+    auto p = pencereAc();
+    sayiyaGir(*p);
+    yaz(*p, "ocePesinat", "100");
+    tikla(*p, "cmdCalcAuto1");
+    tikla(*p, "cmdOdemePlani");
+    EXPECT_EQ(mesajlar(), QStringList());
+    EXPECT_EQ(host->gosterilen, QStringList{QStringLiteral("frmShowPlan")});
+    EXPECT_EQ(gosterimFoyu_, p->Wizardfoy().get());
+    // (1,000 - 100) / 3 = 300; the down payment on the calculation date.
+    QStringList satirlar;
+    for (const OdemePlaniSatiri& s : gosterimSatirlari_)
+        satirlar << s.SekmeliMetin();
+    EXPECT_EQ(satirlar, (QStringList{"1\t20231231\t100,00\t0\tPeşinat.", "2\t20240131\t300,00\t1\t",
+                                     "3\t20240229\t300,00\t1\t", "4\t20240329\t300,00\t1\t"}));
+    hataYok();
+}
+
+TEST_P(frmOdemePlaniTest, TheBulkDialogAppendsItsInstalments) {
+    faizsizDosya("1000");
+    TopluGiris giris;
+    giris.periyot = "2";
+    giris.yer = 1;  // "Elden"
+    auto host = pencereler(giris);
+    auto p = pencereAc();
+    auto& g = kontrol<DataGrid>(*p, "grdTahsilat");
+    g.appendRow({QString(), QStringLiteral("20240131"), QStringLiteral("500")});
+    tikla(*p, "cmdTopluTahsilatGirme");
+    EXPECT_EQ(host->gosterilen, QStringList{QStringLiteral("frmTahsilatEklemeSihirbazi")});
+    // Three of 250 every two months after the row already there, in the empty entry row
+    // first; the numbering runs on.
+    EXPECT_EQ(gridMetni(g),
+              (QStringList{"1 | 31.01.2024 | 500,00 | İcrada", "2 | 15.02.2024 | 250,00 | Elden",
+                           "3 | 15.04.2024 | 250,00 | Elden", "4 | 15.06.2024 | 250,00 | Elden"}));
+    EXPECT_EQ(g.rowCount(), 5);
+    // 500 + 3 x 250 = 1,250 paid.
+    kontrol<QCheckBox>(*p, "chkFaizIsletme").setChecked(true);
+    tikla(*p, "cmdCalcManuel");
+    EXPECT_EQ(metin(*p, "lblToplamOdenen"), QStringLiteral("1.250,00"));
+    hataYok();
+}
+
+TEST_P(frmOdemePlaniTest, TheBulkDialogChecksItsEntries) {
+    const struct {
+        TopluGiris giris;
+        QString mesaj;
+        const char* odak;
+        int satir;
+    } durumlar[] = {
+        {{.tekrar = "100"}, QString(), "", 100},
+        {{.tekrar = "101"},
+         QStringLiteral("Taksit sayısını 100'den fazla olamaz."),
+         "oceTekrar",
+         0},
+        {{.tarih = "31.12.2023"},
+         QStringLiteral("Taksit tarihi hesap tarihinden(31.12.2023) sonra olmalıdır."),
+         "otrTarih",
+         0},
+        {{.iptal = true}, QString(), "", 0},
+    };
+    for (const auto& d : durumlar) {
+        SCOPED_TRACE(d.giris.tekrar);
+        SetUp();
+        faizsizDosya("1000");
+        pencereler(d.giris);
+        auto p = pencereAc();
+        tikla(*p, "cmdTopluTahsilatGirme");
+        EXPECT_EQ(mesajlar(), d.mesaj.isEmpty() ? QStringList() : QStringList{d.mesaj});
+        if (!d.mesaj.isEmpty()) {
+            EXPECT_EQ(topluOdak_, QString::fromLatin1(d.odak));
+        }
+        EXPECT_EQ(kontrol<DataGrid>(*p, "grdTahsilat").filledRowCount(), d.satir);
+        hataYok();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Backends, frmOdemePlaniTest,
+                         ::testing::ValuesIn(test::availableBackends()), test::adi);
+
+}  // namespace
+}  // namespace quv
