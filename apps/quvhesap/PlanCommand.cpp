@@ -1,5 +1,6 @@
 #include "CliSupport.h"
 #include "JsonYazici.h"
+#include "PlanSecenekleri.h"
 #include "TerminalKurSorucu.h"
 
 #include "engine/ErrorReporter.h"
@@ -23,78 +24,6 @@
 namespace quv::cli {
 
 namespace {
-
-enum class Yontem { Sayi, Tutar, Manuel };
-
-QString yontemAdi(Yontem yontem) {
-    switch (yontem) {
-        case Yontem::Sayi:
-            return QStringLiteral("sayi");
-        case Yontem::Tutar:
-            return QStringLiteral("tutar");
-        case Yontem::Manuel:
-            return QStringLiteral("manuel");
-    }
-    return QString();
-}
-
-// An amount typed on the command line: "1000", "1000.50" or "1.000,50".
-Money tutar(const QString& deger, const QString& secenek, bool sifirOlabilir) {
-    std::optional<Money> okunan = parseNumber(deger.trimmed());
-    if (!okunan || *okunan < Money() || (!sifirOlabilir && okunan->isZero()))
-        throw UsageError(QStringLiteral("--%1 için %2 bir tutar (örneğin 1000 ya da 1.000,50) "
-                                        "girin: \"%3\"")
-                             .arg(secenek,
-                                  sifirOlabilir ? QStringLiteral("sıfır ya da pozitif")
-                                                : QStringLiteral("pozitif"),
-                                  deger));
-    return *okunan;
-}
-
-double yuzde(const QString& deger, const QString& secenek) {
-    std::optional<Money> okunan = parseNumber(deger.trimmed());
-    if (!okunan || *okunan < Money())
-        throw UsageError(
-            QStringLiteral("--%1 için sıfır ya da pozitif bir oran (yüzde) girin: \"%2\"")
-                .arg(secenek, deger));
-    return okunan->toDouble();
-}
-
-qint16 sayi(const QString& deger, const QString& secenek) {
-    bool ok = false;
-    const int n = deger.trimmed().toInt(&ok);
-    if (!ok || n < 1 || n > 32767)
-        throw UsageError(QStringLiteral("--%1 için 1 ile 32767 arasında bir tam sayı girin: \"%2\"")
-                             .arg(secenek, deger));
-    return static_cast<qint16>(n);
-}
-
-Enum_SureTipi birim(const QString& deger) {
-    const QString d = deger.trimmed().toLower();
-    if (d == QStringLiteral("gun") || d == QStringLiteral("gün"))
-        return E_ST_Gun;
-    if (d == QStringLiteral("ay"))
-        return E_ST_Ay;
-    if (d == QStringLiteral("yil") || d == QStringLiteral("yıl"))
-        return E_ST_Yil;
-    throw UsageError(QStringLiteral("--unit için gun, ay ya da yil girin: \"%1\"").arg(deger));
-}
-
-ManuelTahsilat manuelSatir(const QString& deger, qint16 sekil) {
-    const qsizetype esittir = deger.indexOf(u'=');
-    if (esittir < 0)
-        throw UsageError(
-            QStringLiteral("--manual için TARİH=TUTAR (örneğin 20240131=1000) girin: \"%1\"")
-                .arg(deger));
-    const QString tarih = textDate(deger.left(esittir).trimmed(), QStringLiteral("manual"));
-    return {tarih, tutar(deger.mid(esittir + 1), QStringLiteral("manual"), false), sekil};
-}
-
-QString satirMetni(const QString& mesaj) {
-    QString metin = mesaj;
-    metin.replace(QChar(13), QChar(10));
-    return metin;
-}
 
 struct Cikti {
     qint32 foyKodu = 0;
@@ -265,18 +194,7 @@ int plan(const QStringList& arguments) {
     };
     secenek("db", "Veritabanı", "path-or-url");
     secenek("foy", "Föy kodu", "N");
-    secenek("count", "Taksit sayısı", "K");
-    secenek("amount", "Taksit tutarı", "A");
-    secenek("manual", "Elle girilen taksit", "YYYYMMDD=AMOUNT");
-    secenek("first", "İlk taksit tarihi", "YYYYMMDD");
-    secenek("down-payment", "Peşinat", "P");
-    secenek("period", "Taksit aralığı", "N");
-    secenek("unit", "Aralık birimi", "gun|ay|yil");
-    secenek("by-hand", "Taksitler elden ödenir");
-    secenek("no-interest", "Plan süresince faiz işletme");
-    secenek("discount", "Faiz indirimi (yüzde)", "PCT");
-    secenek("rate", "Yıllık faiz oranı", "R");
-    secenek("last-into-previous", "Kalan, son taksite eklenir");
+    PlanSecenekleri::ekle(parser);
     secenek("json", "JSON çıktı");
     secenek("save-commitments", "Taahhütleri kaydet");
     secenek("debtor", "Taahhüdü yapan şahsın kodu", "CODE");
@@ -289,21 +207,8 @@ int plan(const QStringList& arguments) {
 
     const QString url = required(parser, QStringLiteral("db"));
     const qint32 foyKodu = fileCode(required(parser, QStringLiteral("foy")), QStringLiteral("foy"));
-    const int yontemSayisi = int(var("count")) + int(var("amount")) + int(var("manual"));
-    if (yontemSayisi != 1)
-        throw UsageError(
-            QStringLiteral("--count, --amount ve --manual seçeneklerinden yalnız biri verilmeli."));
-    const Yontem yontem = var("count")    ? Yontem::Sayi
-                          : var("amount") ? Yontem::Tutar
-                                          : Yontem::Manuel;
-    if (yontem == Yontem::Manuel) {
-        for (const char* ad : {"first", "down-payment", "period", "unit"})
-            if (var(ad))
-                throw UsageError(QStringLiteral("--%1 seçeneği --manual ile kullanılmaz.")
-                                     .arg(QString::fromLatin1(ad)));
-    }
-    if (yontem == Yontem::Sayi && var("last-into-previous"))
-        throw UsageError(QStringLiteral("--last-into-previous seçeneği --count ile kullanılmaz."));
+    const PlanSecenekleri secenekler = PlanSecenekleri::oku(parser);
+    const Yontem yontem = secenekler.yontem;
     if (!var("save-commitments"))
         for (const char* ad : {"debtor", "agenda", "at-office"})
             if (var(ad))
@@ -323,36 +228,6 @@ int plan(const QStringList& arguments) {
                 QStringLiteral("--debtor için föyün şahıslarından birinin kodunu girin: \"%1\"")
                     .arg(kod));
     }
-
-    const qint16 sekil = var("by-hand") ? E_TS_EldenYapilan : E_TS_IcradanAlinan;
-    SayiyaGorePlan sayiya;
-    TutaraGorePlan tutara;
-    ManuelPlan manuel;
-    const Money pesinat = var("down-payment")
-                              ? tutar(deger("down-payment"), QStringLiteral("down-payment"), true)
-                              : Money();
-    const qint16 periyot = var("period") ? sayi(deger("period"), QStringLiteral("period")) : 1;
-    const Enum_SureTipi sureTipi = var("unit") ? birim(deger("unit")) : E_ST_Ay;
-    if (yontem == Yontem::Sayi) {
-        sayiya = {pesinat,
-                  textDate(required(parser, QStringLiteral("first")), QStringLiteral("first")),
-                  sayi(deger("count"), QStringLiteral("count")), periyot, sureTipi};
-    } else if (yontem == Yontem::Tutar) {
-        tutara = {pesinat,
-                  textDate(required(parser, QStringLiteral("first")), QStringLiteral("first")),
-                  tutar(deger("amount"), QStringLiteral("amount"), false),
-                  periyot,
-                  sureTipi,
-                  var("last-into-previous")};
-    } else {
-        for (const QString& satir : parser.values(QStringLiteral("manual")))
-            manuel.Satirlar.append(manuelSatir(satir, sekil));
-        manuel.KalanBakiyeyiSonTaksideEkle = var("last-into-previous");
-    }
-    const bool faizOraniVar = var("rate");
-    const double faizOrani = faizOraniVar ? yuzde(deger("rate"), QStringLiteral("rate")) : 0;
-    const double indirim =
-        var("discount") ? yuzde(deger("discount"), QStringLiteral("discount")) : 0;
 
     auto raporcu = std::make_shared<ConsoleErrorReporter>();
     shared().setErrorReporter(raporcu);
@@ -389,18 +264,7 @@ int plan(const QStringList& arguments) {
         }
     }
 
-    plan.AyarlariFoydenAl();
-    if (faizOraniVar)
-        plan.Ayarlar.FaizOrani = faizOrani;
-    plan.Ayarlar.FaizIndirimi = indirim;
-    plan.Ayarlar.FaizIsletme = var("no-interest");
-    plan.Ayarlar.Elden = var("by-hand");
-    plan.Sayiya = sayiya;
-    plan.Tutara = tutara;
-    plan.Manuel = manuel;
-    const bool hesaplandi = yontem == Yontem::Sayi    ? plan.HesaplaSayiya()
-                            : yontem == Yontem::Tutar ? plan.HesaplaTutara()
-                                                      : plan.HesaplaManuel();
+    const bool hesaplandi = secenekler.hesapla(plan);
     if (!plan.SonDenetim.gecti()) {
         printErr(satirMetni(plan.SonDenetim.Mesaj));
         return ExitUsage;
