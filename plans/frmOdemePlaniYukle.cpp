@@ -73,6 +73,12 @@ bool frmOdemePlani::FormYukle() {
     LoadMahsupSirasiTablosu();
     grdMahsupSirasi->setEnabled(ayarlar.MahsupSirasi == E_TMS_TabloKullanilmakta);
 
+    // From now on the computation reads the tables from the window's grids.
+    OdemePlaniAyarlari& girdiler = hesap_->Ayarlar;
+    girdiler.FaizOraniGridi = grdFaizOrani;
+    girdiler.KidemFaizOraniGridi = grdKidemFaizOrani;
+    girdiler.MahsupSirasiGridi = grdMahsupSirasi;
+
     ocePeriyot->setValue(Money::fromUnits(1));
     ocePeriyot2->setValue(Money::fromUnits(1));
     cboSureTipi->setCurrentIndex(E_ST_Ay);

@@ -1,7 +1,9 @@
 // The facade opens the payment-plan wizard on the demo files, as the desk application's
 // "Ödeme Planı" command does, and a plan by count is computed and displayed on each.
 
+#include "apps/quvhesap-desk/AnaPencere.h"
 #include "engine/Database.h"
+#include "engine/Schema.h"
 #include "engine/SharedState.h"
 #include "engine/SqlScript.h"
 #include "engine/clsHesapAna.h"
@@ -18,6 +20,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
+#include <QSettings>
 #include <QTabWidget>
 
 #include <gtest/gtest.h>
@@ -114,6 +117,33 @@ TEST_P(frmOdemePlaniDemoTest, AFileThatIsNotThereOpensNoWindow) {
               QStringList{QStringLiteral("999 numaralı föy bulunamadı.")});
     EXPECT_EQ(pencereler_->gosterilen, QStringList());
     EXPECT_EQ(guard_.errors().messages(), QStringList());
+}
+
+// The desk application's command on a demo database file opens the wizard for the
+// chosen file.
+TEST(frmOdemePlaniDesk, TheDeskCommandOpensTheWizard) {
+    test::SharedStateGuard guard;
+    const QString adres = test::scratchPath(QStringLiteral("plan-wizard-desk.sqlite"));
+    {
+        auto db = Database::open(adres, Database::OpenMode::CreateIfMissing);
+        Schema::initialize(*db);
+        QFile veri(QStringLiteral(QUV_DEMO_DATA_SQL));
+        ASSERT_TRUE(veri.open(QIODevice::ReadOnly));
+        for (const QString& komut : SqlScript::statements(QString::fromUtf8(veri.readAll())))
+            db->execute(komut);
+    }
+    auto pencereler = std::make_shared<DemoPencereleri>();
+    QString baslik;
+    pencereler->sihirbaz = [&](frmOdemePlani& p) { baslik = p.windowTitle(); };
+    shared().setWindowHost(pencereler);
+    desk::AnaPencere ana(new QSettings(test::scratchPath(QStringLiteral("plan-wizard-desk.ini")),
+                                       QSettings::IniFormat));
+    ASSERT_TRUE(ana.veritabaniAc(adres));
+    ASSERT_TRUE(ana.foySec(1001));
+    ana.odemePlani();
+    EXPECT_EQ(pencereler->gosterilen, QStringList{QStringLiteral("frmOdemePlani")});
+    EXPECT_EQ(baslik, QStringLiteral("Ödeme Planı Sihirbazı - Föy Kodu : 1001"));
+    EXPECT_EQ(guard.errors().messages(), QStringList());
 }
 
 INSTANTIATE_TEST_SUITE_P(Backends, frmOdemePlaniDemoTest,
