@@ -8,9 +8,13 @@
 #include "engine/ui/DocumentService.h"
 #include "plans/TaahhutBelgesi.h"
 #include "plans/TaahhutBelgesiDocument.h"
+#include "plans/frmShowPlan.h"
 
+#include <QCheckBox>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QProcess>
+#include <QPushButton>
 #include <QStandardPaths>
 
 namespace quv {
@@ -151,12 +155,6 @@ TEST(TaahhutBelgesiAddToList, OneLinePerPositiveAmount) {
     EXPECT_EQ(etiketler, QStringLiteral("-TL BirinciSatır\r\n-TL İkinci"));
     EXPECT_EQ(tutarlar, QStringLiteral("1.234,50\r\n,25"));
     EXPECT_EQ(toplam, para("1235.75"));  // 1 + 1234.50 + 0.25
-}
-
-TEST(TaahhutBelgesiOran, PlainNumbers) {
-    EXPECT_EQ(TaahhutBelgesi::OranMetni(5), QStringLiteral("5"));
-    EXPECT_EQ(TaahhutBelgesi::OranMetni(0.5f), QStringLiteral("0,5"));
-    EXPECT_EQ(TaahhutBelgesi::OranMetni(18.1f), QStringLiteral("18,1"));
 }
 
 // Total: 11,839.84 + 210.25 first costs + 400 maintenance + 250 later claim + 180
@@ -399,14 +397,9 @@ TEST_P(TaahhutBelgesiTest, Pdf) {
                   {2, QStringLiteral("20240229"), para("6725.09"), QStringLiteral("1"), QString()}};
     b.Olustur();
     hataYok();
-    const Document ozetsiz = taahhutBelgesiDocument(b, false, true);
-    ASSERT_EQ(ozetsiz.blocks.size(), 2);
+    // Without the account statement only the statement and the schedule.
+    EXPECT_EQ(taahhutBelgesiDocument(b, false, true).blocks.size(), 2);
     const Document detayli = taahhutBelgesiDocument(b, true, true);
-    const Document bakiyeli = taahhutBelgesiDocument(b, true, false);
-    EXPECT_GT(detayli.blocks.size(), bakiyeli.blocks.size());
-    EXPECT_EQ(bakiyeli.blocks.size(), 4);  // statement, schedule, heading, balances
-    EXPECT_EQ(bakiyeli.blocks.last().columns,
-              (QList<QStringList>{{QStringLiteral("Bakiye (TL)")}, {QStringLiteral("13.725,09")}}));
 
     if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
         GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
@@ -424,11 +417,96 @@ TEST_P(TaahhutBelgesiTest, Pdf) {
     };
     EXPECT_EQ(satirIle(QStringLiteral("TAAHHÜT BELGESİ")), QStringLiteral("TAAHHÜT BELGESİ"));
     EXPECT_EQ(satirIle(QStringLiteral("Föy Kodu")), QStringLiteral("Föy Kodu : 1"));
-    for (const char* s :
-         {"10.000,00 -TL Borç Aslı", "11.839,84 -TL Takip Çıkışı",
-          "2.000,00 -TL Takip Sonrası Toplam Tahsilat", "13.725,09 -TL TOPLAM BORÇ",
-          "1 31.01.2024 7.000,00 TL 2 29.02.2024 6.725,09 TL", "Bakiye (TL) 13.725,09"})
+    for (const char* s : {"10.000,00 -TL Borç Aslı", "11.839,84 -TL Takip Çıkışı",
+                          "2.000,00 -TL Takip Sonrası Toplam Tahsilat", "13.725,09 -TL TOPLAM BORÇ",
+                          "1 31.01.2024 7.000,00 TL 2 29.02.2024 6.725,09 TL",
+                          "Takip çıkışı (TL kısmı) 11.839,84", "Bakiye (TL) 13.725,09"})
         EXPECT_FALSE(satirIle(QString::fromUtf8(s)).isEmpty()) << s << "\n" << metin.toStdString();
+}
+
+// Keeps what would be previewed and whether the print command was enabled meanwhile.
+class KayitliBelgeler : public DocumentService {
+public:
+    bool yaziciVar = true;
+    QList<Document> onizlenenler;
+    bool komutAcikti = true;
+    bool hasDefaultPrinter() const override { return yaziciVar; }
+    void preview(const Document& belge, QWidget* parent) override {
+        onizlenenler << belge;
+        auto* pencere = qobject_cast<frmShowPlan*>(parent);
+        komutAcikti = !pencere || pencere->cmdPrint->isEnabled();
+    }
+};
+
+// The print command of the plan display on the hand-set file: the checks before it,
+// the document with the window's options, and an error that leaves the command usable.
+TEST_P(TaahhutBelgesiTest, PrintCommandOfThePlanDisplay) {
+    const struct {
+        const char* ad;
+        bool yazici;
+        bool foyVar;
+        QStringList mesajlar;
+        int onizleme;
+        bool hata;
+    } durumlar[] = {
+        {"no printer",
+         false,
+         true,
+         {QStringLiteral("Lütfen varsayılan bir yazıcı tanımlayıp tekrar deneyiniz.")},
+         0,
+         false},
+        {"printed", true, true, {}, 1, false},
+        {"no working copy", true, false, {}, 0, true},
+    };
+    for (const auto& d : durumlar) {
+        SCOPED_TRACE(d.ad);
+        SetUp();
+        guard_.messages().clear();
+        elleOzet();
+        borclu(1);
+        foy_->HesapOzeti().Bakiye_TL = para("13725.09");
+        auto belgeler = std::make_shared<KayitliBelgeler>();
+        belgeler->yaziciVar = d.yazici;
+        frmShowPlan pencere;
+        pencere.setDocumentService(belgeler);
+        pencere.FoyKodu = 1;
+        if (d.foyVar)
+            pencere.FoyBilgileri = std::shared_ptr<clsFoyBilgileri>(foy_.get(), [](auto*) {});
+        OdemePlani plan;
+        plan.Satirlar = {{1, QStringLiteral("20240131"), para("7000"), QStringLiteral("1"), {}},
+                         {2, QStringLiteral("20240229"), para("6725.09"), QStringLiteral("1"), {}}};
+        plan.TakipSonrasiToplamTahsilat = para("2000");
+        pencere.PlaniGoster(plan);
+        pencere.show();
+        pencere.cboborclu->setCurrentIndex(0);
+        pencere.chkIlkTakipMasraflarininDetayiniYazdir->setChecked(true);
+        pencere.chkHesapDokumunuMetneEkle->setChecked(true);
+        pencere.cmdPrint->click();
+
+        EXPECT_EQ(guard_.messages().informations(), d.mesajlar);
+        EXPECT_TRUE(pencere.cmdPrint->isEnabled());
+        ASSERT_EQ(belgeler->onizlenenler.size(), d.onizleme);
+        if (d.hata) {
+            ASSERT_EQ(hatalar().size(), 1);
+            EXPECT_TRUE(hatalar().first().startsWith(
+                QStringLiteral("Hatanın oluştuğu yer : Hesap.frmShowPlan.TaahhutBelgesiYazdir")))
+                << hatalar().first().toStdString();
+        } else {
+            hataYok();
+        }
+        if (!d.onizleme)
+            continue;
+        EXPECT_FALSE(belgeler->komutAcikti);
+        const Document& belge = belgeler->onizlenenler.first();
+        // Statement, schedule, the account statement's heading and its balances (not
+        // detailed).
+        ASSERT_EQ(belge.blocks.size(), 4);
+        const QStringList etiketler = belge.blocks[0].columns.value(1);
+        EXPECT_TRUE(etiketler.contains(QStringLiteral("-TL Başvuru Harcı")));
+        EXPECT_EQ(etiketler.last(), QStringLiteral("-TL TOPLAM BORÇ"));
+        EXPECT_EQ(belge.blocks[0].columns.value(0).last(), QStringLiteral("13.725,09"));
+        EXPECT_EQ(belge.blocks[1].columns.value(5), QStringList{QStringLiteral("6.725,09 TL")});
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Backends, TaahhutBelgesiTest,
