@@ -222,6 +222,7 @@ void SmsGonderici::HttpPost(const QUrl& Url, const QByteArray& Govde) {
     QEventLoop dongu;
     QTimer sure;
     sure.setSingleShot(true);
+    sure.setTimerType(Qt::PreciseTimer);
     connect(yanit, &QNetworkReply::finished, &dongu, &QEventLoop::quit);
     connect(&sure, &QTimer::timeout, &dongu, &QEventLoop::quit);
     sure.start(ZamanAsimiMs);
