@@ -18,18 +18,8 @@
 namespace quv {
 namespace {
 
-// The program and the demo data, found from this test's place in the build and
-// source trees.
 QString programYolu() {
     return QCoreApplication::applicationDirPath() + QStringLiteral("/../../apps/quvhesap/quvhesap");
-}
-
-QString demoBetigi() {
-    QFile file(QFileInfo(QString::fromUtf8(__FILE__)).absolutePath() +
-               QStringLiteral("/../../db/demo/demo-data.sql"));
-    if (!file.open(QIODevice::ReadOnly))
-        return QString();
-    return QString::fromUtf8(file.readAll());
 }
 
 struct Calisma {
@@ -38,9 +28,12 @@ struct Calisma {
     QString err;
 };
 
-Calisma quvhesap(const QStringList& arguments) {
+// Runs "quvhesap batch --db <yol>" with the arguments given in a text, then the others.
+Calisma batch(const QString& yol, const char* argumanlar, const QStringList& digerleri = {}) {
     QProcess process;
-    process.start(programYolu(), arguments);
+    process.start(programYolu(), QStringList{QStringLiteral("batch"), QStringLiteral("--db"), yol} +
+                                     QString::fromUtf8(argumanlar).split(u' ', Qt::SkipEmptyParts) +
+                                     digerleri);
     process.waitForFinished(120000);
     return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
             QString::fromUtf8(process.readAllStandardError())};
@@ -50,107 +43,87 @@ Calisma quvhesap(const QStringList& arguments) {
 QString demoVeritabani(const QString& ad) {
     const QString yol = test::scratchPath(ad + QStringLiteral(".sqlite"));
     QFile::remove(yol);
-    EXPECT_EQ(quvhesap({QStringLiteral("init-db"), QStringLiteral("--db"), yol}).cikis, 0);
+    QProcess init;
+    init.start(programYolu(), {QStringLiteral("init-db"), QStringLiteral("--db"), yol});
+    EXPECT_TRUE(init.waitForFinished(60000) && init.exitCode() == 0);
+    QFile betik(QFileInfo(QString::fromUtf8(__FILE__)).absolutePath() +
+                QStringLiteral("/../../db/demo/demo-data.sql"));
+    EXPECT_TRUE(betik.open(QIODevice::ReadOnly));
     auto db = Database::open(yol);
-    const QString betik = demoBetigi();
-    EXPECT_FALSE(betik.isEmpty());
-    for (const QString& komut : SqlScript::statements(betik))
+    for (const QString& komut : SqlScript::statements(QString::fromUtf8(betik.readAll())))
         db->execute(komut);
     return yol;
 }
 
-QList<qint32> kodlar(const QString& yol, const QString& sql) {
+QList<qint32> kodlar(const QString& yol, const char* sql) {
     auto db = Database::open(yol);
     QList<qint32> out;
-    for (RecordSet rs = db->openRecordSet(sql); !rs.eof(); rs.moveNext())
+    for (RecordSet rs = db->openRecordSet(QString::fromLatin1(sql)); !rs.eof(); rs.moveNext())
         out << toInt32(rs.value(0));
     return out;
 }
 
-class TopluGuncellemeCliTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        ASSERT_TRUE(QFileInfo::exists(programYolu())) << programYolu().toStdString();
-    }
-};
-
-TEST_F(TopluGuncellemeCliTest, RecalculatesTheMatchingDemoFilesWithProgress) {
+TEST(TopluGuncellemeCliTest, RecalculatesTheMatchingDemoFilesWithProgress) {
     const QString yol = demoVeritabani(QStringLiteral("cli-batch-demo"));
-    const Calisma c =
-        quvhesap({QStringLiteral("batch"), QStringLiteral("--db"), yol, QStringLiteral("--foy-op"),
-                  QStringLiteral("arasinda"), QStringLiteral("--foy"), QStringLiteral("1001"),
-                  QStringLiteral("--foy"), QStringLiteral("1010"), QStringLiteral("--hesap"),
-                  QStringLiteral("--tebligat")});
+    const Calisma c = batch(yol, "--foy-op arasinda --foy 1001 --foy 1010 --hesap --tebligat");
     EXPECT_EQ(c.cikis, 0) << c.err.toStdString();
     EXPECT_EQ(c.out, QStringLiteral("Kriterlere uygun föylerin güncelleme işlemi tamamlandı.\n"));
     // Without a terminal one progress line per file.
     EXPECT_TRUE(c.err.contains(QStringLiteral("% 10  1 / 10 Föy Kodu : 1001\n")))
         << c.err.toStdString();
-    EXPECT_TRUE(c.err.contains(QStringLiteral("%100  10 / 10 Föy Kodu : 1010\n")))
-        << c.err.toStdString();
-    EXPECT_EQ(kodlar(yol, QStringLiteral("select foykodu from tblfoy_hesap order by foykodu")),
+    EXPECT_TRUE(c.err.contains(QStringLiteral("%100  10 / 10 Föy Kodu : 1010\n")));
+    EXPECT_EQ(kodlar(yol, "select foykodu from tblfoy_hesap order by foykodu"),
               (QList<qint32>{1001, 1002, 1003, 1004, 1005, 1006, 1007, 1008, 1009, 1010}));
 
-    // The new date goes to the matching files only, then they are recalculated.
-    const Calisma t = quvhesap(
-        {QStringLiteral("batch"), QStringLiteral("--db"), yol, QStringLiteral("--foy-op"),
-         QStringLiteral(">="), QStringLiteral("--foy"), QStringLiteral("1011"),
-         QStringLiteral("--hesap-tarihi"), QStringLiteral("20250131"), QStringLiteral("--hesap")});
-    EXPECT_EQ(t.cikis, 0) << t.err.toStdString();
-    EXPECT_EQ(kodlar(yol, QStringLiteral("select foykodu from tblfoy where hesaptarihi = "
-                                         "'20250131' order by foykodu")),
+    // The new date goes to the matching files only.
+    EXPECT_EQ(batch(yol, "--foy-op >= --foy 1011 --hesap-tarihi 20250131 --hesap").cikis, 0);
+    EXPECT_EQ(kodlar(yol,
+                     "select foykodu from tblfoy where hesaptarihi = '20250131' order by "
+                     "foykodu"),
               (QList<qint32>{1011, 1012}));
-    EXPECT_EQ(kodlar(yol, QStringLiteral("select count(*) from tblfoy_hesap")), QList<qint32>{12});
 
-    const Calisma bos =
-        quvhesap({QStringLiteral("batch"), QStringLiteral("--db"), yol, QStringLiteral("--sonuc"),
-                  QStringLiteral("Rehin Açığı Belgesi"), QStringLiteral("--hesap")});
+    const Calisma bos = batch(yol, "--hesap --sonuc", {QStringLiteral("Rehin Açığı Belgesi")});
     EXPECT_EQ(bos.cikis, 0) << bos.err.toStdString();
     EXPECT_EQ(bos.out, QStringLiteral("Kriterlere uygun föy bulunamadı.\n"));
 }
 
-TEST_F(TopluGuncellemeCliTest, InvalidArgumentsExitTwoBeforeTheDatabaseIsOpened) {
+TEST(TopluGuncellemeCliTest, InvalidArgumentsExitTwoBeforeTheDatabaseIsOpened) {
     // The database does not exist: every case must be refused before it is needed.
     const QString yok = test::scratchPath(QStringLiteral("cli-batch-yok.sqlite"));
-    const QStringList temel = {QStringLiteral("batch"), QStringLiteral("--db"), yok};
     const struct {
-        QStringList ekler;
+        const char* argumanlar;
         const char* mesaj;
     } cases[] = {
-        {{},
+        {"",
          "Lütfen hesap veya tebligat bilgileri güncelleme seçeneklerinden en az birini seçiniz."},
-        {{"--hesap", "--foy", "abc"}, "Lütfen föy kodu için geçerli bir tam sayı giriniz: \"abc\""},
-        {{"--hesap", "--foy", "1 or 1=1"}, "geçerli bir tam sayı"},
-        {{"--hesap", "--takip", "20230231"}, "Lütfen takip tarihi için geçerli bir tarih giriniz"},
-        {{"--hesap", "--hesap-tarihi", "20241301"}, "--hesap-tarihi için geçerli bir tarih"},
-        {{"--hesap", "--foy-op", "LIKE", "--foy", "1"}, "--foy-op için geçerli bir karşılaştırma"},
-        {{"--hesap", "--foy-op", "Arasında", "--foy", "1"}, "iki değer ister"},
-        {{"--hesap", "--foy", "1", "--foy", "2"}, "yalnız \"--foy-op Arasında\" ile"},
-        {{"--hesap", "--foy-op", ">"}, "--foy-op için --foy değeri gerekli"},
-        {{"--hesap", "--sonuc", "99"}, "--sonuc için geçerli bir dosya sonucu"},
-        {{"--hesap", "--avukat", "x"}, "--avukat için geçerli bir avukat kodu"},
-        {{"--hesap", "--bogus"}, "Geçersiz argüman"},
+        {"--hesap --foy abc", "Lütfen föy kodu için geçerli bir tam sayı giriniz: \"abc\""},
+        {"--hesap --takip 20230231", "Lütfen takip tarihi için geçerli bir tarih giriniz"},
+        {"--hesap --hesap-tarihi 20241301", "--hesap-tarihi için geçerli bir tarih"},
+        {"--hesap --foy-op LIKE --foy 1", "--foy-op için geçerli bir karşılaştırma"},
+        {"--hesap --foy-op Arasında --foy 1", "iki değer ister"},
+        {"--hesap --foy 1 --foy 2", "yalnız \"--foy-op Arasında\" ile"},
+        {"--hesap --foy-op >", "--foy-op için --foy değeri gerekli"},
+        {"--hesap --sonuc 99", "--sonuc için geçerli bir dosya sonucu"},
+        {"--hesap --avukat x", "--avukat için geçerli bir avukat kodu"},
+        {"--hesap --bogus", "Geçersiz argüman"},
     };
     for (const auto& c : cases) {
-        const Calisma r = quvhesap(temel + c.ekler);
-        EXPECT_EQ(r.cikis, 2) << c.ekler.join(u' ').toStdString() << r.err.toStdString();
+        const Calisma r = batch(yok, c.argumanlar);
+        EXPECT_EQ(r.cikis, 2) << c.argumanlar << r.err.toStdString();
         EXPECT_TRUE(r.err.contains(QString::fromUtf8(c.mesaj)))
-            << c.ekler.join(u' ').toStdString() << ": " << r.err.toStdString();
+            << c.argumanlar << ": " << r.err.toStdString();
     }
-    const Calisma yardim = quvhesap({QStringLiteral("batch"), QStringLiteral("--help")});
-    EXPECT_EQ(yardim.cikis, 0);
-    EXPECT_TRUE(yardim.out.contains(QStringLiteral("--foy 1001 --foy 1010")));
+    EXPECT_FALSE(QFileInfo::exists(yok));
 }
 
-TEST_F(TopluGuncellemeCliTest, CtrlCStopsAfterTheCurrentFile) {
+TEST(TopluGuncellemeCliTest, CtrlCStopsAfterTheCurrentFile) {
     const QString yol = demoVeritabani(QStringLiteral("cli-batch-sigint"));
     {
-        // Forty copies of the demo files and their claims: enough work that the
-        // interrupt comes long before the end.
+        // Forty copies of the demo files and their claims: enough work that the interrupt
+        // comes long before the end.
         auto db = Database::open(yol);
         for (int kat = 1; kat <= 40; ++kat)
-            for (const char* tablo : {"tblfoy", "tblfoy_alacak"}) {
-                const QString t = QString::fromLatin1(tablo);
+            for (const QString& t : {QStringLiteral("tblfoy"), QStringLiteral("tblfoy_alacak")}) {
                 db->execute(QStringLiteral("create temp table kopya as select * from ") + t +
                             QStringLiteral(" where foykodu between 1001 and 1012"));
                 db->execute(
@@ -160,7 +133,7 @@ TEST_F(TopluGuncellemeCliTest, CtrlCStopsAfterTheCurrentFile) {
                 db->execute(QStringLiteral("drop table kopya"));
             }
     }
-    const int toplam = kodlar(yol, QStringLiteral("select count(*) from tblfoy")).value(0);
+    const int toplam = kodlar(yol, "select count(*) from tblfoy").value(0);
     ASSERT_EQ(toplam, 492);
 
     QProcess process;
@@ -177,13 +150,11 @@ TEST_F(TopluGuncellemeCliTest, CtrlCStopsAfterTheCurrentFile) {
     ASSERT_TRUE(process.waitForFinished(120000));
     EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(process.exitCode(), 1);
-    const QString out = QString::fromUtf8(process.readAllStandardOutput());
-    const QList<qint32> ozetler =
-        kodlar(yol, QStringLiteral("select foykodu from tblfoy_hesap order by foykodu"));
+    const QList<qint32> ozetler = kodlar(yol, "select foykodu from tblfoy_hesap order by foykodu");
     ASSERT_FALSE(ozetler.isEmpty());
     ASSERT_LT(ozetler.size(), toplam);
     // The files are taken in code order, so the last stored summary is the last file reached.
-    EXPECT_EQ(out,
+    EXPECT_EQ(QString::fromUtf8(process.readAllStandardOutput()),
               QStringLiteral("Güncelleme işlemi durduruldu.\nKritere uygun %1 föyden %2 tanesi "
                              "güncellenemedi\n%3 nolu föye kadar güncellendi.\n")
                   .arg(toplam)

@@ -22,15 +22,12 @@ void TopluGuncellemeTesti::SetUp() {
                      {QStringLiteral("tutar"), foy * 1000},
                      {QStringLiteral("birikmisfaiz"), 0}});
     }
-    db_->addRow(QStringLiteral("tblavukat"), {{QStringLiteral("avukatkodu"), 2},
-                                              {QStringLiteral("ad"), QStringLiteral("Mehmet")},
-                                              {QStringLiteral("soyad"), QStringLiteral("Demir")}});
-    db_->addRow(QStringLiteral("tblavukat"), {{QStringLiteral("avukatkodu"), 1},
-                                              {QStringLiteral("ad"), QStringLiteral("Ayşe")},
-                                              {QStringLiteral("soyad"), QStringLiteral("Yılmaz")}});
-    db_->addRow(QStringLiteral("tblavukat"), {{QStringLiteral("avukatkodu"), 3},
-                                              {QStringLiteral("ad"), QStringLiteral("Ayşe")},
-                                              {QStringLiteral("soyad"), QStringLiteral("Kaya")}});
+    for (const auto& [kod, ad, soyad] :
+         {std::tuple{2, "Mehmet", "Demir"}, {1, "Ayşe", "Yılmaz"}, {3, "Ayşe", "Kaya"}})
+        db_->addRow(QStringLiteral("tblavukat"),
+                    {{QStringLiteral("avukatkodu"), kod},
+                     {QStringLiteral("ad"), QString::fromUtf8(ad)},
+                     {QStringLiteral("soyad"), QString::fromUtf8(soyad)}});
     hesap_ = std::make_unique<clsHesapAna>();
     hesap_->setActiveConnection(db_);
     hesap_->setActiveVeritabaniTuru(db_->veritabaniTuru());
@@ -38,15 +35,11 @@ void TopluGuncellemeTesti::SetUp() {
 }
 
 QList<qint32> TopluGuncellemeTesti::ozetiOlanlar() {
-    return saklananAnaparalar().keys();
-}
-
-QMap<qint32, qint64> TopluGuncellemeTesti::saklananAnaparalar() {
-    QMap<qint32, qint64> out;
+    QList<qint32> out;
     for (RecordSet rs = db_->openRecordSet(
-             QStringLiteral("select foykodu, borcasli from tblfoy_hesap order by foykodu"));
+             QStringLiteral("select foykodu from tblfoy_hesap order by foykodu"));
          !rs.eof(); rs.moveNext())
-        out.insert(toInt32(rs.value(0)), Money::fromVariant(rs.value(1)).raw() / Money::Scale);
+        out << toInt32(rs.value(0));
     return out;
 }
 

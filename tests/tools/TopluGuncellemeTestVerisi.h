@@ -4,7 +4,6 @@
 #include "engine/clsHesapAna.h"
 
 #include <QList>
-#include <QMap>
 
 #include <memory>
 
@@ -12,16 +11,13 @@ namespace quv::test {
 
 // Ten lira files, codes 1 to 10, each with one claim of (code x 1,000) TL from
 // 1 December 2022, fixed 9 % a year, enforcement on 15 January 2023 and calculation
-// date 15 January 2024, with the tariffs of 2020. A file's stored principal thus
-// tells which file a summary row belongs to.
+// date 15 January 2024, with the tariffs of 2020; attorneys 1 to 3.
 class TopluGuncellemeTesti : public ParametreVeritabaniTesti {
 protected:
     void SetUp() override;
 
     // The files that have a stored summary, in code order.
     QList<qint32> ozetiOlanlar();
-    // The stored principal of each summary, in whole lira.
-    QMap<qint32, qint64> saklananAnaparalar();
     // The stored calculation date of a file.
     QString hesapTarihi(qint32 foyKodu);
     // A party (1) with one notification of the given status on 1 March 2023.
