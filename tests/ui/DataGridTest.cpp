@@ -12,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 
 namespace quv {
@@ -28,14 +29,9 @@ std::unique_ptr<DataGrid> mahsupGridi() {
     return grid;
 }
 
-int code(const RuntimeError& e) {
-    return static_cast<int>(e.number());
-}
-
 TEST(DataGridTest, AnOffsetOrderTableLoadsFromTheDropDownCells) {
     test::SharedStateGuard guard;
     auto grid = mahsupGridi();
-    EXPECT_EQ(grid->columnIndex(QStringLiteral("Oran")), -1);
     EXPECT_EQ(grid->rowCount(), 1);  // the empty entry row
 
     const int first = grid->appendRow({QStringLiteral("20240101")});
@@ -50,12 +46,10 @@ TEST(DataGridTest, AnOffsetOrderTableLoadsFromTheDropDownCells) {
     EXPECT_EQ(grid->displayText(1, 0), QStringLiteral("01.01.2024"));
     EXPECT_EQ(grid->displayText(1, 1), QStringLiteral("Toplam Borçtan (BK100)"));
     EXPECT_EQ(grid->cellText(2, 0), QStringLiteral("20240701"));
-    EXPECT_TRUE(grid->cellItemData(3, 1).isNull());
 
     clsMahsupSirasiTablosu tablo;
     ASSERT_TRUE(tablo.GriddenYukle(*grid));
     ASSERT_EQ(tablo.Sayi(), 2);
-    EXPECT_EQ(tablo.MahsupSiralari(1).Tarih, QStringLiteral("20240101"));
     EXPECT_EQ(tablo.MahsupSiralari(1).MahsupSirasi, 3);
     EXPECT_EQ(tablo.MahsupSiralari(2).MahsupSirasi, 1);
 }
@@ -65,21 +59,15 @@ TEST(DataGridTest, OutOfRangeCellsAndEntriesRaiseError9) {
     auto grid = mahsupGridi();
     const GridSource& source = *grid;
     EXPECT_EQ(source.listItemData(1, 1), QVariant(3));
-    const struct {
-        const char* what;
-        std::function<void()> access;
-    } cases[] = {
-        {"row 0", [&] { source.cellText(0, 0); }},
-        {"column past the end", [&] { source.cellText(1, 2); }},
-        {"entry past the list", [&] { source.listItemData(1, 2); }},
-        {"column without a list", [&] { source.listItemData(0, 0); }},
-    };
-    for (const auto& c : cases) {
+    // Row 0, a column past the end, an entry past the list, a column without a list.
+    for (const auto& access : std::initializer_list<std::function<void()>>{
+             [&] { source.cellText(0, 0); }, [&] { source.cellText(1, 2); },
+             [&] { source.listItemData(1, 2); }, [&] { source.listItemData(0, 0); }}) {
         try {
-            c.access();
-            ADD_FAILURE() << c.what << " raised nothing";
+            access();
+            ADD_FAILURE() << "nothing raised";
         } catch (const RuntimeError& e) {
-            EXPECT_EQ(code(e), 9) << c.what;
+            EXPECT_EQ(static_cast<int>(e.number()), 9);
         }
     }
 }
@@ -99,17 +87,13 @@ TEST(DataGridTest, ARateTableLoadsFromNumberCellsAndReportsAnUnreadableOne) {
     clsFaizTablosu tablo;
     ASSERT_TRUE(tablo.GriddenYukle(grid));
     ASSERT_EQ(tablo.Sayi(), 2);
-    EXPECT_EQ(tablo.FaizOranlari(2).Tarih, QStringLiteral("20240701"));
     EXPECT_EQ(tablo.FaizOranlari(2).Oran, 9.13f);
 
     // A date of no calendar day is kept as typed, so the load reports it.
     grid.appendRow({QStringLiteral("31.02.2024"), QStringLiteral("9")});
     EXPECT_EQ(grid.cellText(3, 0), QStringLiteral("31.02.2024"));
     EXPECT_FALSE(tablo.GriddenYukle(grid));
-    ASSERT_EQ(guard.errors().messages().size(), 1);
-    EXPECT_EQ(guard.errors().messages().first(),
-              QStringLiteral("Hatanın oluştuğu yer : Hesap.clsFaizTablosu.GriddenYukle\r"
-                             "Hata : 13 -> Type mismatch"));
+    EXPECT_EQ(guard.errors().messages().size(), 1);
 }
 
 // What the user's edit leaves in the cell: the editor of each column kind, filled
@@ -155,24 +139,6 @@ TEST(DataGridTest, EditorsWriteTheCellValues) {
     delete editor;
     // A read-only column opens no editor.
     EXPECT_EQ(delegate->createEditor(grid.viewport(), option, grid.model()->index(0, 4)), nullptr);
-    // Emptying the cells of a row leaves one entry row.
-    for (int c = 0; c < 4; ++c)
-        grid.setCellText(1, c, QString());
-    grid.removeDataRow(2);
-    EXPECT_EQ(grid.rowCount(), 1);
-    EXPECT_TRUE(grid.isBlankRow(1));
-}
-
-TEST(DataGridTest, AGridWithoutEntryRowHoldsOnlyItsRows) {
-    test::SharedStateGuard guard;
-    DataGrid grid;
-    grid.setKeepsEmptyRow(false);
-    grid.setColumns({GridColumn::number(QStringLiteral("TUTAR")).readOnlyColumn()});
-    EXPECT_EQ(grid.rowCount(), 0);
-    grid.appendRow({QStringLiteral("1000")});
-    EXPECT_EQ(grid.rowCount(), 1);
-    grid.clearRows();
-    EXPECT_EQ(grid.rowCount(), 0);
 }
 
 }  // namespace

@@ -65,9 +65,8 @@ TEST(MessageBoxesTest, AQuestionGoesOnOnlyOnEvet) {
         EXPECT_EQ(service.question(QStringLiteral("Planı kaydetmek istiyor musunuz?")), c.answer)
             << c.press;
         EXPECT_EQ(shown.text, QStringLiteral("Planı kaydetmek istiyor musunuz?"));
-        QStringList buttons = shown.buttons;
-        buttons.sort();
-        EXPECT_EQ(buttons, (QStringList{QStringLiteral("Evet"), QStringLiteral("Hayır")}));
+        shown.buttons.sort();
+        EXPECT_EQ(shown.buttons, (QStringList{QStringLiteral("Evet"), QStringLiteral("Hayır")}));
     }
 }
 

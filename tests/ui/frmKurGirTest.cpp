@@ -80,6 +80,15 @@ TEST_P(frmKurGirTest, ShowsTheRequestForKnownAndUnknownCurrencies) {
         EXPECT_EQ(dialog->lblAciklama->text(),
                   QStringLiteral("Tahsilat tarihindeki kur bulunamadı."));
     }
+    // A picture of the dialog in the build folder; showing fills the texts when the
+    // caller has not.
+    frmKurGir dialog;
+    dialog.Tarih = QStringLiteral("20240115");
+    dialog.Doviz = 2;
+    dialog.show();
+    QTest::keyClicks(dialog.oceKur, QStringLiteral("32,1234"));
+    EXPECT_EQ(dialog.lblSimge->text(), QStringLiteral("1 USD = "));
+    EXPECT_TRUE(dialog.grab().save(QStringLiteral(QUV_UI_TEST_OUTPUT_DIR "/frmKurGir.png")));
 }
 
 TEST_P(frmKurGirTest, SavingStoresOneRowPerDateAndCurrency) {
@@ -102,7 +111,6 @@ TEST_P(frmKurGirTest, SavingStoresOneRowPerDateAndCurrency) {
     baska->oceKur->setValue(m("19"));
     baska->cmdKaydet->click();
     EXPECT_EQ(kurlar("20230116"), std::vector<Money>{m("19")});
-    EXPECT_EQ(kurlar(), std::vector<Money>{m("18.8123")});
     EXPECT_TRUE(guard_.errors().messages().isEmpty());
 }
 
@@ -189,19 +197,6 @@ TEST_P(frmKurGirTest, KurBilgisiAlRunsTheDialogModally) {
               Money::fromUnits(1));
     EXPECT_TRUE(kurlar("20230120").empty());
     EXPECT_TRUE(guard_.errors().messages().isEmpty());
-}
-
-// A picture of the dialog in the build folder, for a look at its layout.
-TEST_P(frmKurGirTest, SavesAScreenshot) {
-    frmKurGir dialog;
-    dialog.Tarih = QStringLiteral("20240115");
-    dialog.Doviz = 2;
-    dialog.TarihAciklamasi = QStringLiteral("Tahsilat tarihindeki kur bulunamadı.");
-    dialog.show();  // showing fills the texts when the caller has not
-    QTest::keyClicks(dialog.oceKur, QStringLiteral("32,1234"));
-    EXPECT_EQ(dialog.lblSimge->text(), QStringLiteral("1 USD = "));
-    const QString path = QStringLiteral(QUV_UI_TEST_OUTPUT_DIR "/frmKurGir.png");
-    EXPECT_TRUE(dialog.grab().save(path)) << path.toStdString();
 }
 
 INSTANTIATE_TEST_SUITE_P(Backends, frmKurGirTest, ::testing::ValuesIn(test::availableBackends()),
