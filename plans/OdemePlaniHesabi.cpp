@@ -167,6 +167,8 @@ bool OdemePlaniHesabi::hesapla(qint16 mod, const std::function<Denetim()>& denet
     AktifHesap.IlgiliHesabiCagir(*Wizardfoy, Wizardfoy->GununTarihi);
     if (shared().reportedErrors() != once)
         return false;
+    if (HesapYenilendi)
+        HesapYenilendi();
     if (!hesap())
         return false;
     GecerliHesap = mod;

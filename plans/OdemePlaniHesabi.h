@@ -58,6 +58,9 @@ public:
     qint16 GecerliHesap = 0;
     // The input check that stopped the last compute command (passed when none did).
     Denetim SonDenetim;
+    // Called after the recalculation of a compute command, before the computation:
+    // the window shows the date and balance of the working copy (LoadInfoGrid).
+    std::function<void()> HesapYenilendi;
 
     // Opening: makes the working copy (not to be saved, no tiered-interest detail),
     // loads it with the parameters of its reference date, and calculates it. False

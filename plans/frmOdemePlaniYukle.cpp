@@ -51,6 +51,7 @@ bool frmOdemePlani::FormYukle() {
         return false;
     }
     hesap_->AyarlariFoydenAl();
+    hesap_->HesapYenilendi = [this] { LoadInfoGrid(); };
 
     setWindowTitle(baslik_ + QStringLiteral(" - Föy Kodu : ") + QString::number(FoyKodu));
     LoadInfoGrid();

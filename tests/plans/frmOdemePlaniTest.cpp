@@ -270,6 +270,18 @@ TEST_P(frmOdemePlaniTest, TheBalanceLeftGoesIntoTheLastManualRow) {
     hataYok();
 }
 
+// The balance shown follows the recalculation with the plan's rate: 18 % instead of the
+// file's 9 % gives 10,000 x 18 % x 305 / 365 = 1,504.11 of interest.
+TEST_P(frmOdemePlaniTest, TheBalanceShownFollowsThePlansRate) {
+    faizliDosya("10000");
+    auto p = pencereAc();
+    yaz(*p, "oceFaizOrani", "18");
+    sayiyaGir(*p);
+    tikla(*p, "cmdCalcAuto1");
+    EXPECT_EQ(metin(*p, "lblGuncelBakiye"), QStringLiteral("11.504,11 TL"));
+    hataYok();
+}
+
 // A failed check shows its message once, moves the focus to the input and computes
 // nothing.
 TEST_P(frmOdemePlaniTest, AFailedCheckFocusesTheInput) {
