@@ -240,20 +240,6 @@ TEST_F(SmsGonderimTest, GatewayErrorsAreShownWithTheirText) {
               QStringLiteral("SMS gönderilemedi. ") + CR + "SMS servisinin yanıtı okunamadı.");
 }
 
-TEST_F(SmsGonderimTest, InvalidNumberSendsNothing) {
-    basit();
-    for (const char* numara : {"532123456", "532 123 4567"})
-        EXPECT_EQ(sms_.SmsGonderKomutu(QString::fromLatin1(numara), QStringLiteral("x")),
-                  SmsKomutSonucu::NumaraGecersiz);
-    EXPECT_TRUE(servis_.istekler().isEmpty());
-    const QString mesaj = QStringLiteral("Geçersiz Cep Telefonu Numarası.") + CR +
-                          QStringLiteral(
-                              "Tel Numarası 3 basamak operatör kodu 7 basamak numara "
-                              "olmak üzere en az 10 basamaktan oluşan rakam olmalı. "
-                              "Düzeltip tekrar deneyiniz.");
-    EXPECT_EQ(mesajlar(), (QStringList{mesaj, mesaj}));
-}
-
 TEST_F(SmsGonderimTest, TokenGatewayAuthenticatesOnceAndSends) {
     tokenli();
     servis_.yanitla(kTokenYol, {{200, tokenYaniti("tok/1=", "2099-12-31T23:59:59")}});

@@ -78,22 +78,6 @@ TEST(SmsKodlama, Decrypt) {
     EXPECT_EQ(Decrypt(Decrypt(QStringLiteral("gizli şifre"))), QStringLiteral("gizli şifre"));
 }
 
-TEST(SmsKodlama, HermesErrorNumbers) {
-    const std::pair<const char*, qint16> durumlar[] = {
-        {"PERMISSION_UNSUFFICIENT_CUSTOMER_CREDIT", 20},
-        {"PERMISSION_UNSUFFICIENT_VENDOR_CREDIT", 20},
-        {"PERMISSION_NO_ACTIVE_CUSTOMER_CREDIT", 20},
-        {"PERMISSION_NO_ACTIVE_VENDOR_CREDIT", 20},
-        {"INVALID_USER_NAME", -1001},
-        {"PERMISSION_NOTGRANTED", 10},
-        {"AUTHENTICATION_FAILURE", 10},
-        {"SOMETHING_ELSE", -2001},
-        {"", -2001},
-    };
-    for (const auto& [ad, no] : durumlar)
-        EXPECT_EQ(GetHermesErrorNo(QString::fromLatin1(ad)), no) << ad;
-}
-
 TEST(SmsYaniti, SimpleGateway) {
     struct Durum {
         const char* yanit;
@@ -187,6 +171,7 @@ TEST(SmsYaniti, TokenGatewaySend) {
         {"<R><STATUS><CODE>402</CODE><NAME>PERMISSION_NO_ACTIVE_VENDOR_CREDIT</NAME>"
          "<DESC>Kredi yok</DESC></STATUS></R>",
          20, "402 - Kredi yok", "", 0},
+        {"<NAME>INVALID_USER_NAME</NAME><CODE>3</CODE><DESC>Ad</DESC>", -1001, "3 - Ad", "", 0},
         {"<R><CODE>401</CODE><NAME>AUTHENTICATION_FAILURE</NAME><DESC>Token</DESC></R>", 10,
          "401 - Token", "", 0},
         // Not the gateway's answer at all.

@@ -160,16 +160,6 @@ TEST_P(frmShowPlanSmsTest, TheButtonWaitsDisabledForTheAnswer) {
                                       "SMS servisi yanıt vermedi."});
 }
 
-TEST_P(frmShowPlanSmsTest, AWrongNumberIsNotSent) {
-    auto pencere = ac();
-    pencere->cboTelefon->setEditText(QStringLiteral("532 123 45 67"));
-    pencere->cmdSmsGonder->click();
-    EXPECT_TRUE(servis_.istekler().isEmpty());
-    ASSERT_EQ(mesajlar().size(), 1);
-    EXPECT_TRUE(mesajlar()[0].startsWith(QStringLiteral("Geçersiz Cep Telefonu Numarası.") + CR));
-    EXPECT_TRUE(pencere->cmdSmsGonder->isEnabled());
-}
-
 INSTANTIATE_TEST_SUITE_P(Backends, frmShowPlanSmsTest,
                          ::testing::ValuesIn(test::availableBackends()), [](const auto& info) {
                              return test::backendName(info.param).toStdString();
