@@ -53,7 +53,7 @@ TEST_P(FaizHesabiTest, FixedRateOnA365And360DayYear) {
 // Rate table: 12 % from 2022, 24 % from 1 February 2023, 18 % from 1 July 2023; the claim
 // starts on 1 January 2023 and follows the table.
 TEST_P(FaizHesabiTest, RateTableChangesAndTheTieredLines) {
-    dosya({{QStringLiteral("faizorani"), 0}, {QStringLiteral("faizoranitablosukodu"), 1}});
+    dosya(test::alanlar("faizorani=0 faizoranitablosukodu=1"));
     faizOrani(1, "20220101", 12);
     faizOrani(1, "20230201", 24);
     faizOrani(1, "20230701", 18);
@@ -135,9 +135,9 @@ TEST_P(FaizHesabiTest, DiscountHalvesTheRateAndTheCarriedInterest) {
 
 // BSMV 5 % and VAT 20 % on the interest of an invoice file, with 200 of carried interest.
 TEST_P(FaizHesabiTest, BankingTaxAndVatOnInterest) {
-    dosya({{QStringLiteral("alacaktipi"), 4}, {QStringLiteral("bsmvorani"), 5}});
-    alacakliAyarla({{QStringLiteral("faturafaizinekdvekle"), 1}});
-    harcAyarla({{QStringLiteral("kdv"), 20}});
+    dosya(test::alanlar("alacaktipi=4 bsmvorani=5"));
+    alacakliAyarla(test::alanlar("faturafaizinekdvekle=1"));
+    harcAyarla(test::alanlar("kdv=20"));
     alacak("20230101", "10000", {{QStringLiteral("birikmisfaiz"), 200}});
     hesapla();
     const clsHesapOzeti& o = ozet();
@@ -175,7 +175,7 @@ TEST_P(FaizHesabiTest, VatOnInterestFollowsClaimTypeAndCreditorSwitch) {
         SetUp();
         dosya({{QStringLiteral("alacaktipi"), d.alacakTipi}});
         alacakliAyarla({{QString::fromLatin1(d.anahtar), 1}});
-        harcAyarla({{QStringLiteral("kdv"), 20}});
+        harcAyarla(test::alanlar("kdv=20"));
         alacak("20230101", "10000");
         hesapla();
         EXPECT_FLOAT_EQ(motor_.tmpKDVOrani, d.oran);
@@ -189,7 +189,7 @@ TEST_P(FaizHesabiTest, VatOnInterestFollowsClaimTypeAndCreditorSwitch) {
 // No rate in force when a claim starts: the calculation goes on and the file's message
 // names each claim.
 TEST_P(FaizHesabiTest, UnknownRateAtAClaimStartIsReported) {
-    dosya({{QStringLiteral("faizorani"), 0}});
+    dosya(test::alanlar("faizorani=0"));
     alacak("20230101", "10000");
     toda("Çek", "2000", "20230101", 0);
     sonrakiAlacak("20230401", "1234.5", 0);
@@ -261,9 +261,7 @@ TEST_P(FaizHesabiTest, AlimonyAddedAfterTheEnforcementStart) {
         SCOPED_TRACE(faizli);
         SetUp();
         secenekAyarla({{QStringLiteral("nafakayafaiz"), faizli}});
-        dosya({{QStringLiteral("alacaktipi"), 15},
-               {QStringLiteral("formtipi"), 4},
-               {QStringLiteral("hesaptarihi"), QStringLiteral("20230615")}});
+        dosya(test::alanlar("alacaktipi=15 formtipi=4 hesaptarihi=20230615"));
         alacak("20230115", "500",
                {{QStringLiteral("nafakafaizbaslangictarihi"), QStringLiteral("20230201")}});
         hesapla([](clsFoyBilgileri& f) { f.KademeliFaizBilgileriniTut = true; });

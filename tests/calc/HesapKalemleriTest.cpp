@@ -13,24 +13,6 @@
 namespace quv {
 namespace {
 
-TEST(HesapKalemiTest, SortKeyIsTheDateAndTheKindInThreeDigits) {
-    struct Case {
-        const char* tarih;
-        Enum_KalemTipi tip;
-        const char* key;
-    } cases[] = {
-        {"20150302", E_KT_Tahsilat, "20150302019"},
-        {"20150302", E_KT_FaizOraniDegisikligi, "20150302001"},
-        {"", E_KT_Alacak, "006"},
-    };
-    for (const auto& c : cases) {
-        clsHesapKalemi k;
-        k.Tarih = QString::fromLatin1(c.tarih);
-        k.KalemTipi = c.tip;
-        EXPECT_EQ(k.SiralamaSahasi(), QString::fromLatin1(c.key)) << c.tarih << ' ' << c.tip;
-    }
-}
-
 // The items' ItemIndex values in list order.
 std::vector<int> etiketler(const colHesapKalemleri& list) {
     std::vector<int> out;
@@ -95,6 +77,9 @@ TEST(HesapKalemleriSiralaTest, OneDateRunsInAscendingKindAndEqualKeysKeepTheirOr
                 {"", E_KT_Alacak},
                 {"", E_KT_Alacak}}),
          {3, 4, 2, 1}},
+        {"kinds compare as numbers",
+         liste({{"20230101", E_KT_Masraf}, {"20230101", E_KT_Alacak}}),
+         {2, 1}},
         {"dates before kinds",
          liste({{"20230102", E_KT_FaizOraniDegisikligi}, {"20230101", E_KT_GununTarihi}}),
          {2, 1}},

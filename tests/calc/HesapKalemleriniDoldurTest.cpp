@@ -1,3 +1,4 @@
+#include "MotorTestDestegi.h"
 #include "calc/colHesapKalemleri.h"
 #include "engine/SharedState.h"
 #include "engine/WindowHost.h"
@@ -10,12 +11,13 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+
 namespace quv {
 namespace {
 
-Money para(const char* text) {
-    return Money::parse(QString::fromLatin1(text));
-}
+using test::alanlar;
+using test::para;
 
 // Answers every exchange-rate question with one value and keeps the questions.
 class KurSoranPencere : public WindowHost {
@@ -39,41 +41,35 @@ protected:
             QString::fromLatin1(::testing::UnitTest::GetInstance()->current_test_info()->name()));
         test::insertCreditorAndCurrencies(*db_);
     }
-    void add(const QString& table, const FieldValues& fields) { db_->addRow(table, fields); }
+    void add(const char* tablo, const QString& metin) {
+        db_->addRow(QString::fromLatin1(tablo), alanlar(metin));
+    }
     void oran(int kod, const char* tarih, double yuzde) {
-        add(QStringLiteral("tblfaizoranitablosu_detay"),
-            {{QStringLiteral("foykodu"), 1},
-             {QStringLiteral("faizoranitablosukodu"), kod},
-             {QStringLiteral("tarih"), QString::fromLatin1(tarih)},
-             {QStringLiteral("faizorani"), yuzde}});
+        add("tblfaizoranitablosu_detay",
+            QStringLiteral("foykodu=1 faizoranitablosukodu=%1 tarih=%2 faizorani=%3")
+                .arg(kod)
+                .arg(QLatin1StringView(tarih))
+                .arg(yuzde));
     }
     void kur(const char* tarih, int doviz, const char* tutar) {
-        add(QStringLiteral("tblkur"), {{QStringLiteral("tarih"), QString::fromLatin1(tarih)},
-                                       {QStringLiteral("parabirimikodu"), doviz},
-                                       {QStringLiteral("tltutar"), QString::fromLatin1(tutar)}});
+        add("tblkur", QStringLiteral("tarih=%1 parabirimikodu=%2 tltutar=%3")
+                          .arg(QLatin1StringView(tarih))
+                          .arg(doviz)
+                          .arg(QLatin1StringView(tutar)));
     }
     void tahsilat(const char* tarih, int doviz, const char* tutar, int sekil = 7) {
-        add(QStringLiteral("tblfoy_tahsilat"),
-            {{QStringLiteral("foykodu"), 1},
-             {QStringLiteral("tahsilattarihi"), QString::fromLatin1(tarih)},
-             {QStringLiteral("tahsilatmiktari"), QString::fromLatin1(tutar)},
-             {QStringLiteral("parabirimikodu"), doviz},
-             {QStringLiteral("tahsilatsekli"), sekil}});
+        add("tblfoy_tahsilat", QStringLiteral("foykodu=1 tahsilattarihi=%1 tahsilatmiktari=%2 "
+                                              "parabirimikodu=%3 tahsilatsekli=%4")
+                                   .arg(QLatin1StringView(tarih), QLatin1StringView(tutar))
+                                   .arg(doviz)
+                                   .arg(sekil));
     }
-    // A judgement offset of 250 decided on 15 November 2022 (the file needs form 4).
-    void mahsup() {
-        add(QStringLiteral("tblfoy_mahsup"),
-            {{QStringLiteral("foykodu"), 1}, {QStringLiteral("mahsupmiktari"), 250}});
-        add(QStringLiteral("tblfoy_ilam"),
-            {{QStringLiteral("foykodu"), 1},
-             {QStringLiteral("mahkemeornoter"), 1},
-             {QStringLiteral("karartarihi"), QStringLiteral("20221115")}});
-    }
-    // An interim attachment requested on 1 December 2022 (the file needs ihtiyatihacizvar).
-    void ihtiyatiHaciz() {
-        add(QStringLiteral("tblfoy_ihtiyatihaciz"),
-            {{QStringLiteral("foykodu"), 1},
-             {QStringLiteral("taleptarihi"), QStringLiteral("20221201")}});
+    // A judgement offset of 250 decided on 15 November 2022 (the file needs form 4) and an
+    // interim attachment requested on 1 December 2022 (it needs ihtiyatihacizvar).
+    void mahsupVeIhtiyatiHaciz() {
+        add("tblfoy_mahsup", "foykodu=1 mahsupmiktari=250");
+        add("tblfoy_ilam", "foykodu=1 mahkemeornoter=1 karartarihi=20221115");
+        add("tblfoy_ihtiyatihaciz", "foykodu=1 taleptarihi=20221201");
     }
     // Loads file 1 as a calculation run does.
     clsFoyBilgileri& load() {
@@ -114,71 +110,33 @@ protected:
 
 TEST_P(HesapKalemleriniDoldurDbTest, EveryKindOfALoadedFileInReplayOrder) {
     test::insertFile(*db_, 1,
-                     {{QStringLiteral("formtipi"), 4},
-                      {QStringLiteral("ilkhaciztarihi"), QStringLiteral("20230301")},
-                      {QStringLiteral("ilksatistarihi"), QStringLiteral("20230401")},
-                      {QStringLiteral("tahsilatmahsupsirasi"), 4},
-                      {QStringLiteral("ihtiyatihacizvar"), 1}});
-    add(QStringLiteral("tblfoy_tahsilatmahsupsirasi"),
-        {{QStringLiteral("foykodu"), 1},
-         {QStringLiteral("tarih"), QStringLiteral("20230115")},
-         {QStringLiteral("tahsilatmahsupsirasi"), 2}});
-    add(QStringLiteral("tblfoy_tahsilatmahsupsirasi"),
-        {{QStringLiteral("foykodu"), 1},
-         {QStringLiteral("tarih"), QStringLiteral("20230601")},
-         {QStringLiteral("tahsilatmahsupsirasi"), 1}});
-    ihtiyatiHaciz();
-    mahsup();
+                     alanlar("formtipi=4 ilkhaciztarihi=20230301 ilksatistarihi=20230401 "
+                             "tahsilatmahsupsirasi=4 ihtiyatihacizvar=1"));
+    add("tblfoy_tahsilatmahsupsirasi", "foykodu=1 tarih=20230115 tahsilatmahsupsirasi=2");
+    add("tblfoy_tahsilatmahsupsirasi", "foykodu=1 tarih=20230601 tahsilatmahsupsirasi=1");
+    mahsupVeIhtiyatiHaciz();
     // Rate table 7: 20 % from 2022, 25 % from the claims' start, 30 % from June 2023.
     oran(7, "20220101", 20);
     oran(7, "20230101", 25);
     oran(7, "20230601", 30);
     // Claim 1 follows table 7, claim 2 has its own fixed rate.
-    add(QStringLiteral("tblfoy_alacak"), {{QStringLiteral("foykodu"), 1},
-                                          {QStringLiteral("alacakkodu"), 1},
-                                          {QStringLiteral("tarih"), QStringLiteral("20230101")},
-                                          {QStringLiteral("tutar"), 1000},
-                                          {QStringLiteral("birikmisfaiz"), 0},
-                                          {QStringLiteral("faizorani"), 0},
-                                          {QStringLiteral("faizoranitablosukodu"), 7},
-                                          {QStringLiteral("faizoranitablosufoykodu"), 1}});
-    add(QStringLiteral("tblfoy_alacak"), {{QStringLiteral("foykodu"), 1},
-                                          {QStringLiteral("alacakkodu"), 2},
-                                          {QStringLiteral("tarih"), QStringLiteral("20230101")},
-                                          {QStringLiteral("tutar"), 500},
-                                          {QStringLiteral("birikmisfaiz"), 0},
-                                          {QStringLiteral("faizorani"), 12}});
-    add(QStringLiteral("tblfoy_sonrakialacak"),
-        {{QStringLiteral("foykodu"), 1},
-         {QStringLiteral("alacakkodu"), 1},
-         {QStringLiteral("alacakadi"), QStringLiteral("Ek")},
-         {QStringLiteral("tarih"), QStringLiteral("20230201")},
-         {QStringLiteral("tutar"), 300},
-         {QStringLiteral("faizorani"), 0},
-         {QStringLiteral("faizoranitablosukodu"), 7},
-         {QStringLiteral("faizoranitablosufoykodu"), 1}});
+    add("tblfoy_alacak",
+        "foykodu=1 alacakkodu=1 tarih=20230101 tutar=1000 birikmisfaiz=0 "
+        "faizorani=0 faizoranitablosukodu=7 faizoranitablosufoykodu=1");
+    add("tblfoy_alacak",
+        "foykodu=1 alacakkodu=2 tarih=20230101 tutar=500 birikmisfaiz=0 faizorani=12");
+    add("tblfoy_sonrakialacak",
+        "foykodu=1 alacakkodu=1 alacakadi=Ek tarih=20230201 tutar=300 "
+        "faizorani=0 faizoranitablosukodu=7 faizoranitablosufoykodu=1");
     // TODA 1 bears no interest and gets no item, but TODA 2 is still number 2.
-    add(QStringLiteral("tblfoy_toda"), {{QStringLiteral("foykodu"), 1},
-                                        {QStringLiteral("alacakkodu"), 1},
-                                        {QStringLiteral("ad"), QStringLiteral("Faizsiz")},
-                                        {QStringLiteral("tutar"), 100}});
-    add(QStringLiteral("tblfoy_toda"),
-        {{QStringLiteral("foykodu"), 1},
-         {QStringLiteral("alacakkodu"), 2},
-         {QStringLiteral("ad"), QStringLiteral("Faizli")},
-         {QStringLiteral("tutar"), 200},
-         {QStringLiteral("faizbaslangictarihi"), QStringLiteral("20221001")},
-         {QStringLiteral("faizorani"), 0},
-         {QStringLiteral("faizoranitablosukodu"), 7},
-         {QStringLiteral("faizoranitablosufoykodu"), 1}});
+    add("tblfoy_toda", "foykodu=1 alacakkodu=1 ad=Faizsiz tutar=100");
+    add("tblfoy_toda",
+        "foykodu=1 alacakkodu=2 ad=Faizli tutar=200 faizbaslangictarihi=20221001 "
+        "faizorani=0 faizoranitablosukodu=7 faizoranitablosufoykodu=1");
     tahsilat("20230301", 1, "50", 2);
     tahsilat("20230115", 1, "75");
     tahsilat("20230301", 1, "50");
-    add(QStringLiteral("tblfoy_masraf"),
-        {{QStringLiteral("foykodu"), 1},
-         {QStringLiteral("masraftarihi"), QStringLiteral("20230301")},
-         {QStringLiteral("masraftutari"), 40},
-         {QStringLiteral("resmi"), 1}});
+    add("tblfoy_masraf", "foykodu=1 masraftarihi=20230301 masraftutari=40 resmi=1");
     // A stored lira "rate" that a lira file must never look at.
     kur("20230115", 1, "5");
     auto pencere = std::make_shared<KurSoranPencere>(Money::fromUnits(99));
@@ -283,15 +241,10 @@ TEST_P(HesapKalemleriniDoldurDbTest, SeveranceClaimOfEmployeeClaimFiles) {
 TEST_P(HesapKalemleriniDoldurDbTest, AlimonyInstalmentsAfterTheEnforcementStartKeepAccruing) {
     // Monthly 500 from 15 January 2023 (the enforcement date) until 15 April 2023; the
     // alimony bears interest from 1 March 2023, and later instalments from their due date.
-    test::insertFile(*db_, 1, {{QStringLiteral("alacaktipi"), 15}});
-    add(QStringLiteral("tblfoy_alacak"),
-        {{QStringLiteral("foykodu"), 1},
-         {QStringLiteral("alacakkodu"), 1},
-         {QStringLiteral("tarih"), QStringLiteral("20230115")},
-         {QStringLiteral("duzenlemetarihi"), QStringLiteral("20230415")},
-         {QStringLiteral("tutar"), 500},
-         {QStringLiteral("alacakturu"), 4},
-         {QStringLiteral("nafakafaizbaslangictarihi"), QStringLiteral("20230301")}});
+    test::insertFile(*db_, 1, alanlar("alacaktipi=15"));
+    add("tblfoy_alacak",
+        "foykodu=1 alacakkodu=1 tarih=20230115 duzenlemetarihi=20230415 "
+        "tutar=500 alacakturu=4 nafakafaizbaslangictarihi=20230301");
     clsFoyBilgileri& foy = load();
     foy.HesapKalemleriniDoldur();
     EXPECT_EQ(satirlar(foy.HesapKalemleri()),
@@ -311,89 +264,63 @@ TEST_P(HesapKalemleriniDoldurDbTest, AlimonyInstalmentsAfterTheEnforcementStartK
 
 TEST_P(HesapKalemleriniDoldurDbTest, ForeignCurrencyRatesComeFromTheRateTable) {
     // A dollar file. Rates are stored for every date but the judgement date.
-    test::insertFile(*db_, 1,
-                     {{QStringLiteral("parabirimikodu"), 2},
-                      {QStringLiteral("formtipi"), 4},
-                      {QStringLiteral("ihtiyatihacizvar"), 1}});
-    ihtiyatiHaciz();
-    mahsup();
+    test::insertFile(*db_, 1, alanlar("parabirimikodu=2 formtipi=4 ihtiyatihacizvar=1"));
+    mahsupVeIhtiyatiHaciz();
     kur("20221201", 2, "18.6012");
     kur("20230115", 2, "18.8050");
     kur("20240115", 2, "30.1025");
     kur("20230301", 2, "18.9512");
     kur("20230301", 3, "20.1000");
-    tahsilat("20230301", 2, "40");   // dollars against a dollar debt
-    tahsilat("20230301", 1, "500");  // lira
-    tahsilat("20230301", 3, "10");   // euro
-    tahsilat("20230301", 0, "1");    // no currency code: its rates stay as loaded
-    struct Case {
-        const char* name;
-        bool kullaniciVar;
-        Money mahsupKuru;
-    } cases[] = {
-        // The user types 19.25 for the missing rate when asked.
-        {"user answers", true, para("19.25")},
-        // Nobody to ask: the missing rate is reported and stays 0, never made up.
-        {"no user", false, Money()},
-    };
-    for (const auto& c : cases) {
+    // Each collection gets its own currency's rate and the dollar's rate on its date; one
+    // without a currency code keeps the rate it was loaded with.
+    const std::map<int, Money> tahsilatKuru = {
+        {2, para("18.9512")}, {1, Money::fromUnits(1)}, {3, para("20.1")}, {0, Money()}};
+    tahsilat("20230301", 2, "40");
+    tahsilat("20230301", 1, "500");
+    tahsilat("20230301", 3, "10");
+    tahsilat("20230301", 0, "1");
+    // The user types 19.25 for the missing rate when asked; with nobody to ask the missing
+    // rate is reported and stays 0, never made up.
+    for (bool kullaniciVar : {true, false}) {
+        SCOPED_TRACE(kullaniciVar);
         guard_.errors().clear();
         auto pencere = std::make_shared<KurSoranPencere>(para("19.25"));
-        if (c.kullaniciVar)
+        if (kullaniciVar)
             shared().setWindowHost(pencere);
         else
             shared().setWindowHost(std::make_shared<NoUserWindowHost>());
         clsFoyBilgileri& foy = load();
         foy.HesapKalemleriniDoldur();
         colHesapKalemleri& k = foy.HesapKalemleri();
+        const Money mahsupKuru = kullaniciVar ? para("19.25") : Money();
 
-        EXPECT_EQ(foy.GununKuru, para("30.1025")) << c.name;
-        EXPECT_EQ(foy.TakipTarihindeKur, para("18.8050")) << c.name;
-        EXPECT_EQ(foy.IhtiyatiHacizdeKur, para("18.6012")) << c.name;
-        EXPECT_EQ(foy.MahsupKuru, c.mahsupKuru) << c.name;
-        EXPECT_EQ(bul(k, E_KT_MahsupIslemi)->Kur, c.mahsupKuru) << c.name;
-        if (c.kullaniciVar) {
+        EXPECT_EQ(foy.GununKuru, para("30.1025"));
+        EXPECT_EQ(foy.TakipTarihindeKur, para("18.8050"));
+        EXPECT_EQ(foy.IhtiyatiHacizdeKur, para("18.6012"));
+        EXPECT_EQ(foy.MahsupKuru, mahsupKuru);
+        EXPECT_EQ(bul(k, E_KT_MahsupIslemi)->Kur, mahsupKuru);
+        if (kullaniciVar) {
             EXPECT_EQ(pencere->sorular,
                       QStringList{QStringLiteral("20221115 2 (İlam Karar Tarihi - Mahsup İçin)")});
             EXPECT_TRUE(guard_.errors().messages().isEmpty()) << hatalar();
         } else {
             ASSERT_EQ(guard_.errors().messages().size(), 1) << hatalar();
             EXPECT_TRUE(guard_.errors().messages().first().startsWith(
-                QStringLiteral("Hatanın oluştuğu yer : Hesap.modGenel.KurBilgisiAl\r")))
-                << hatalar();
+                QStringLiteral("Hatanın oluştuğu yer : Hesap.modGenel.KurBilgisiAl\r")));
             EXPECT_TRUE(guard_.errors().messages().first().contains(QStringLiteral("20221115")));
         }
-
-        // Collections: their own currency's rate and the dollar's rate on their date.
-        struct Beklenen {
-            quint8 doviz;
-            Money kur;
-            Money borcKuru;
-        } beklenen[] = {
-            {2, para("18.9512"), para("18.9512")},
-            {1, Money::fromUnits(1), para("18.9512")},
-            {3, para("20.1"), para("18.9512")},
-            {0, Money(), para("18.9512")},
-        };
-        ASSERT_EQ(foy.Tahsilatlar().Count(), 4);
-        int i = 0;
+        int tahsilatlar = 0;
         for (const clsHesapKalemi& kalem : k) {
             if (kalem.KalemTipi != E_KT_Tahsilat)
                 continue;
             const clsTahsilatKalemi& t = foy.Tahsilatlar().Item(kalem.ItemIndex);
-            // The collections share one date, so the loader may return them in any order.
-            const Beklenen* b = nullptr;
-            for (const auto& x : beklenen)
-                if (x.doviz == t.ParaBirimi)
-                    b = &x;
-            ASSERT_NE(b, nullptr);
-            EXPECT_EQ(kalem.ItemIndex, ++i) << c.name;
-            EXPECT_EQ(kalem.Doviz, b->doviz) << c.name;
-            EXPECT_EQ(kalem.Kur, b->kur) << c.name << ' ' << int(b->doviz);
-            EXPECT_EQ(t.TahsilatKuru, b->kur) << c.name << ' ' << int(b->doviz);
-            EXPECT_EQ(kalem.AlacakKur, b->borcKuru) << c.name << ' ' << int(b->doviz);
+            EXPECT_EQ(kalem.ItemIndex, ++tahsilatlar);
+            EXPECT_EQ(kalem.Doviz, t.ParaBirimi);
+            EXPECT_EQ(kalem.Kur, tahsilatKuru.at(t.ParaBirimi)) << int(t.ParaBirimi);
+            EXPECT_EQ(t.TahsilatKuru, kalem.Kur);
+            EXPECT_EQ(kalem.AlacakKur, para("18.9512"));
         }
-        EXPECT_EQ(i, 4);
+        EXPECT_EQ(tahsilatlar, 4);
     }
 }
 

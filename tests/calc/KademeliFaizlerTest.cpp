@@ -1,5 +1,4 @@
 #include "calc/colKademeliFaizler.h"
-#include "file/clsAlacakKalemi.h"
 #include "support/TestEnvironment.h"
 
 #include <gtest/gtest.h>
@@ -143,18 +142,6 @@ TEST(KademeliFaizlerTest, CollectionsThatLeftPrincipalAndRateAloneAreJoined) {
         }
     }
     EXPECT_TRUE(guard.errors().messages().isEmpty());
-}
-
-TEST(KademeliFaizlerTest, ClaimMakesItsListOnFirstUseAndDropsItOnInit) {
-    clsAlacakKalemi alacak;
-    EXPECT_EQ(alacak.KademeliFaizDetayiPtr(), nullptr);
-    colKademeliFaizler& detay = alacak.KademeliFaizDetayi();
-    detay.Add(QStringLiteral("20230101"), QString(), Money(), 9.0f, QString(),
-              Money::fromUnits(1000), 0);
-    EXPECT_EQ(alacak.KademeliFaizDetayi().Count(), 1);
-    alacak.Init();  // a new replay starts without lines
-    EXPECT_EQ(alacak.KademeliFaizDetayiPtr(), nullptr);
-    EXPECT_EQ(alacak.KademeliFaizDetayi().Count(), 0);
 }
 
 }  // namespace

@@ -27,6 +27,13 @@ void birlestir(FieldValues& alanlar, const FieldValues& degisenler) {
 
 }  // namespace
 
+FieldValues alanlar(const QString& metin) {
+    FieldValues out;
+    for (const QString& alan : metin.split(u' ', Qt::SkipEmptyParts))
+        out.append({alan.section(u'=', 0, 0), alan.section(u'=', 1)});
+    return out;
+}
+
 void HesapMotoruTesti::SetUp() {
     alacakSayisi_ = 0;
     digerSayisi_ = 0;
@@ -34,18 +41,14 @@ void HesapMotoruTesti::SetUp() {
         GetParam(),
         QString::fromLatin1(::testing::UnitTest::GetInstance()->current_test_info()->name()));
     insertCreditorAndCurrencies(*db_);
-    db_->addRow(QStringLiteral("tblalacakli"),
-                {{QStringLiteral("alacaklikodu"), 2},
-                 {QStringLiteral("harchesapla"), 0},
-                 {QStringLiteral("tahsilharcihesapla"), 0},
-                 {QStringLiteral("ihharcihesapla"), 0},
-                 {QStringLiteral("faturafaizinekdvekle"), 0},
-                 {QStringLiteral("vekaletharcihesapla"), 0},
-                 {QStringLiteral("pesinharchesapla"), 0},
-                 {QStringLiteral("ceksenetfaizinekdvekle"), 0},
-                 {QStringLiteral("onornekceksenetfaizinekdvekle"), 0},
-                 {QStringLiteral("faizyildakigunsayisi"), 0},
-                 {QStringLiteral("mtsharcihesapla"), 0}});
+    FieldValues alacakli = {{QStringLiteral("alacaklikodu"), 2}};
+    for (const QString& sutun :
+         QStringLiteral("harchesapla tahsilharcihesapla ihharcihesapla faturafaizinekdvekle "
+                        "vekaletharcihesapla pesinharchesapla ceksenetfaizinekdvekle "
+                        "onornekceksenetfaizinekdvekle faizyildakigunsayisi mtsharcihesapla")
+             .split(u' '))
+        alacakli.append({sutun, 0});
+    db_->addRow(QStringLiteral("tblalacakli"), alacakli);
     FieldValues harc = {{QStringLiteral("tarih"), QStringLiteral("20000101")}};
     for (const QString& sutun :
          QStringLiteral(
@@ -110,24 +113,24 @@ void HesapMotoruTesti::dosya(const FieldValues& degisenler) {
 }
 
 void HesapMotoruTesti::alacak(const char* tarih, const char* tutar, const FieldValues& ekler) {
-    FieldValues alanlar = {
-        {QStringLiteral("foykodu"), 1},          {QStringLiteral("alacakkodu"), ++alacakSayisi_},
-        {QStringLiteral("tarih"), metin(tarih)}, {QStringLiteral("tutar"), metin(tutar)},
-        {QStringLiteral("birikmisfaiz"), 0},     {QStringLiteral("faizorani"), 0}};
+    FieldValues alanlar =
+        test::alanlar(QStringLiteral("foykodu=1 alacakkodu=%1 tarih=%2 tutar=%3 birikmisfaiz=0 "
+                                     "faizorani=0")
+                          .arg(++alacakSayisi_)
+                          .arg(metin(tarih), metin(tutar)));
     birlestir(alanlar, ekler);
     db_->addRow(QStringLiteral("tblfoy_alacak"), alanlar);
 }
 
 void HesapMotoruTesti::sonrakiAlacak(const char* tarih, const char* tutar, double faizOrani,
                                      bool matrahaDahil) {
-    db_->addRow(QStringLiteral("tblfoy_sonrakialacak"),
-                {{QStringLiteral("foykodu"), 1},
-                 {QStringLiteral("alacakkodu"), ++digerSayisi_},
-                 {QStringLiteral("alacakadi"), QStringLiteral("Sonraki")},
-                 {QStringLiteral("tarih"), metin(tarih)},
-                 {QStringLiteral("tutar"), metin(tutar)},
-                 {QStringLiteral("faizorani"), faizOrani},
-                 {QStringLiteral("matrahlaradahil"), matrahaDahil ? 1 : 0}});
+    tabloSatiri("tblfoy_sonrakialacak",
+                QStringLiteral("foykodu=1 alacakkodu=%1 alacakadi=Sonraki "
+                               "tarih=%2 tutar=%3 faizorani=%4 matrahlaradahil=%5")
+                    .arg(++digerSayisi_)
+                    .arg(metin(tarih), metin(tutar))
+                    .arg(faizOrani)
+                    .arg(matrahaDahil ? 1 : 0));
 }
 
 void HesapMotoruTesti::toda(const char* ad, const char* tutar, const char* faizBaslangic,
@@ -142,51 +145,46 @@ void HesapMotoruTesti::toda(const char* ad, const char* tutar, const char* faizB
 }
 
 void HesapMotoruTesti::tahsilat(const char* tarih, const char* tutar, int sekil, int doviz) {
-    db_->addRow(QStringLiteral("tblfoy_tahsilat"),
-                {{QStringLiteral("foykodu"), 1},
-                 {QStringLiteral("tahsilattarihi"), metin(tarih)},
-                 {QStringLiteral("tahsilatmiktari"), metin(tutar)},
-                 {QStringLiteral("parabirimikodu"), doviz},
-                 {QStringLiteral("tahsilatsekli"), sekil}});
+    tabloSatiri("tblfoy_tahsilat", QStringLiteral("foykodu=1 tahsilattarihi=%1 tahsilatmiktari=%2 "
+                                                  "parabirimikodu=%3 tahsilatsekli=%4")
+                                       .arg(metin(tarih), metin(tutar))
+                                       .arg(doviz)
+                                       .arg(sekil));
 }
 
 void HesapMotoruTesti::masraf(const char* tarih, const char* tutar) {
-    db_->addRow(QStringLiteral("tblfoy_masraf"), {{QStringLiteral("foykodu"), 1},
-                                                  {QStringLiteral("masraftarihi"), metin(tarih)},
-                                                  {QStringLiteral("masraftutari"), metin(tutar)},
-                                                  {QStringLiteral("resmi"), 1}});
+    tabloSatiri("tblfoy_masraf", QStringLiteral("foykodu=1 masraftarihi=%1 masraftutari=%2 resmi=1")
+                                     .arg(metin(tarih), metin(tutar)));
 }
 
 void HesapMotoruTesti::kur(const char* tarih, int doviz, const char* tutar) {
-    db_->addRow(QStringLiteral("tblkur"), {{QStringLiteral("tarih"), metin(tarih)},
-                                           {QStringLiteral("parabirimikodu"), doviz},
-                                           {QStringLiteral("tltutar"), metin(tutar)}});
+    tabloSatiri("tblkur", QStringLiteral("tarih=%1 parabirimikodu=%2 tltutar=%3")
+                              .arg(metin(tarih))
+                              .arg(doviz)
+                              .arg(metin(tutar)));
 }
 
 void HesapMotoruTesti::faizOrani(int tabloKodu, const char* tarih, double oran) {
-    db_->addRow(QStringLiteral("tblfaizoranitablosu_detay"),
-                {{QStringLiteral("foykodu"), 0},
-                 {QStringLiteral("faizoranitablosukodu"), tabloKodu},
-                 {QStringLiteral("tarih"), metin(tarih)},
-                 {QStringLiteral("faizorani"), oran}});
+    tabloSatiri("tblfaizoranitablosu_detay",
+                QStringLiteral("foykodu=0 faizoranitablosukodu=%1 tarih=%2 faizorani=%3")
+                    .arg(tabloKodu)
+                    .arg(metin(tarih))
+                    .arg(oran));
 }
 
 void HesapMotoruTesti::mahsupSirasi(const char* tarih, int sira) {
-    db_->addRow(QStringLiteral("tblfoy_tahsilatmahsupsirasi"),
-                {{QStringLiteral("foykodu"), 1},
-                 {QStringLiteral("tarih"), metin(tarih)},
-                 {QStringLiteral("tahsilatmahsupsirasi"), sira}});
+    tabloSatiri(
+        "tblfoy_tahsilatmahsupsirasi",
+        QStringLiteral("foykodu=1 tarih=%1 tahsilatmahsupsirasi=%2").arg(metin(tarih)).arg(sira));
 }
 
 void HesapMotoruTesti::borclu(int kod, int tahsilHarci) {
-    db_->addRow(QStringLiteral("tblfoy_sahis"),
-                {{QStringLiteral("foykodu"), 1},
-                 {QStringLiteral("foysahiskodu"), kod},
-                 {QStringLiteral("foysahistipi"), 1},
-                 {QStringLiteral("tahsilharcihesapla"), tahsilHarci},
-                 {QStringLiteral("tumadresleregonderilsin"), 0},
-                 {QStringLiteral("muvekkiletebligatgonderilmesin"), 0},
-                 {QStringLiteral("vekiletebligatgonder"), 0}});
+    tabloSatiri("tblfoy_sahis",
+                QStringLiteral("foykodu=1 foysahiskodu=%1 foysahistipi=1 "
+                               "tahsilharcihesapla=%2 tumadresleregonderilsin=0 "
+                               "muvekkiletebligatgonderilmesin=0 vekiletebligatgonder=0")
+                    .arg(kod)
+                    .arg(tahsilHarci));
 }
 
 clsHesapHelper& HesapMotoruTesti::hesapla(const std::function<void(clsFoyBilgileri&)>& hazirla) {

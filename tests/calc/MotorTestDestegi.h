@@ -29,6 +29,9 @@ inline Money para(const char* text) {
     return Money::parse(QString::fromLatin1(text));
 }
 
+// Fields from a text of blank-separated "column=value" pairs; the values go in as text.
+FieldValues alanlar(const QString& metin);
+
 // Whole files for the engine: a fresh database per test holding file 1, its tariffs
 // and its parts, loaded and replayed the way a calculation run does it.
 //
@@ -47,6 +50,10 @@ protected:
     void secenekAyarla(const FieldValues& alanlar);
 
     void dosya(const FieldValues& degisenler = {});
+    // A row of any table, its fields as for alanlar().
+    void tabloSatiri(const char* tablo, const QString& metin) {
+        db_->addRow(QString::fromLatin1(tablo), alanlar(metin));
+    }
     // A claim of file 1 (code in order of addition); extra columns as given.
     void alacak(const char* tarih, const char* tutar, const FieldValues& ekler = {});
     void sonrakiAlacak(const char* tarih, const char* tutar, double faizOrani,

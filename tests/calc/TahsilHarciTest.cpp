@@ -61,11 +61,9 @@ TEST(TahsilHarciHesaplaTest, FeeBaseCapsTheCollection) {
 // Rates 4.55 % before the first seizure (15 April), 2.27 % after it, 9.1 % on sale
 // proceeds; fee base 100,000 (a claim starting on the enforcement date).
 TEST_P(TahsilHarciTest, RateByStageOfTheEnforcement) {
-    harcAyarla({{QStringLiteral("tahsilharcorani1"), 4.55},
-                {QStringLiteral("tahsilharcorani2"), 2.27},
-                {QStringLiteral("tahsilharcorani3"), 9.1}});
-    alacakliAyarla({{QStringLiteral("tahsilharcihesapla"), 1}});
-    dosya({{QStringLiteral("ilkhaciztarihi"), QStringLiteral("20230415")}});
+    harcAyarla(test::alanlar("tahsilharcorani1=4.55 tahsilharcorani2=2.27 tahsilharcorani3=9.1"));
+    alacakliAyarla(test::alanlar("tahsilharcihesapla=1"));
+    dosya(test::alanlar("ilkhaciztarihi=20230415"));
     alacak("20230301", "100000");
     tahsilat("20230401", "1000", 2);   // before the seizure: 1000 × 4.55 % = 45.50
     tahsilat("20230410", "1000", 12);  // sale, before the seizure: 1000 × 9.1 % = 91.00
@@ -97,11 +95,11 @@ TEST_P(TahsilHarciTest, RateByStageOfTheEnforcement) {
 // Advance fee 1 % of 10,000 = 100; collection fees at 4 %: 2000 -> 80, 1250 -> 50,
 // 500 -> 20. The first 80 and 20 of the 50 use up the advance fee; 30 and 20 are expenses.
 TEST_P(TahsilHarciTest, AdvanceFeeIsUsedUpFirst) {
-    harcAyarla({{QStringLiteral("tahsilharcorani1"), 4}, {QStringLiteral("pesinharcorani"), 1}});
-    secenekAyarla({{QStringLiteral("pesinharcborcaekle"), 1}});
+    harcAyarla(test::alanlar("tahsilharcorani1=4 pesinharcorani=1"));
+    secenekAyarla(test::alanlar("pesinharcborcaekle=1"));
     alacakliAyarla(
         {{QStringLiteral("tahsilharcihesapla"), 1}, {QStringLiteral("pesinharchesapla"), 1}});
-    dosya({{QStringLiteral("hesaptarihi"), QStringLiteral("20230601")}});
+    dosya(test::alanlar("hesaptarihi=20230601"));
     alacak("20230301", "10000");
     tahsilat("20230401", "2000", 2);
     tahsilat("20230415", "1250", 2);
@@ -135,8 +133,8 @@ TEST_P(TahsilHarciTest, RemainingFeeAtTheClosing) {
     for (const Durum& d : durumlar) {
         SCOPED_TRACE(d.ad);
         SetUp();
-        harcAyarla({{QStringLiteral("tahsilharcorani1"), 4.55}});
-        alacakliAyarla({{QStringLiteral("tahsilharcihesapla"), 1}});
+        harcAyarla(test::alanlar("tahsilharcorani1=4.55"));
+        alacakliAyarla(test::alanlar("tahsilharcihesapla=1"));
         dosya({{QStringLiteral("hesaptarihi"), QStringLiteral("20230601")},
                {QStringLiteral("sonrakitahsilharcihesaplamasekli"), d.sekli}});
         borclu(1, d.borcluOder);

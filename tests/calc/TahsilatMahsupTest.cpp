@@ -133,8 +133,7 @@ TEST_P(TahsilatMahsupTest, OffsetOrdersBeforeTheEnforcementStart) {
 // A table switching from principal first to total debt on 15 April: a collection on
 // 10 April goes to the principal, one on 15 April (the switch sorts before it) to interest.
 TEST_P(TahsilatMahsupTest, DatedOffsetOrderTable) {
-    dosya({{QStringLiteral("tahsilatmahsupsirasi"), 4},
-           {QStringLiteral("hesaptarihi"), QStringLiteral("20230415")}});
+    dosya(test::alanlar("tahsilatmahsupsirasi=4 hesaptarihi=20230415"));
     mahsupSirasi("20230101", 1);
     mahsupSirasi("20230415", 3);
     alacak("20230101", "10000");
@@ -200,7 +199,7 @@ TEST_P(TahsilatMahsupTest, EmployeeFileWithTheSeveranceClaimFirstAndLast) {
 // 19 at the enforcement start, 20 on 1 June, 30 at the closing. 3,000 TL is collected on
 // 1 June: 3000 / 20 = 150 USD, principal first.
 TEST_P(TahsilatMahsupTest, ForeignCurrencyFile) {
-    dosya({{QStringLiteral("parabirimikodu"), 2}});
+    dosya(test::alanlar("parabirimikodu=2"));
     kur("20230301", 2, "19");
     kur("20230601", 2, "20");
     kur("20231231", 2, "30");
@@ -241,7 +240,7 @@ TEST_P(TahsilatMahsupTest, LaterExpensesUseUpTheSurplus) {
     for (const Durum& d : durumlar) {
         SCOPED_TRACE(d.fazla);
         SetUp();
-        dosya({{QStringLiteral("hesaptarihi"), QStringLiteral("20230601")}});
+        dosya(test::alanlar("hesaptarihi=20230601"));
         alacak("20230301", "1000");
         tahsilat("20230301", "1200");
         masraf("20230401", "30");
@@ -273,7 +272,7 @@ TEST_P(TahsilatMahsupTest, SurplusBeforeTheEnforcementStartIsAMessage) {
 // Pre-enforcement other claims in the total-debt order before the start: 2,000 at 12 %
 // from 1 January, 150 collected on 1 February.
 TEST_P(TahsilatMahsupTest, OtherClaimsBeforeTheEnforcementStart) {
-    dosya({{QStringLiteral("tahsilatmahsupsirasi"), 3}});
+    dosya(test::alanlar("tahsilatmahsupsirasi=3"));
     alacak("20230101", "10000");
     toda("Çek Tazminatı", "2000", "20230101", 12);
     tahsilat("20230201", "150");

@@ -64,9 +64,9 @@ TEST_P(TakipKapanisTest, StampDutyOnCopies) {
     for (int cekeDe : {1, 0}) {
         SCOPED_TRACE(cekeDe);
         SetUp();
-        harcAyarla({{QStringLiteral("suretdamgapulu"), 3.15}});
+        harcAyarla(test::alanlar("suretdamgapulu=3.15"));
         secenekAyarla({{QStringLiteral("cekesuretdpekle"), cekeDe}});
-        dosya({{QStringLiteral("alacaktipi"), 1}, {QStringLiteral("borclusayisi"), 2}});
+        dosya(test::alanlar("alacaktipi=1 borclusayisi=2"));
         cekVeSenet();
         hesapla();
         // 2 × 3 × 3.15 = 18.90 ; 1 × 3 × 3.15 = 9.45
@@ -111,18 +111,12 @@ TEST_P(TakipKapanisTest, FeesComputedAtTheEnforcementStart) {
     for (const Durum& d : durumlar) {
         SCOPED_TRACE(d.formTipi);
         SetUp();
-        harcAyarla({{QStringLiteral("basvuruharci"), 427.60},
-                    {QStringLiteral("vekaletnameharci"), 87.50},
-                    {QStringLiteral("pesinharcorani"), 0.5},
-                    {QStringLiteral("evrakgideri"), 7.75},
-                    {QStringLiteral("ilktebligatgideri"), 85},
-                    {QStringLiteral("dosyagideri"), 12.25},
-                    {QStringLiteral("baropulu"), 44}});
+        harcAyarla(
+            test::alanlar("basvuruharci=427.60 vekaletnameharci=87.50 pesinharcorani=0.5 "
+                          "evrakgideri=7.75 ilktebligatgideri=85 dosyagideri=12.25 baropulu=44"));
         secenekAyarla(
             {{QStringLiteral("dosyagidborcaekle"), 1}, {QStringLiteral("pesinharcborcaekle"), 1}});
-        alacakliAyarla({{QStringLiteral("harchesapla"), 1},
-                        {QStringLiteral("vekaletharcihesapla"), 1},
-                        {QStringLiteral("pesinharchesapla"), 1}});
+        alacakliAyarla(test::alanlar("harchesapla=1 vekaletharcihesapla=1 pesinharchesapla=1"));
         dosya({{QStringLiteral("formtipi"), d.formTipi}});
         borclu(1);
         borclu(2);
@@ -146,18 +140,15 @@ TEST_P(TakipKapanisTest, CentralSystemFileFee) {
     for (double oran : {5.0, 0.6}) {
         SCOPED_TRACE(oran);
         SetUp();
-        db_->addRow(QStringLiteral("tblicramudurlugu"),
-                    {{QStringLiteral("kod"), 5}, {QStringLiteral("ismts"), 1}});
+        tabloSatiri("tblicramudurlugu", "kod=5 ismts=1");
         harcAyarla({{QStringLiteral("basvuruharci"), 427.60},
                     {QStringLiteral("mtsharciorani"), oran},
                     {QStringLiteral("pesinharcorani"), 0.5},
                     {QStringLiteral("ilktebligatgideri"), 85},
                     {QStringLiteral("ilktebligatgideri_mts"), 95}});
-        secenekAyarla({{QStringLiteral("pesinharcborcaekle"), 1}});
-        alacakliAyarla({{QStringLiteral("harchesapla"), 1},
-                        {QStringLiteral("mtsharcihesapla"), 1},
-                        {QStringLiteral("pesinharchesapla"), 1}});
-        dosya({{QStringLiteral("alacaktipi"), 4}, {QStringLiteral("icramudurlugukodu"), 5}});
+        secenekAyarla(test::alanlar("pesinharcborcaekle=1"));
+        alacakliAyarla(test::alanlar("harchesapla=1 mtsharcihesapla=1 pesinharchesapla=1"));
+        dosya(test::alanlar("alacaktipi=4 icramudurlugukodu=5"));
         borclu(1);
         alacak("20230101", "10000");
         hesapla();
@@ -173,8 +164,8 @@ TEST_P(TakipKapanisTest, CentralSystemFileFee) {
 
 // In wizard mode with fixed fees the file's fixed values replace the computation.
 TEST_P(TakipKapanisTest, FixedFeesOfTheWizard) {
-    harcAyarla({{QStringLiteral("basvuruharci"), 427.60}});
-    alacakliAyarla({{QStringLiteral("harchesapla"), 1}});
+    harcAyarla(test::alanlar("basvuruharci=427.60"));
+    alacakliAyarla(test::alanlar("harchesapla=1"));
     dosya();
     alacak("20230101", "10000");
     hesapla([](clsFoyBilgileri& f) {
@@ -264,26 +255,16 @@ TEST_P(TakipKapanisTest, CommitmentDateRecordsTheInterestReached) {
 // Interim attachment on 1 February 2023 by a civil court of peace: principal 5,000 at
 // the attachment, attorney fee 10 % below 10,000, decision fee 269.85.
 TEST_P(TakipKapanisTest, InterimAttachmentCosts) {
-    harcAyarla({{QStringLiteral("sulhkararharci"), 269.85}});
-    db_->addRow(QStringLiteral("tbldigervekaletucretleri"),
-                {{QStringLiteral("tarih"), QStringLiteral("20000101")},
-                 {QStringLiteral("durusmaaltoran"), 15},
-                 {QStringLiteral("altoran"), 10},
-                 {QStringLiteral("durusmaihtiyatideger"), 20000},
-                 {QStringLiteral("ihtiyatideger"), 10000},
-                 {QStringLiteral("durusmaustdeger"), 3000},
-                 {QStringLiteral("ustdeger"), 1500}});
-    db_->addRow(QStringLiteral("tblmahkeme"),
-                {{QStringLiteral("mahkemekodu"), 7}, {QStringLiteral("mahkemegorevikodu"), 2}});
-    db_->addRow(QStringLiteral("tblfoy_ihtiyatihaciz"),
-                {{QStringLiteral("foykodu"), 1},
-                 {QStringLiteral("taleptarihi"), QStringLiteral("20230201")},
-                 {QStringLiteral("durusmali"), 0},
-                 {QStringLiteral("giderhesapla"), 1},
-                 {QStringLiteral("vekaletucretihesapla"), 1},
-                 {QStringLiteral("mahkemekodu"), 7}});
-    alacakliAyarla({{QStringLiteral("ihharcihesapla"), 1}});
-    dosya({{QStringLiteral("ihtiyatihacizvar"), 1}});
+    harcAyarla(test::alanlar("sulhkararharci=269.85"));
+    tabloSatiri("tbldigervekaletucretleri",
+                "tarih=20000101 durusmaaltoran=15 altoran=10 durusmaihtiyatideger=20000 "
+                "ihtiyatideger=10000 durusmaustdeger=3000 ustdeger=1500");
+    tabloSatiri("tblmahkeme", "mahkemekodu=7 mahkemegorevikodu=2");
+    tabloSatiri("tblfoy_ihtiyatihaciz",
+                "foykodu=1 taleptarihi=20230201 durusmali=0 giderhesapla=1 "
+                "vekaletucretihesapla=1 mahkemekodu=7");
+    alacakliAyarla(test::alanlar("ihharcihesapla=1"));
+    dosya(test::alanlar("ihtiyatihacizvar=1"));
     alacak("20230101", "5000");
     hesapla();
     const clsHesapOzeti& o = ozet();
