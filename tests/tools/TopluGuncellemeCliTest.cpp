@@ -98,13 +98,11 @@ TEST(TopluGuncellemeCliTest, InvalidArgumentsExitTwoBeforeTheDatabaseIsOpened) {
          "Lütfen hesap veya tebligat bilgileri güncelleme seçeneklerinden en az birini seçiniz."},
         {"--hesap --foy abc", "Lütfen föy kodu için geçerli bir tam sayı giriniz: \"abc\""},
         {"--hesap --takip 20230231", "Lütfen takip tarihi için geçerli bir tarih giriniz"},
-        {"--hesap --hesap-tarihi 20241301", "--hesap-tarihi için geçerli bir tarih"},
         {"--hesap --foy-op LIKE --foy 1", "--foy-op için geçerli bir karşılaştırma"},
         {"--hesap --foy-op Arasında --foy 1", "iki değer ister"},
         {"--hesap --foy 1 --foy 2", "yalnız \"--foy-op Arasında\" ile"},
         {"--hesap --foy-op >", "--foy-op için --foy değeri gerekli"},
         {"--hesap --sonuc 99", "--sonuc için geçerli bir dosya sonucu"},
-        {"--hesap --avukat x", "--avukat için geçerli bir avukat kodu"},
         {"--hesap --bogus", "Geçersiz argüman"},
     };
     for (const auto& c : cases) {
