@@ -6,6 +6,7 @@
 #include "engine/ui/ComboItems.h"
 #include "engine/ui/DataGrid.h"
 #include "engine/ui/DateEdit.h"
+#include "engine/ui/Kontroller.h"
 #include "engine/ui/MoneyEdit.h"
 #include "file/clsFoyBilgileri.h"
 #include "plans/OdemePlaniHesabi.h"
@@ -29,12 +30,6 @@ const QList<ComboEntry> kTahsilatSekilleri = {
     {QStringLiteral("İcrada"), E_TS_IcradanAlinan},
     {QStringLiteral("Elden"), E_TS_EldenYapilan},
 };
-
-template <class T>
-T* adli(T* kontrol, const char* ad) {
-    kontrol->setObjectName(QString::fromLatin1(ad));
-    return kontrol;
-}
 
 }  // namespace
 
@@ -61,90 +56,74 @@ std::shared_ptr<clsFoyBilgileri> frmOdemePlani::Wizardfoy() const {
 }
 
 void frmOdemePlani::kontrolleriOlustur() {
-    auto para = [this](const char* ad, int ondalik) {
-        auto* kutu = adli(new MoneyEdit(this), ad);
-        kutu->setDecimals(ondalik);
-        kutu->setMinimumWidth(110);
-        return kutu;
-    };
-    auto sonuc = [&](const char* ad, int ondalik) {
-        MoneyEdit* kutu = para(ad, ondalik);
+    auto sonuc = [this](const char* ad, int ondalik) {
+        MoneyEdit* kutu = paraKutusu(this, ad, ondalik);
         kutu->setReadOnly(true);
         return kutu;
-    };
-    auto tarih = [this](const char* ad) {
-        auto* kutu = adli(new DateEdit(this), ad);
-        kutu->setMinimumWidth(110);
-        return kutu;
-    };
-    auto secim = [this](const char* ad, const QString& metin) {
-        return adli(new QCheckBox(metin, this), ad);
-    };
-    auto dugme = [this](const char* ad, const QString& metin) {
-        auto* d = adli(new QPushButton(metin, this), ad);
-        d->setAutoDefault(false);
-        return d;
     };
     auto grid = [this](const char* ad) { return adli(new DataGrid(this), ad); };
 
     lblGununTarihi = adli(new QLabel(this), "lblGununTarihi");
     lblGuncelBakiye = adli(new QLabel(this), "lblGuncelBakiye");
 
-    oceFaizOrani = para("oceFaizOrani", 2);
+    oceFaizOrani = paraKutusu(this, "oceFaizOrani", 2);
     grdFaizOrani = grid("grdFaizOrani");
-    oceFaizIndirimi = para("oceFaizIndirimi", 2);
-    chkFaizIsletme = secim("chkFaizIsletme", QStringLiteral("Taksitler süresince faiz işletme"));
+    oceFaizIndirimi = paraKutusu(this, "oceFaizIndirimi", 2);
+    chkFaizIsletme =
+        secimKutusu(this, "chkFaizIsletme", QStringLiteral("Taksitler süresince faiz işletme"));
 
-    oceKidemFaizOrani = para("oceKidemFaizOrani", 2);
+    oceKidemFaizOrani = paraKutusu(this, "oceKidemFaizOrani", 2);
     grdKidemFaizOrani = grid("grdKidemFaizOrani");
-    chkKidemMahsup =
-        secim("chkKidemMahsup", QStringLiteral("Tahsilatları önce kıdem tazminatından düş"));
+    chkKidemMahsup = secimKutusu(this, "chkKidemMahsup",
+                                 QStringLiteral("Tahsilatları önce kıdem tazminatından düş"));
 
-    cboTMS = adli(new QComboBox(this), "cboTMS");
+    cboTMS = secimListesi(this, "cboTMS");
     grdMahsupSirasi = grid("grdMahsupSirasi");
 
     chkVekaletUcretiSabitle =
-        secim("chkVekaletUcretiSabitle",
-              QStringLiteral("Vekalet ücreti ve ilk giderleri bugünkü değerleriyle sabitle"));
+        secimKutusu(this, "chkVekaletUcretiSabitle",
+                    QStringLiteral("Vekalet ücreti ve ilk giderleri bugünkü değerleriyle sabitle"));
     chkKarsiliksizCekTazminatiniSifirla =
-        secim("chkKarsiliksizCekTazminatiniSifirla",
-              QStringLiteral("Karşılıksız çek tazminatını sıfırla"));
-    chkGayriResmiMasraflariEkleme =
-        secim("chkGayriResmiMasraflariEkleme", QStringLiteral("Gayri resmi masrafları ekleme"));
+        secimKutusu(this, "chkKarsiliksizCekTazminatiniSifirla",
+                    QStringLiteral("Karşılıksız çek tazminatını sıfırla"));
+    chkGayriResmiMasraflariEkleme = secimKutusu(this, "chkGayriResmiMasraflariEkleme",
+                                                QStringLiteral("Gayri resmi masrafları ekleme"));
 
     optIcrada = adli(new QRadioButton(QStringLiteral("İcrada"), this), "optIcrada");
     optElden = adli(new QRadioButton(QStringLiteral("Elden"), this), "optElden");
     optIcrada->setChecked(true);
 
-    ocePesinat = para("ocePesinat", 2);
-    otrIlkTarih = tarih("otrIlkTarih");
-    oceTaksitSayisi = para("oceTaksitSayisi", 0);
-    ocePeriyot = para("ocePeriyot", 0);
-    cboSureTipi = adli(new QComboBox(this), "cboSureTipi");
+    ocePesinat = paraKutusu(this, "ocePesinat", 2);
+    otrIlkTarih = tarihKutusu(this, "otrIlkTarih");
+    oceTaksitSayisi = paraKutusu(this, "oceTaksitSayisi", 0);
+    ocePeriyot = paraKutusu(this, "ocePeriyot", 0);
+    cboSureTipi = secimListesi(this, "cboSureTipi");
     oceTaksitTutari = sonuc("oceTaksitTutari", 2);
-    cmdCalcAuto1 = dugme("cmdCalcAuto1", QStringLiteral("&Hesapla"));
+    cmdCalcAuto1 = komutDugmesi(this, "cmdCalcAuto1", QStringLiteral("&Hesapla"));
 
-    ocePesinat2 = para("ocePesinat2", 2);
-    otrIlkTaksitTarihi2 = tarih("otrIlkTaksitTarihi2");
-    oceTaksitTutari2 = para("oceTaksitTutari2", 2);
-    ocePeriyot2 = para("ocePeriyot2", 0);
-    cboSureTipi2 = adli(new QComboBox(this), "cboSureTipi2");
-    chkSonTaksidiOncekineEkle = secim("chkSonTaksidiOncekineEkle",
-                                      QStringLiteral("Kalanı son taksitten önceki taksite ekle"));
+    ocePesinat2 = paraKutusu(this, "ocePesinat2", 2);
+    otrIlkTaksitTarihi2 = tarihKutusu(this, "otrIlkTaksitTarihi2");
+    oceTaksitTutari2 = paraKutusu(this, "oceTaksitTutari2", 2);
+    ocePeriyot2 = paraKutusu(this, "ocePeriyot2", 0);
+    cboSureTipi2 = secimListesi(this, "cboSureTipi2");
+    chkSonTaksidiOncekineEkle =
+        secimKutusu(this, "chkSonTaksidiOncekineEkle",
+                    QStringLiteral("Kalanı son taksitten önceki taksite ekle"));
     oceTaksitSayisi2 = sonuc("oceTaksitSayisi2", 0);
     oceSonTaksitTutari = sonuc("oceSonTaksitTutari", 2);
-    cmdCalcAuto2 = dugme("cmdCalcAuto2", QStringLiteral("H&esapla"));
+    cmdCalcAuto2 = komutDugmesi(this, "cmdCalcAuto2", QStringLiteral("H&esapla"));
 
     grdTahsilat = grid("grdTahsilat");
-    chkKalanBakiyeyiSonTaksideEkle =
-        secim("chkKalanBakiyeyiSonTaksideEkle", QStringLiteral("Kalan bakiyeyi son taksite ekle"));
+    chkKalanBakiyeyiSonTaksideEkle = secimKutusu(this, "chkKalanBakiyeyiSonTaksideEkle",
+                                                 QStringLiteral("Kalan bakiyeyi son taksite ekle"));
     lblToplamOdenen = adli(new QLabel(this), "lblToplamOdenen");
     lblBakiye = adli(new QLabel(this), "lblBakiye");
-    cmdCalcManuel = dugme("cmdCalcManuel", QStringLiteral("He&sapla"));
-    cmdTopluTahsilatGirme = dugme("cmdTopluTahsilatGirme", QStringLiteral("&Toplu Tahsilat Gir"));
+    cmdCalcManuel = komutDugmesi(this, "cmdCalcManuel", QStringLiteral("He&sapla"));
+    cmdTopluTahsilatGirme =
+        komutDugmesi(this, "cmdTopluTahsilatGirme", QStringLiteral("&Toplu Tahsilat Gir"));
 
-    cmdOdemePlani = dugme("cmdOdemePlani", QStringLiteral("Ödeme &Planı"));
-    cmdCancel = dugme("cmdCancel", QStringLiteral("&Kapat"));
+    cmdOdemePlani = komutDugmesi(this, "cmdOdemePlani", QStringLiteral("Ödeme &Planı"));
+    cmdCancel = komutDugmesi(this, "cmdCancel", QStringLiteral("&Kapat"));
 }
 
 void frmOdemePlani::LoadControlProperties() {

@@ -7,6 +7,7 @@
 #include "engine/Trap.h"
 #include "engine/ui/DataGrid.h"
 #include "engine/ui/DocumentService.h"
+#include "engine/ui/Kontroller.h"
 #include "plans/SmsGonderici.h"
 
 #include <QCheckBox>
@@ -53,18 +54,6 @@ frmShowPlan::frmShowPlan(QWidget* parent)
     setWindowTitle(QStringLiteral("Ödeme Planı"));
     setModal(true);
 
-    auto secim = [this](const char* ad, const QString& metin) {
-        auto* kutu = new QCheckBox(metin, this);
-        kutu->setObjectName(QString::fromLatin1(ad));
-        return kutu;
-    };
-    auto dugme = [this](const char* ad, const QString& metin) {
-        auto* d = new QPushButton(metin, this);
-        d->setObjectName(QString::fromLatin1(ad));
-        d->setAutoDefault(false);
-        return d;
-    };
-
     grdPlan = new DataGrid(this);
     grdPlan->setObjectName(QStringLiteral("grdPlan"));
     grdPlan->setMinimumSize(560, 260);
@@ -84,17 +73,18 @@ frmShowPlan::frmShowPlan(QWidget* parent)
     cboborclu = new QComboBox(this);
     cboborclu->setObjectName(QStringLiteral("cboborclu"));
     cboborclu->setMinimumWidth(260);
-    chkTaahhutlerIcrada =
-        secim("chkTaahhutlerIcrada", QStringLiteral("Taahhütler icra dairesinde yapıldı"));
+    chkTaahhutlerIcrada = secimKutusu(this, "chkTaahhutlerIcrada",
+                                      QStringLiteral("Taahhütler icra dairesinde yapıldı"));
 
-    chkDetayliHesapDokumu = secim("chkDetayliHesapDokumu", QStringLiteral("Detaylı hesap dökümü"));
+    chkDetayliHesapDokumu =
+        secimKutusu(this, "chkDetayliHesapDokumu", QStringLiteral("Detaylı hesap dökümü"));
     chkIlkTakipMasraflarininDetayiniYazdir =
-        secim("chkIlkTakipMasraflarininDetayiniYazdir",
-              QStringLiteral("İlk takip masraflarının detayını yazdır"));
+        secimKutusu(this, "chkIlkTakipMasraflarininDetayiniYazdir",
+                    QStringLiteral("İlk takip masraflarının detayını yazdır"));
     chkMasrafDetayiniYazdir =
-        secim("chkMasrafDetayiniYazdir", QStringLiteral("Masraf detayını yazdır"));
+        secimKutusu(this, "chkMasrafDetayiniYazdir", QStringLiteral("Masraf detayını yazdır"));
     chkHesapDokumunuMetneEkle =
-        secim("chkHesapDokumunuMetneEkle", QStringLiteral("Hesap dökümünü metne ekle"));
+        secimKutusu(this, "chkHesapDokumunuMetneEkle", QStringLiteral("Hesap dökümünü metne ekle"));
 
     cboTelefon = new QComboBox(this);
     cboTelefon->setObjectName(QStringLiteral("cboTelefon"));
@@ -103,10 +93,10 @@ frmShowPlan::frmShowPlan(QWidget* parent)
     cboTelefon->setInsertPolicy(QComboBox::NoInsert);
     cboTelefon->setMinimumWidth(180);
 
-    cmdTaahhud = dugme("cmdTaahhud", QStringLiteral("&Taahhüt Kaydet"));
-    cmdPrint = dugme("cmdPrint", QStringLiteral("&Yazdır"));
-    cmdSmsGonder = dugme("cmdSmsGonder", QStringLiteral("&SMS Gönder"));
-    cmdCancel = dugme("cmdCancel", QStringLiteral("&Kapat"));
+    cmdTaahhud = komutDugmesi(this, "cmdTaahhud", QStringLiteral("&Taahhüt Kaydet"));
+    cmdPrint = komutDugmesi(this, "cmdPrint", QStringLiteral("&Yazdır"));
+    cmdSmsGonder = komutDugmesi(this, "cmdSmsGonder", QStringLiteral("&SMS Gönder"));
+    cmdCancel = komutDugmesi(this, "cmdCancel", QStringLiteral("&Kapat"));
 
     auto* toplam = new QHBoxLayout;
     toplam->addStretch();

@@ -3,6 +3,7 @@
 #include "engine/SharedState.h"
 #include "engine/ui/ComboItems.h"
 #include "engine/ui/DateEdit.h"
+#include "engine/ui/Kontroller.h"
 #include "engine/ui/MoneyEdit.h"
 
 #include <QComboBox>
@@ -41,35 +42,22 @@ frmTahsilatEklemeSihirbazi::frmTahsilatEklemeSihirbazi(QWidget* parent) : QDialo
     setWindowTitle(QStringLiteral("Tahsilat Ekleme Sihirbazı"));
     setModal(true);
 
-    auto para = [this](const char* ad, int ondalik) {
-        auto* kutu = new MoneyEdit(this);
-        kutu->setObjectName(QString::fromLatin1(ad));
-        kutu->setDecimals(ondalik);
-        kutu->setMinimumWidth(130);
-        return kutu;
-    };
-    oceTutar = para("oceTutar", 2);
-    oceTekrar = para("oceTekrar", 0);
-    otrTarih = new DateEdit(this);
-    otrTarih->setObjectName(QStringLiteral("otrTarih"));
-    ocePeriyot = para("ocePeriyot", 0);
+    oceTutar = paraKutusu(this, "oceTutar", 2, 130);
+    oceTekrar = paraKutusu(this, "oceTekrar", 0, 130);
+    otrTarih = tarihKutusu(this, "otrTarih");
+    ocePeriyot = paraKutusu(this, "ocePeriyot", 0, 130);
     ocePeriyot->setValue(Money::fromUnits(1));
-    cboPeriyotTipi = new QComboBox(this);
-    cboPeriyotTipi->setObjectName(QStringLiteral("cboPeriyotTipi"));
+    cboPeriyotTipi = secimListesi(this, "cboPeriyotTipi");
     addComboItems(*cboPeriyotTipi,
                   {{QStringLiteral("Ay"), E_ST_Ay}, {QStringLiteral("Gün"), E_ST_Gun}});
     cboPeriyotTipi->setCurrentIndex(0);
-    cboTaksitYatirmaYeri = new QComboBox(this);
-    cboTaksitYatirmaYeri->setObjectName(QStringLiteral("cboTaksitYatirmaYeri"));
+    cboTaksitYatirmaYeri = secimListesi(this, "cboTaksitYatirmaYeri");
     addComboItems(*cboTaksitYatirmaYeri, {{QStringLiteral("İcrada"), E_TS_IcradanAlinan},
                                           {QStringLiteral("Elden"), E_TS_EldenYapilan}});
     cboTaksitYatirmaYeri->setCurrentIndex(0);
-    cmdKaydet = new QPushButton(QStringLiteral("&Kaydet"), this);
-    cmdKaydet->setObjectName(QStringLiteral("cmdKaydet"));
+    cmdKaydet = adli(new QPushButton(QStringLiteral("&Kaydet"), this), "cmdKaydet");
     cmdKaydet->setDefault(true);
-    cmdIptal = new QPushButton(QStringLiteral("&İptal"), this);
-    cmdIptal->setObjectName(QStringLiteral("cmdIptal"));
-    cmdIptal->setAutoDefault(false);
+    cmdIptal = komutDugmesi(this, "cmdIptal", QStringLiteral("&İptal"));
 
     auto* girdiler = new QFormLayout;
     girdiler->addRow(QStringLiteral("Taksit Tutarı"), oceTutar);

@@ -8,6 +8,7 @@
 #include "engine/ui/DataGrid.h"
 #include "engine/ui/DateEdit.h"
 #include "engine/ui/DocumentService.h"
+#include "engine/ui/Kontroller.h"
 #include "engine/ui/MoneyEdit.h"
 #include "file/clsFoyBilgileri.h"
 #include "tools/BasitHesapBelgesi.h"
@@ -58,53 +59,25 @@ frmBasitHesap::frmBasitHesap(QWidget* parent)
     setWindowTitle(QStringLiteral("Basit Faiz Hesabı"));
     setModal(true);
 
-    auto para = [this](const char* ad, int ondalik) {
-        auto* kutu = new MoneyEdit(this);
-        kutu->setObjectName(QString::fromLatin1(ad));
-        kutu->setDecimals(ondalik);
-        kutu->setMinimumWidth(140);
-        return kutu;
-    };
-    auto tarih = [this](const char* ad) {
-        auto* kutu = new DateEdit(this);
-        kutu->setObjectName(QString::fromLatin1(ad));
-        kutu->setMinimumWidth(140);
-        return kutu;
-    };
-    auto secim = [this](const char* ad, const QString& metin) {
-        auto* kutu = new QCheckBox(metin, this);
-        kutu->setObjectName(QString::fromLatin1(ad));
-        return kutu;
-    };
-    auto liste = [this](const char* ad) {
-        auto* kutu = new QComboBox(this);
-        kutu->setObjectName(QString::fromLatin1(ad));
-        return kutu;
-    };
-    auto dugme = [this](const char* ad, const QString& metin) {
-        auto* d = new QPushButton(metin, this);
-        d->setObjectName(QString::fromLatin1(ad));
-        d->setAutoDefault(false);
-        return d;
-    };
-
-    oceAsilAlacakTutari = para("oceAsilAlacakTutari", 2);
-    oceFaizIslemeyenAlacak = para("oceFaizIslemeyenAlacak", 2);
-    oceFaizOrani = para("oceFaizOrani", 2);
-    cboFaizOraniTablosu = liste("cboFaizOraniTablosu");
+    oceAsilAlacakTutari = paraKutusu(this, "oceAsilAlacakTutari", 2, 140);
+    oceFaizIslemeyenAlacak = paraKutusu(this, "oceFaizIslemeyenAlacak", 2, 140);
+    oceFaizOrani = paraKutusu(this, "oceFaizOrani", 2, 140);
+    cboFaizOraniTablosu = secimListesi(this, "cboFaizOraniTablosu");
     cboFaizOraniTablosu->setMinimumWidth(200);
-    chkYilliFaizUygula = secim("chkYilliFaizUygula", QStringLiteral("Yıllık faiz uygula"));
-    otrFaizBaslangicTarihi = tarih("otrFaizBaslangicTarihi");
-    otrTakipTarihi = tarih("otrTakipTarihi");
-    otrGununTarihi = tarih("otrGununTarihi");
-    oceBorcluSayisi = para("oceBorcluSayisi", 0);
+    chkYilliFaizUygula =
+        secimKutusu(this, "chkYilliFaizUygula", QStringLiteral("Yıllık faiz uygula"));
+    otrFaizBaslangicTarihi = tarihKutusu(this, "otrFaizBaslangicTarihi", 140);
+    otrTakipTarihi = tarihKutusu(this, "otrTakipTarihi", 140);
+    otrGununTarihi = tarihKutusu(this, "otrGununTarihi", 140);
+    oceBorcluSayisi = paraKutusu(this, "oceBorcluSayisi", 0, 140);
     oceBorcluSayisi->setValue(Money::fromUnits(1));
-    chkHarcHesapla = secim("chkHarcHesapla", QStringLiteral("Harç hesapla"));
+    chkHarcHesapla = secimKutusu(this, "chkHarcHesapla", QStringLiteral("Harç hesapla"));
     chkHarcHesapla->setChecked(true);
-    chkFaizDetayiGoster = secim("chkFaizDetayiGoster", QStringLiteral("Faiz detayını göster"));
-    chkHarcDetayiGoster =
-        secim("chkHarcDetayiGoster", QStringLiteral("Harç ve masrafları ayrı ayrı göster"));
-    cboYildakiGunSayisi = liste("cboYildakiGunSayisi");
+    chkFaizDetayiGoster =
+        secimKutusu(this, "chkFaizDetayiGoster", QStringLiteral("Faiz detayını göster"));
+    chkHarcDetayiGoster = secimKutusu(this, "chkHarcDetayiGoster",
+                                      QStringLiteral("Harç ve masrafları ayrı ayrı göster"));
+    cboYildakiGunSayisi = secimListesi(this, "cboYildakiGunSayisi");
 
     grdHesap = new DataGrid(this);
     grdHesap->setObjectName(QStringLiteral("grdHesap"));
@@ -115,11 +88,11 @@ frmBasitHesap::frmBasitHesap(QWidget* parent)
     grdHesap->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
     grdHesap->setMinimumSize(520, 300);
 
-    cmdHesapla = dugme("cmdHesapla", QStringLiteral("&Hesapla"));
+    cmdHesapla = komutDugmesi(this, "cmdHesapla", QStringLiteral("&Hesapla"));
     cmdHesapla->setDefault(true);
-    cmdYazdir = dugme("cmdYazdir", QStringLiteral("&Yazdır"));
-    cmdExcel = dugme("cmdExcel", QStringLiteral("&Excel'e Aktar"));
-    cmdClose = dugme("cmdClose", QStringLiteral("&Kapat"));
+    cmdYazdir = komutDugmesi(this, "cmdYazdir", QStringLiteral("&Yazdır"));
+    cmdExcel = komutDugmesi(this, "cmdExcel", QStringLiteral("&Excel'e Aktar"));
+    cmdClose = komutDugmesi(this, "cmdClose", QStringLiteral("&Kapat"));
 
     auto* girdiler = new QGridLayout;
     auto etiket = [this](const QString& metin, QWidget* kontrol) {

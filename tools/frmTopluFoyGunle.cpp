@@ -8,6 +8,7 @@
 #include "engine/modGeneral.h"
 #include "engine/ui/ComboItems.h"
 #include "engine/ui/DateEdit.h"
+#include "engine/ui/Kontroller.h"
 #include "engine/ui/MoneyEdit.h"
 
 #include <QCheckBox>
@@ -32,12 +33,6 @@ const QString kCalisirkenBicim = QStringLiteral("%%p");
 
 const QString kIptal = QStringLiteral("İ&ptal");
 const QString kDurdur = QStringLiteral("&Durdur");
-
-template <class W>
-W* adli(W* w, const char* ad) {
-    w->setObjectName(QString::fromLatin1(ad));
-    return w;
-}
 
 // A file code box: the number as decimal text, the empty text for an empty box, or
 // the text as typed when it is not a whole number.
