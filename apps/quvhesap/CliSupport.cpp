@@ -19,6 +19,15 @@ void printErr(const QString& text) {
     std::fflush(stderr);
 }
 
+void addOption(QCommandLineParser& parser, const char* name, const char* description,
+               const char* valueName) {
+    if (valueName)
+        parser.addOption({QString::fromLatin1(name), QString::fromUtf8(description),
+                          QString::fromLatin1(valueName)});
+    else
+        parser.addOption({QString::fromLatin1(name), QString::fromUtf8(description)});
+}
+
 void parse(QCommandLineParser& parser, const QString& command, const QStringList& arguments) {
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     if (!parser.parse(QStringList{QStringLiteral("quvhesap ") + command} + arguments))

@@ -33,6 +33,10 @@ void printErr(const QString& text);
 // Parses the command's arguments (after the command name); unknown options and
 // missing values raise UsageError.
 void parse(QCommandLineParser& parser, const QString& command, const QStringList& arguments);
+// Adds an option with its Turkish description and, when it takes a value, the
+// value's name as the help shows it.
+void addOption(QCommandLineParser& parser, const char* name, const char* description,
+               const char* valueName = nullptr);
 // A required option's value.
 QString required(const QCommandLineParser& parser, const QString& option);
 

@@ -1,7 +1,7 @@
 #include "CliSupport.h"
 #include "JsonYazici.h"
+#include "KomutMotoru.h"
 #include "PlanSecenekleri.h"
-#include "TerminalKurSorucu.h"
 
 #include "engine/ErrorReporter.h"
 #include "engine/MessageService.h"
@@ -17,7 +17,6 @@
 #include "plans/TaahhutKayit.h"
 
 #include <QGuiApplication>
-#include <QProcessEnvironment>
 
 #include <cstring>
 
@@ -186,11 +185,7 @@ bool planNeedsGui(int argc, char** argv) {
 int plan(const QStringList& arguments) {
     QCommandLineParser parser;
     const auto secenek = [&](const char* ad, const char* aciklama, const char* deger = nullptr) {
-        if (deger)
-            parser.addOption(
-                {QString::fromLatin1(ad), QString::fromUtf8(aciklama), QString::fromLatin1(deger)});
-        else
-            parser.addOption({QString::fromLatin1(ad), QString::fromUtf8(aciklama)});
+        addOption(parser, ad, aciklama, deger);
     };
     secenek("db", "Veritabanı", "path-or-url");
     secenek("foy", "Föy kodu", "N");
@@ -218,29 +213,13 @@ int plan(const QStringList& arguments) {
     if (var("pdf") && !qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
         throw UsageError(QStringLiteral("--pdf bu çalıştırmada kullanılamıyor."));
     const bool kaydet = var("save-commitments");
-    qint32 borcluKodu = 0;
-    if (kaydet) {
-        const QString kod = required(parser, QStringLiteral("debtor"));
-        bool ok = false;
-        borcluKodu = kod.trimmed().toInt(&ok);
-        if (!ok)
-            throw UsageError(
-                QStringLiteral("--debtor için föyün şahıslarından birinin kodunu girin: \"%1\"")
-                    .arg(kod));
-    }
+    const QString borcluMetni = kaydet ? required(parser, QStringLiteral("debtor")) : QString();
+    const qint32 borcluKoduDegeri = kaydet ? borcluKodu(borcluMetni) : 0;
 
-    auto raporcu = std::make_shared<ConsoleErrorReporter>();
-    shared().setErrorReporter(raporcu);
-    auto mesajlar = std::make_shared<ScriptedMessageService>(false);
-    shared().setMessageService(mesajlar);
-    shared().setWindowHost(std::make_shared<TerminalKurSorucu>());
-    clsHesapAna hesap;
-    std::shared_ptr<Database> db = connect(url);
-    hesap.setActiveConnection(db);
-    hesap.setActiveVeritabaniTuru(db->veritabaniTuru());
-    const QProcessEnvironment ortam = QProcessEnvironment::systemEnvironment();
-    hesap.setActiveUserName(
-        ortam.value(QStringLiteral("USER"), ortam.value(QStringLiteral("USERNAME"))));
+    KomutMotoru motor(url);
+    const auto& raporcu = motor.raporcu;
+    const auto& mesajlar = motor.mesajlar;
+    clsHesapAna& hesap = motor.hesap;
 
     OdemePlaniHesabi plan(hesap, foyKodu);
     if (!plan.CalismaKopyasiniYukle()) {
@@ -252,15 +231,11 @@ int plan(const QStringList& arguments) {
     }
     std::optional<Borclu> borclu;
     if (kaydet) {
-        for (const Borclu& b : TaahhutKayit::BorclulariYukle(foyKodu))
-            if (b.FoySahisKodu == borcluKodu)
-                borclu = b;
+        borclu = borcluBul(foyKodu, borcluKoduDegeri);
         if (!borclu) {
             if (!raporcu->messages().isEmpty())
                 return ExitFailed;
-            throw UsageError(
-                QStringLiteral("--debtor için föyün şahıslarından birinin kodunu girin: \"%1\"")
-                    .arg(borcluKodu));
+            throw borcluHatasi(borcluMetni);
         }
     }
 

@@ -87,11 +87,7 @@ QString satirMetni(const QString& mesaj) {
 
 void PlanSecenekleri::ekle(QCommandLineParser& parser) {
     const auto secenek = [&](const char* ad, const char* aciklama, const char* deger = nullptr) {
-        if (deger)
-            parser.addOption(
-                {QString::fromLatin1(ad), QString::fromUtf8(aciklama), QString::fromLatin1(deger)});
-        else
-            parser.addOption({QString::fromLatin1(ad), QString::fromUtf8(aciklama)});
+        addOption(parser, ad, aciklama, deger);
     };
     secenek("count", "Taksit sayısı", "K");
     secenek("amount", "Taksit tutarı", "A");

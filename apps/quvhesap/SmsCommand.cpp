@@ -1,6 +1,6 @@
 #include "CliSupport.h"
+#include "KomutMotoru.h"
 #include "PlanSecenekleri.h"
-#include "TerminalKurSorucu.h"
 
 #include "engine/ErrorReporter.h"
 #include "engine/MessageService.h"
@@ -11,7 +11,6 @@
 #include "plans/SmsGonderici.h"
 #include "plans/TaahhutKayit.h"
 
-#include <QProcessEnvironment>
 
 namespace quv::cli {
 
@@ -48,15 +47,7 @@ int sms(const QStringList& arguments) {
     const QString url = required(parser, QStringLiteral("db"));
     const qint32 foyKodu = fileCode(required(parser, QStringLiteral("foy")), QStringLiteral("foy"));
     const QString borcluMetni = required(parser, QStringLiteral("debtor"));
-    bool ok = false;
-    const qint32 borcluKodu = borcluMetni.trimmed().toInt(&ok);
-    const auto borcluHatasi = [&] {
-        return UsageError(
-            QStringLiteral("--debtor için föyün şahıslarından birinin kodunu girin: \"%1\"")
-                .arg(borcluMetni));
-    };
-    if (!ok)
-        throw borcluHatasi();
+    const qint32 borcluKoduDegeri = borcluKodu(borcluMetni);
     const QString numara = required(parser, QStringLiteral("number"));
     const bool metinVar = parser.isSet(QStringLiteral("text"));
     const bool planVar = PlanSecenekleri::verildi(parser);
@@ -68,27 +59,16 @@ int sms(const QStringList& arguments) {
     if (planVar)
         secenekler = PlanSecenekleri::oku(parser);
 
-    auto raporcu = std::make_shared<ConsoleErrorReporter>();
-    shared().setErrorReporter(raporcu);
-    auto mesajlar = std::make_shared<ScriptedMessageService>(false);
-    shared().setMessageService(mesajlar);
-    shared().setWindowHost(std::make_shared<TerminalKurSorucu>());
-    clsHesapAna hesap;
-    std::shared_ptr<Database> db = connect(url);
-    hesap.setActiveConnection(db);
-    hesap.setActiveVeritabaniTuru(db->veritabaniTuru());
-    const QProcessEnvironment ortam = QProcessEnvironment::systemEnvironment();
-    hesap.setActiveUserName(
-        ortam.value(QStringLiteral("USER"), ortam.value(QStringLiteral("USERNAME"))));
+    KomutMotoru motor(url);
+    const auto& raporcu = motor.raporcu;
+    const auto& mesajlar = motor.mesajlar;
+    clsHesapAna& hesap = motor.hesap;
 
-    std::optional<Borclu> borclu;
-    for (const Borclu& b : TaahhutKayit::BorclulariYukle(foyKodu))
-        if (b.FoySahisKodu == borcluKodu)
-            borclu = b;
+    const std::optional<Borclu> borclu = borcluBul(foyKodu, borcluKoduDegeri);
     if (!borclu) {
         if (!raporcu->messages().isEmpty())
             return ExitFailed;
-        throw borcluHatasi();
+        throw borcluHatasi(borcluMetni);
     }
 
     SmsGonderici sms;
