@@ -56,8 +56,11 @@ void frmShowPlan::TelefonlariYukle() {
     if (!borclu)
         return;
     trapped(QStringLiteral("TelefonlariYukle"), [&] {
+        // Stored numbers are often written in groups ("0532 411 27 80"); the list offers
+        // them as the digits the gateway takes, so a chosen number passes the check.
         for (const SmsTelefonu& t : SmsGonderici::TelefonlariYukle(FoyKodu, borclu->FoySahisKodu))
-            cboTelefon->addItem(telefonIkonu(t.Ikon), t.Numara, QVariant::fromValue(t.Ikon));
+            cboTelefon->addItem(telefonIkonu(t.Ikon), QString(t.Numara).remove(u' '),
+                                QVariant::fromValue(t.Ikon));
     });
     cboTelefon->setCurrentIndex(-1);
     cboTelefon->setEditText(QString());

@@ -17,12 +17,17 @@
 
 namespace quv {
 
+bool frmShowPlan::belgeIcinBorcluSecili() {
+    if (SecilenBorclu())
+        return true;
+    shared().messages().information(OdemePlaniMesajlari::TaahhutYapanSahsiSeciniz);
+    cboborclu->setFocus();
+    return false;
+}
+
 void frmShowPlan::cmdPrint_Click() {
-    if (!SecilenBorclu()) {
-        shared().messages().information(OdemePlaniMesajlari::TaahhutYapanSahsiSeciniz);
-        cboborclu->setFocus();
+    if (!belgeIcinBorcluSecili())
         return;
-    }
     if (!documentService().hasDefaultPrinter()) {
         shared().messages().information(
             QStringLiteral("Lütfen varsayılan bir yazıcı tanımlayıp tekrar deneyiniz."));
@@ -34,25 +39,46 @@ void frmShowPlan::cmdPrint_Click() {
     cmdPrint->setEnabled(true);
 }
 
+Document frmShowPlan::taahhutBelgesi(bool DetayliHesapDokumu, bool IlkTakipMasraflariDetayli) {
+    if (!FoyBilgileri)
+        throw RuntimeError(91, QStringLiteral("Object variable or With block variable not set"));
+    TaahhutBelgesi belge(*FoyBilgileri);
+    if (FoyKodu != 0)
+        belge.FoyKodu = FoyKodu;
+    belge.Satirlar = Satirlar();
+    belge.TakipSonrasitoplamTahsilat = TakipSonrasitoplamTahsilat;
+    belge.IlkTakipMasraflariDetayli = IlkTakipMasraflariDetayli;
+    belge.MasrafDetayiniYazdir = chkMasrafDetayiniYazdir->isChecked();
+    belge.GayriResmiMasraflariEkleme = GayriResmiMasraflariEkleme;
+    belge.Olustur();
+    return taahhutBelgesiDocument(belge, chkHesapDokumunuMetneEkle->isChecked(),
+                                  DetayliHesapDokumu);
+}
+
 void frmShowPlan::TaahhutBelgesiYazdir(bool DetayliHesapDokumu, bool IlkTakipMasraflariDetayli) {
     trapped(QStringLiteral("Hesap.frmShowPlan.TaahhutBelgesiYazdir"), [&] {
-        if (!FoyBilgileri)
-            throw RuntimeError(91,
-                               QStringLiteral("Object variable or With block variable not set"));
-        TaahhutBelgesi belge(*FoyBilgileri);
-        if (FoyKodu != 0)
-            belge.FoyKodu = FoyKodu;
-        belge.Satirlar = Satirlar();
-        belge.TakipSonrasitoplamTahsilat = TakipSonrasitoplamTahsilat;
-        belge.IlkTakipMasraflariDetayli = IlkTakipMasraflariDetayli;
-        belge.MasrafDetayiniYazdir = chkMasrafDetayiniYazdir->isChecked();
-        belge.GayriResmiMasraflariEkleme = GayriResmiMasraflariEkleme;
-        belge.Olustur();
-        documentService().preview(
-            taahhutBelgesiDocument(belge, chkHesapDokumunuMetneEkle->isChecked(),
-                                   DetayliHesapDokumu),
-            this);
+        documentService().preview(taahhutBelgesi(DetayliHesapDokumu, IlkTakipMasraflariDetayli),
+                                  this);
     });
+}
+
+// The same document saved as a PDF file, for offices that send it by e-mail or have no
+// printer at hand.
+void frmShowPlan::cmdPdf_Click() {
+    if (!belgeIcinBorcluSecili())
+        return;
+    cmdPdf->setEnabled(false);
+    trapped(QStringLiteral("Hesap.frmShowPlan.TaahhutBelgesiKaydet"), [&] {
+        const Document belge = taahhutBelgesi(chkDetayliHesapDokumu->isChecked(),
+                                              chkIlkTakipMasraflarininDetayiniYazdir->isChecked());
+        const QString yol = documentService().askPdfPath(
+            this, QStringLiteral("Taahhut-Belgesi-%1.pdf").arg(FoyKodu));
+        if (yol.isEmpty())
+            return;
+        if (!documentService().writePdf(belge, yol))
+            shared().messages().information(QStringLiteral("PDF dosyası yazılamadı: ") + yol);
+    });
+    cmdPdf->setEnabled(true);
 }
 
 }  // namespace quv

@@ -95,6 +95,7 @@ frmShowPlan::frmShowPlan(QWidget* parent)
 
     cmdTaahhud = komutDugmesi(this, "cmdTaahhud", QStringLiteral("&Taahhüt Kaydet"));
     cmdPrint = komutDugmesi(this, "cmdPrint", QStringLiteral("&Yazdır"));
+    cmdPdf = komutDugmesi(this, "cmdPdf", QStringLiteral("&PDF Kaydet"));
     cmdSmsGonder = komutDugmesi(this, "cmdSmsGonder", QStringLiteral("&SMS Gönder"));
     cmdCancel = komutDugmesi(this, "cmdCancel", QStringLiteral("&Kapat"));
 
@@ -119,7 +120,11 @@ frmShowPlan::frmShowPlan(QWidget* parent)
     belgeDuzeni->addWidget(chkIlkTakipMasraflarininDetayiniYazdir);
     belgeDuzeni->addWidget(chkMasrafDetayiniYazdir);
     belgeDuzeni->addWidget(chkHesapDokumunuMetneEkle);
-    belgeDuzeni->addWidget(cmdPrint, 0, Qt::AlignRight);
+    auto* belgeKomutlari = new QHBoxLayout;
+    belgeKomutlari->addStretch();
+    belgeKomutlari->addWidget(cmdPdf);
+    belgeKomutlari->addWidget(cmdPrint);
+    belgeDuzeni->addLayout(belgeKomutlari);
 
     auto* sms = new QGroupBox(QStringLiteral("SMS"), this);
     auto* smsDuzeni = new QHBoxLayout(sms);
@@ -162,6 +167,7 @@ frmShowPlan::frmShowPlan(QWidget* parent)
     });
     connect(cmdTaahhud, &QPushButton::clicked, this, &frmShowPlan::cmdTaahhud_Click);
     connect(cmdPrint, &QPushButton::clicked, this, &frmShowPlan::cmdPrint_Click);
+    connect(cmdPdf, &QPushButton::clicked, this, &frmShowPlan::cmdPdf_Click);
     connect(cmdSmsGonder, &QPushButton::clicked, this, &frmShowPlan::cmdSmsGonder_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &frmShowPlan::reject);
 }

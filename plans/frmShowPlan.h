@@ -18,6 +18,7 @@ namespace quv {
 
 class DataGrid;
 class DocumentService;
+struct Document;
 class SmsGonderici;
 class clsFoyBilgileri;
 
@@ -74,6 +75,8 @@ public:
     QComboBox* cboTelefon = nullptr;
     QPushButton* cmdTaahhud = nullptr;
     QPushButton* cmdPrint = nullptr;
+    // Saves the commitment document as a PDF file (no printer needed).
+    QPushButton* cmdPdf = nullptr;
     QPushButton* cmdSmsGonder = nullptr;
     QPushButton* cmdCancel = nullptr;
 
@@ -88,6 +91,11 @@ private:
     // The commitment document (defined with the document's texts).
     void cmdPrint_Click();
     void TaahhutBelgesiYazdir(bool DetayliHesapDokumu, bool IlkTakipMasraflariDetayli);
+    void cmdPdf_Click();
+    // The debtor check of the document commands (message and focus when none is chosen).
+    bool belgeIcinBorcluSecili();
+    // The document with the window's choices; raises when the plan has no working copy.
+    Document taahhutBelgesi(bool DetayliHesapDokumu, bool IlkTakipMasraflariDetayli);
     // SMS (defined with the SMS sender).
     void SmsAyarlariniYukle();
     void TelefonlariYukle();

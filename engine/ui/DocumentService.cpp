@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QPageLayout>
 #include <QPageSize>
@@ -95,6 +96,11 @@ void DocumentService::preview(const Document& document, QWidget* parent) {
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
                      [&text](QPrinter* target) { text.print(target); });
     dialog.exec();
+}
+
+QString DocumentService::askPdfPath(QWidget* parent, const QString& suggestedName) {
+    return QFileDialog::getSaveFileName(parent, QStringLiteral("PDF olarak kaydet"), suggestedName,
+                                        QStringLiteral("PDF belgeleri (*.pdf)"));
 }
 
 bool DocumentService::writePdf(const Document& document, const QString& path) {

@@ -38,6 +38,9 @@ public:
     virtual void preview(const Document& document, QWidget* parent = nullptr);
     // Writes the document to a PDF file; false when the file cannot be written.
     virtual bool writePdf(const Document& document, const QString& path);
+    // Asks the user where to save a PDF (a save-file dialog starting at the suggested
+    // name); the empty text when the user cancels.
+    virtual QString askPdfPath(QWidget* parent, const QString& suggestedName);
 
     // The layout as rich text (every value escaped).
     static QString toHtml(const Document& document);
