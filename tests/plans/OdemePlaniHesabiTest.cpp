@@ -294,36 +294,6 @@ TEST_P(OdemePlaniHesabiTest, ManualPlanShowsTheBalanceLeft) {
     hataYok();
 }
 
-// Without interest the payments come off the balance of the calculation date:
-// 1,000 - (300 + 200) = 500.
-TEST_P(OdemePlaniHesabiTest, ManualPlanWithoutInterest) {
-    faizsizDosya("1000");
-    OdemePlaniHesabi& p = ac();
-    p.Ayarlar.FaizIsletme = true;
-    p.Manuel.Satirlar = {{QStringLiteral("20240131"), para("300"), E_TS_IcradanAlinan},
-                         {QStringLiteral("20240229"), para("200"), E_TS_IcradanAlinan}};
-    ASSERT_TRUE(p.HesaplaManuel());
-    EXPECT_EQ(p.BakiyeMetni, QStringLiteral("500,00"));
-    hataYok();
-}
-
-TEST_P(OdemePlaniHesabiTest, APlanNeedsAComputationForTheCurrentInputs) {
-    faizsizDosya("1000");
-    OdemePlaniHesabi& p = ac();
-    EXPECT_FALSE(p.PlanOlustur());
-    EXPECT_EQ(mesajlar().last(), M::TekrarHesapYaptirin);
-    p.Ayarlar.FaizIsletme = true;
-    p.Sayiya = {Money(), QStringLiteral("20240131"), 4, 1, E_ST_Ay};
-    ASSERT_TRUE(p.HesaplaSayiya());
-    EXPECT_TRUE(p.PlanOlustur());
-    // Changing the count forgets the computation.
-    p.Sayiya.TaksitSayisi = 5;
-    p.ResetGecerliHesap();
-    EXPECT_FALSE(p.PlanOlustur());
-    EXPECT_EQ(mesajlar().last(), M::TekrarHesapYaptirin);
-    hataYok();
-}
-
 // An error inside a computation is reported with the computation's source and stops it.
 TEST_P(OdemePlaniHesabiTest, AnErrorInsideTheComputationIsReported) {
     faizliDosya("10000");

@@ -1,8 +1,62 @@
 #include "PlanTestDestegi.h"
 
+#include "engine/Schema.h"
+#include "engine/SqlScript.h"
 #include "file/colTahsilatlar.h"
+#include "plans/OdemePlaniMesajlari.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QEventLoop>
+#include <QFile>
+#include <QProcess>
+#include <QTimer>
 
 namespace quv::test {
+
+void resimKaydet(QWidget& pencere, const QString& ad) {
+    const QString yol =
+        QDir(QCoreApplication::applicationDirPath()).absoluteFilePath(ad + QStringLiteral(".png"));
+    EXPECT_TRUE(pencere.grab().save(yol)) << yol.toStdString();
+}
+
+OdemePlaniSatiri planSatiri(qint16 sira, const char* tarih, const char* tutar, bool taahhut) {
+    return {sira, QString::fromLatin1(tarih), para(tutar),
+            taahhut ? QStringLiteral("1") : QStringLiteral("0"),
+            taahhut ? QString() : OdemePlaniMesajlari::Pesinat};
+}
+
+void demoYukle(const QString& url) {
+    auto db = Database::open(url, Database::OpenMode::CreateIfMissing);
+    Schema::initialize(*db);
+    QFile veri(QStringLiteral(QUV_DEMO_DATA_SQL));
+    ASSERT_TRUE(veri.open(QIODevice::ReadOnly));
+    db->beginTransaction();
+    for (const QString& komut : SqlScript::statements(QString::fromUtf8(veri.readAll())))
+        db->execute(komut);
+    db->commit();
+}
+
+QString demo(const QString& ad) {
+    const QString yol = scratchPath(ad);
+    QFile::remove(yol);
+    demoYukle(yol);
+    return yol;
+}
+
+CliRun quvhesap(const QStringList& arguman, const QProcessEnvironment& ortam) {
+    QProcess islem;
+    islem.setProcessEnvironment(ortam);
+    QEventLoop dongu;
+    QObject::connect(&islem, &QProcess::finished, &dongu, &QEventLoop::quit);
+    QObject::connect(&islem, &QProcess::errorOccurred, &dongu, &QEventLoop::quit);
+    QTimer::singleShot(120000, &dongu, &QEventLoop::quit);
+    islem.start(QStringLiteral(QUVHESAP_BINARY), arguman);
+    dongu.exec();
+    return {islem.exitStatus() == QProcess::NormalExit ? islem.exitCode() : -1,
+            QString::fromUtf8(islem.readAllStandardOutput()),
+            QString::fromUtf8(islem.readAllStandardError())};
+}
 
 void OdemePlaniTesti::faizsizDosya(const char* tutar) {
     dosya({{QStringLiteral("takiptarihi"), QStringLiteral("20231231")}});

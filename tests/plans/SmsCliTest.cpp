@@ -1,81 +1,47 @@
 // quvhesap sms through the built binary against a fake simple gateway, on the demo data.
 
+#include "PlanTestDestegi.h"
 #include "SahteSmsServisi.h"
 
-#include "engine/Database.h"
-#include "engine/Schema.h"
-#include "engine/SqlScript.h"
 #include "plans/modSMSGonderme.h"
-#include "support/TestEnvironment.h"
-
-#include <QEventLoop>
-#include <QFile>
-#include <QProcess>
-#include <QTimer>
-
-#include <gtest/gtest.h>
 
 namespace quv {
 namespace {
 
-using Yanit = test::SahteSmsServisi::Yanit;
-
-struct CliRun {
-    int exitCode;
-    QString out;
-    QString err;
-};
+const QByteArray kYol = "/api_http/sendsms.asp";
 
 class SmsCliTest : public ::testing::Test {
 protected:
+    // The simple gateway with user "ofis" and password "gizli" in the options.
     void SetUp() override {
-        db_ = test::scratchPath(
+        db_ = test::demo(
             QString::fromLatin1(::testing::UnitTest::GetInstance()->current_test_info()->name()) +
             QStringLiteral(".sqlite"));
-        QFile::remove(db_);
-        auto db = Database::open(db_, Database::OpenMode::CreateIfMissing);
-        Schema::initialize(*db);
-        QFile dosya(QStringLiteral(QUV_DEMO_DATA_SQL));
-        ASSERT_TRUE(dosya.open(QIODevice::ReadOnly));
-        db->beginTransaction();
-        for (const QString& komut : SqlScript::statements(QString::fromUtf8(dosya.readAll())))
-            db->execute(komut);
-        db->commit();
-        db->execute(QStringLiteral("update tbloptions_all set SmsServisSaglayiciId = 1, "
-                                   "smskullaniciadi = 'ofis', smssifresi = ? where kod = 1"),
-                    {modSMSGonderme::Decrypt(QStringLiteral("gizli"))});
+        Database::open(db_)->execute(
+            QStringLiteral("update tbloptions_all set SmsServisSaglayiciId = 1, "
+                           "smskullaniciadi = 'ofis', smssifresi = ? where kod = 1"),
+            {modSMSGonderme::Decrypt(QStringLiteral("gizli"))});
     }
-
-    // Runs the binary while this process keeps serving the fake gateway.
-    CliRun sms(const QStringList& arguman) {
-        QProcess islem;
+    // "sms --db DB --foy 1001 --debtor 1" and the arguments, the gateway from the environment.
+    test::CliRun sms(QStringList arguman) {
         QProcessEnvironment ortam = QProcessEnvironment::systemEnvironment();
         ortam.insert(QStringLiteral("QUV_SMS_BASIT_URL"), servis_.adres());
-        islem.setProcessEnvironment(ortam);
-        QEventLoop dongu;
-        QObject::connect(&islem, &QProcess::finished, &dongu, &QEventLoop::quit);
-        QObject::connect(&islem, &QProcess::errorOccurred, &dongu, &QEventLoop::quit);
-        QTimer::singleShot(120000, &dongu, &QEventLoop::quit);
-        islem.start(
-            QStringLiteral(QUVHESAP_BINARY),
+        return test::quvhesap(
             QStringList{QStringLiteral("sms"), QStringLiteral("--db"), db_, QStringLiteral("--foy"),
-                        QStringLiteral("1001"), QStringLiteral("--debtor"), QStringLiteral("1")} +
-                arguman);
-        dongu.exec();
-        return {islem.exitStatus() == QProcess::NormalExit ? islem.exitCode() : -1,
-                QString::fromUtf8(islem.readAllStandardOutput()),
-                QString::fromUtf8(islem.readAllStandardError())};
+                        QStringLiteral("1001"), QStringLiteral("--debtor"), QStringLiteral("1"),
+                        QStringLiteral("--number")} +
+                arguman,
+            ortam);
     }
 
-    const QByteArray yol_ = "/api_http/sendsms.asp";
     test::SahteSmsServisi servis_;
     QString db_;
 };
 
 TEST_F(SmsCliTest, TextIsSent) {
-    servis_.yanitla(yol_, {{200, "errno=0&errtext=OK&message_id=5"}});
-    const CliRun run = sms({QStringLiteral("--number"), QStringLiteral("5324112780"),
-                            QStringLiteral("--text"), QStringLiteral("Ödeme günü yarın")});
+    servis_.yanitla(kYol, {{200, "errno=0&errtext=OK&message_id=5"}});
+    const test::CliRun run = sms({QStringLiteral("5324112780"), QStringLiteral("--text"),
+                                  QStringLiteral("Ödeme günü yarın")});
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
     ASSERT_EQ(servis_.istekler().size(), 1);
     EXPECT_EQ(servis_.istekler()[0].govde,
@@ -83,11 +49,12 @@ TEST_F(SmsCliTest, TextIsSent) {
     EXPECT_TRUE(run.out.contains(QStringLiteral("SMS gönderildi. \nOK"))) << run.out.toStdString();
 }
 
+// The plan's three instalments in the text, to the debtor by name.
 TEST_F(SmsCliTest, PlanInstalmentsAreSent) {
-    servis_.yanitla(yol_, {{200, "errno=0&errtext=OK"}});
-    const CliRun run =
-        sms({QStringLiteral("--number"), QStringLiteral("05324112780"), QStringLiteral("--count"),
-             QStringLiteral("3"), QStringLiteral("--first"), QStringLiteral("20250131")});
+    servis_.yanitla(kYol, {{200, "errno=0&errtext=OK"}});
+    const test::CliRun run =
+        sms({QStringLiteral("05324112780"), QStringLiteral("--count"), QStringLiteral("3"),
+             QStringLiteral("--first"), QStringLiteral("20250131")});
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString() << run.out.toStdString();
     ASSERT_EQ(servis_.istekler().size(), 1);
     // The debtor's name in the code page: ü FC, Ç C7; the comma is %2C.
@@ -98,30 +65,26 @@ TEST_F(SmsCliTest, PlanInstalmentsAreSent) {
     EXPECT_TRUE(metin.endsWith(QStringLiteral(" TL."))) << metin.toStdString();
 }
 
+// A gateway error exits with 1; a wrong number or text choice with 2, sending nothing.
 TEST_F(SmsCliTest, FailuresExitWithNonZero) {
-    servis_.yanitla(yol_, {{200, "errno=30&errtext=Kredi yetersiz"}});
-    CliRun run = sms({QStringLiteral("--number"), QStringLiteral("05324112780"),
-                      QStringLiteral("--text"), QStringLiteral("x")});
+    servis_.yanitla(kYol, {{200, "errno=30&errtext=Kredi yetersiz"}});
+    test::CliRun run =
+        sms({QStringLiteral("05324112780"), QStringLiteral("--text"), QStringLiteral("x")});
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_TRUE(run.err.contains(QStringLiteral("SMS gönderilemedi. \nKredi yetersiz")))
         << run.err.toStdString();
-
-    struct Durum {
-        QStringList arguman;
-        const char* hata;
-    } durumlar[] = {
-        {{QStringLiteral("--number"), QStringLiteral("0532 411 27 80"), QStringLiteral("--text"),
-          QStringLiteral("x")},
+    const std::pair<QStringList, const char*> durumlar[] = {
+        {{QStringLiteral("0532 411 27 80"), QStringLiteral("--text"), QStringLiteral("x")},
          "Geçersiz Cep Telefonu Numarası."},
-        {{QStringLiteral("--number"), QStringLiteral("05324112780")}, "--text ya da plan"},
-        {{QStringLiteral("--number"), QStringLiteral("05324112780"), QStringLiteral("--text"),
-          QStringLiteral("x"), QStringLiteral("--count"), QStringLiteral("3")},
+        {{QStringLiteral("05324112780")}, "--text ya da plan"},
+        {{QStringLiteral("05324112780"), QStringLiteral("--text"), QStringLiteral("x"),
+          QStringLiteral("--count"), QStringLiteral("3")},
          "--text ya da plan"},
     };
-    for (const Durum& d : durumlar) {
-        run = sms(d.arguman);
-        EXPECT_EQ(run.exitCode, 2) << d.hata;
-        EXPECT_TRUE(run.err.contains(QString::fromUtf8(d.hata))) << run.err.toStdString();
+    for (const auto& [arguman, hata] : durumlar) {
+        run = sms(arguman);
+        EXPECT_EQ(run.exitCode, 2) << hata;
+        EXPECT_TRUE(run.err.contains(QString::fromUtf8(hata))) << run.err.toStdString();
     }
     EXPECT_EQ(servis_.istekler().size(), 1);
 }

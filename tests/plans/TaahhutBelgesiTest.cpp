@@ -48,6 +48,11 @@ QStringList liste(std::initializer_list<const char*> l) {
     return s;
 }
 
+// 7,000.00 + 6,725.09 = 13,725.09, the hand-set file's total debt.
+QList<OdemePlaniSatiri> ikiTaksit() {
+    return {test::planSatiri(1, "20240131", "7000"), test::planSatiri(2, "20240229", "6725.09")};
+}
+
 class TaahhutBelgesiTest : public test::OdemePlaniTesti {
 protected:
     // A working copy whose summary is set by hand (file 1, nothing calculated):
@@ -60,15 +65,9 @@ protected:
         toda("Aidat", "200", "", 0);
         // Later claims in code order: the first one is zero and is left out.
         db_->addRow(QStringLiteral("tblfoy_sonrakialacak"),
-                    {{QStringLiteral("foykodu"), 1},
-                     {QStringLiteral("alacakkodu"), 2},
-                     {QStringLiteral("alacakadi"), QStringLiteral("Kira Farkı")},
-                     {QStringLiteral("tutar"), 250}});
+                    kv({"foykodu", 1, "alacakkodu", 2, "alacakadi", "Kira Farkı", "tutar", 250}));
         db_->addRow(QStringLiteral("tblfoy_sonrakialacak"),
-                    {{QStringLiteral("foykodu"), 1},
-                     {QStringLiteral("alacakkodu"), 1},
-                     {QStringLiteral("alacakadi"), QStringLiteral("Aidat Borcu")},
-                     {QStringLiteral("tutar"), 0}});
+                    kv({"foykodu", 1, "alacakkodu", 1, "alacakadi", "Aidat Borcu", "tutar", 0}));
         foy_ = std::make_unique<clsFoyBilgileri>();
         clsFoyBilgileri& f = *foy_;
         f.FoyKodu = 1;
@@ -79,6 +78,7 @@ protected:
         f.TaahhutTarihindeFaizTutari_AsilAlacak = para("600");
         f.TaahhutTarihindeFaizTutari_SonrakiAlacak = para("25");
         clsHesapOzeti& o = f.HesapOzeti();
+        // First costs 50 + 10 + 30.25 + 5 + 15 + 100 = 210.25.
         o.BorcAsli = para("10000");
         o.IslemisFaiz_AsilAlacak = para("150");
         o.BSMVIslemisFaiz = para("7.50");
@@ -90,7 +90,6 @@ protected:
         o.IslemisFaiz_TODA = para("12.34");
         o.TakipOncesiToplamTahsilat_Doviz = para("1000");
         o.TakipCikisi_TLKismi = para("11839.84");
-        // First costs 50 + 10 + 30.25 + 5 + 15 + 100 = 210.25.
         o.BasvuruHarci = para("50");
         o.VekaletHarci = para("10");
         o.PostaGideri = para("30.25");
@@ -119,39 +118,28 @@ protected:
     void masrafDetayi() {
         for (const auto& [kod, ad] :
              {std::pair{1, "Tebligat"}, std::pair{2, "Yol"}, std::pair{3, "Haciz"}})
-            db_->addRow(
-                QStringLiteral("tblmasrafturu"),
-                {{QStringLiteral("kod"), kod}, {QStringLiteral("ad"), QString::fromUtf8(ad)}});
-        const struct {
-            int kod;
-            const char* tarih;
-            const char* tutar;
-            int resmi;
-            int tur;
-        } masraflar[] = {
-            {3, "20230601", "40", 1, 1}, {1, "20230501", "25", 0, 2}, {2, "20230501", "60", 1, 3}};
-        for (const auto& m : masraflar)
+            db_->addRow(QStringLiteral("tblmasrafturu"),
+                        kv({"kod", kod, "ad", QString::fromUtf8(ad)}));
+        for (const auto& [kod, tarih, tutar, resmi, tur] :
+             {std::tuple{3, "20230601", 40, 1, 1}, std::tuple{1, "20230501", 25, 0, 2},
+              std::tuple{2, "20230501", 60, 1, 3}})
             db_->addRow(QStringLiteral("tblfoy_masraf"),
-                        {{QStringLiteral("foykodu"), 1},
-                         {QStringLiteral("masrafkodu"), m.kod},
-                         {QStringLiteral("masraftarihi"), QString::fromLatin1(m.tarih)},
-                         {QStringLiteral("masraftutari"), QString::fromLatin1(m.tutar)},
-                         {QStringLiteral("resmi"), m.resmi},
-                         {QStringLiteral("masrafturukodu"), m.tur}});
+                        kv({"foykodu", 1, "masrafkodu", kod, "masraftarihi", tarih, "masraftutari",
+                            tutar, "resmi", resmi, "masrafturukodu", tur}));
     }
 };
 
+// Zero and negative amounts give no line; a line break inside a label would split the
+// columns and is taken out.
 TEST(TaahhutBelgesiAddToList, OneLinePerPositiveAmount) {
-    QString etiketler;
-    QString tutarlar;
+    QString etiketler, tutarlar;
     Money toplam = para("1");
-    TaahhutBelgesi::AddToList(etiketler, tutarlar, Money(), QStringLiteral("Sıfır"), toplam);
-    TaahhutBelgesi::AddToList(etiketler, tutarlar, para("-5"), QStringLiteral("Eksi"), toplam);
-    EXPECT_TRUE(etiketler.isEmpty());
-    EXPECT_TRUE(tutarlar.isEmpty());
-    TaahhutBelgesi::AddToList(etiketler, tutarlar, para("1234.5"),
-                              QStringLiteral("  Birinci\r\nSatır "), toplam);
-    TaahhutBelgesi::AddToList(etiketler, tutarlar, para("0.25"), QStringLiteral("İkinci"), toplam);
+    for (auto [tutar, etiket] : {std::pair{"0", "Sıfır"},
+                                 {"-5", "Eksi"},
+                                 {"1234.5", "  Birinci\r\nSatır "},
+                                 {"0.25", "İkinci"}})
+        TaahhutBelgesi::AddToList(etiketler, tutarlar, para(tutar), QString::fromUtf8(etiket),
+                                  toplam);
     EXPECT_EQ(etiketler, QStringLiteral("-TL BirinciSatır\r\n-TL İkinci"));
     EXPECT_EQ(tutarlar, QStringLiteral("1.234,50\r\n,25"));
     EXPECT_EQ(toplam, para("1235.75"));  // 1 + 1234.50 + 0.25
@@ -296,10 +284,7 @@ TEST_P(TaahhutBelgesiTest, Schedule) {
     clsFoyBilgileri foy;
     TaahhutBelgesi b(foy);
     const auto satir = [](const char* tarih, const char* tutar) {
-        OdemePlaniSatiri s;
-        s.Tarih = QString::fromLatin1(tarih);
-        s.Tutar = para(tutar);
-        return s;
+        return test::planSatiri(0, tarih, tutar);
     };
     b.Satirlar = {satir("20240115", "500"), satir("20240215", "1000"),   satir("", "1000"),
                   satir("20240315", "0"),   satir("20240415", "1234.5"), satir("20240515", "0.5")};
@@ -393,8 +378,7 @@ TEST_P(TaahhutBelgesiTest, Pdf) {
     foy_->HesapOzeti().Bakiye_TL = para("13725.09");
     TaahhutBelgesi b(*foy_);
     b.TakipSonrasitoplamTahsilat = para("2000");
-    b.Satirlar = {{1, QStringLiteral("20240131"), para("7000"), QStringLiteral("1"), QString()},
-                  {2, QStringLiteral("20240229"), para("6725.09"), QStringLiteral("1"), QString()}};
+    b.Satirlar = ikiTaksit();
     b.Olustur();
     hataYok();
     // Without the account statement only the statement and the schedule.
@@ -445,18 +429,12 @@ TEST_P(TaahhutBelgesiTest, PrintCommandOfThePlanDisplay) {
         const char* ad;
         bool yazici;
         bool foyVar;
-        QStringList mesajlar;
+        const char* mesaj;
         int onizleme;
-        bool hata;
     } durumlar[] = {
-        {"no printer",
-         false,
-         true,
-         {QStringLiteral("Lütfen varsayılan bir yazıcı tanımlayıp tekrar deneyiniz.")},
-         0,
-         false},
-        {"printed", true, true, {}, 1, false},
-        {"no working copy", true, false, {}, 0, true},
+        {"no printer", false, true, "Lütfen varsayılan bir yazıcı tanımlayıp tekrar deneyiniz.", 0},
+        {"printed", true, true, nullptr, 1},
+        {"no working copy: an error", true, false, nullptr, 0},
     };
     for (const auto& d : durumlar) {
         SCOPED_TRACE(d.ad);
@@ -473,8 +451,7 @@ TEST_P(TaahhutBelgesiTest, PrintCommandOfThePlanDisplay) {
         if (d.foyVar)
             pencere.FoyBilgileri = std::shared_ptr<clsFoyBilgileri>(foy_.get(), [](auto*) {});
         OdemePlani plan;
-        plan.Satirlar = {{1, QStringLiteral("20240131"), para("7000"), QStringLiteral("1"), {}},
-                         {2, QStringLiteral("20240229"), para("6725.09"), QStringLiteral("1"), {}}};
+        plan.Satirlar = ikiTaksit();
         plan.TakipSonrasiToplamTahsilat = para("2000");
         pencere.PlaniGoster(plan);
         pencere.show();
@@ -483,10 +460,11 @@ TEST_P(TaahhutBelgesiTest, PrintCommandOfThePlanDisplay) {
         pencere.chkHesapDokumunuMetneEkle->setChecked(true);
         pencere.cmdPrint->click();
 
-        EXPECT_EQ(guard_.messages().informations(), d.mesajlar);
+        EXPECT_EQ(guard_.messages().informations(),
+                  d.mesaj ? QStringList{QString::fromUtf8(d.mesaj)} : QStringList());
         EXPECT_TRUE(pencere.cmdPrint->isEnabled());
         ASSERT_EQ(belgeler->onizlenenler.size(), d.onizleme);
-        if (d.hata) {
+        if (!d.foyVar) {
             ASSERT_EQ(hatalar().size(), 1);
             EXPECT_TRUE(hatalar().first().startsWith(
                 QStringLiteral("Hatanın oluştuğu yer : Hesap.frmShowPlan.TaahhutBelgesiYazdir")))
@@ -509,8 +487,7 @@ TEST_P(TaahhutBelgesiTest, PrintCommandOfThePlanDisplay) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Backends, TaahhutBelgesiTest,
-                         ::testing::ValuesIn(test::availableBackends()), test::adi);
+QUV_ON_BACKENDS(TaahhutBelgesiTest);
 
 }  // namespace
 }  // namespace quv
