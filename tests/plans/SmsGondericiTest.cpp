@@ -69,12 +69,7 @@ TEST_P(SmsVeritabaniTest, SettingsAndAvailability) {
                      {alan.second});
     }
 
-    // Provider 1 without its password, and no options row at all.
-    db_->execute(
-        QStringLiteral("update tbloptions_all set SmsServisSaglayiciId = 1, "
-                       "smskullaniciadi = 'u', smssifresi = NULL"));
-    sms.SmsAyarlariniYukle();
-    EXPECT_FALSE(sms.Kullanilabilir());
+    // No options row at all.
     db_->execute(QStringLiteral("delete from tbloptions_all"));
     sms.SmsAyarlariniYukle();
     EXPECT_EQ(sms.SaglayiciId, 0);

@@ -295,12 +295,6 @@ TEST_P(frmOdemePlaniTest, AFailedCheckFocusesTheInput) {
              kontrol<DataGrid>(p, "grdFaizOrani").appendRow({QStringLiteral("20230101")});
          },
          "cmdCalcAuto2", M::FaizOraniniGiriniz, "grdFaizOrani", 0, 1},
-        {[](QWidget& p) {
-             auto& g = kontrol<DataGrid>(p, "grdTahsilat");
-             g.appendRow({QString(), QStringLiteral("20240131"), QStringLiteral("300")});
-             g.appendRow({QString(), QStringLiteral("20231230"), QStringLiteral("200")});
-         },
-         "cmdCalcManuel", M::TahsilatTarihiOnceOlamaz, "grdTahsilat", 1, 1},
     };
     for (const auto& d : durumlar) {
         SCOPED_TRACE(d.mesaj.toStdString());
