@@ -13,6 +13,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QFile>
 #include <QProcess>
 #include <QPushButton>
 #include <QStandardPaths>
@@ -414,7 +415,14 @@ public:
     bool yaziciVar = true;
     QList<Document> onizlenenler;
     bool komutAcikti = true;
+    // What the save dialog answers (empty: cancelled) and how often it was asked.
+    QString pdfYolu;
+    int pdfSoruldu = 0;
     bool hasDefaultPrinter() const override { return yaziciVar; }
+    QString askPdfPath(QWidget*, const QString&) override {
+        ++pdfSoruldu;
+        return pdfYolu;
+    }
     void preview(const Document& belge, QWidget* parent) override {
         onizlenenler << belge;
         auto* pencere = qobject_cast<frmShowPlan*>(parent);
@@ -484,6 +492,59 @@ TEST_P(TaahhutBelgesiTest, PrintCommandOfThePlanDisplay) {
         EXPECT_EQ(etiketler.last(), QStringLiteral("-TL TOPLAM BORÇ"));
         EXPECT_EQ(belge.blocks[0].columns.value(0).last(), QStringLiteral("13.725,09"));
         EXPECT_EQ(belge.blocks[1].columns.value(5), QStringList{QStringLiteral("6.725,09 TL")});
+    }
+}
+
+// Saving the document as PDF needs no printer: the file chosen gets the same document;
+// a cancelled dialog writes nothing, a file that cannot be written is said.
+TEST_P(TaahhutBelgesiTest, PdfCommandOfThePlanDisplay) {
+    const QString klasor = QCoreApplication::applicationDirPath();
+    const QString dosya =
+        klasor + QStringLiteral("/taahhut-pencere-%1.pdf").arg(test::backendName(GetParam()));
+    const QString yazilamaz = klasor + QStringLiteral("/yok/taahhut.pdf");
+    const struct {
+        const char* ad;
+        QString yol;
+        QStringList mesajlar;
+    } durumlar[] = {
+        {"saved", dosya, {}},
+        {"cancelled", QString(), {}},
+        {"not writable", yazilamaz, {QStringLiteral("PDF dosyası yazılamadı: ") + yazilamaz}},
+    };
+    for (const auto& d : durumlar) {
+        SCOPED_TRACE(d.ad);
+        SetUp();
+        guard_.messages().clear();
+        QFile::remove(dosya);
+        elleOzet();
+        borclu(1);
+        auto belgeler = std::make_shared<KayitliBelgeler>();
+        belgeler->yaziciVar = false;
+        belgeler->pdfYolu = d.yol;
+        frmShowPlan pencere;
+        pencere.setDocumentService(belgeler);
+        pencere.FoyKodu = 1;
+        pencere.FoyBilgileri = std::shared_ptr<clsFoyBilgileri>(foy_.get(), [](auto*) {});
+        OdemePlani plan;
+        plan.Satirlar = ikiTaksit();
+        pencere.PlaniGoster(plan);
+        pencere.show();
+        pencere.cmdPdf->click();
+        // The debtor comes first, as for printing.
+        EXPECT_EQ(belgeler->pdfSoruldu, 0);
+        pencere.cboborclu->setCurrentIndex(0);
+        guard_.messages().clear();
+        pencere.cmdPdf->click();
+
+        EXPECT_EQ(belgeler->pdfSoruldu, 1);
+        EXPECT_EQ(guard_.messages().informations(), d.mesajlar);
+        EXPECT_TRUE(pencere.cmdPdf->isEnabled());
+        EXPECT_EQ(QFile::exists(dosya), d.yol == dosya);
+        hataYok();
+        if (d.yol == dosya &&
+            !QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty()) {
+            EXPECT_TRUE(pdfMetni(dosya).contains(QStringLiteral("TOPLAM BORÇ")));
+        }
     }
 }
 

@@ -64,7 +64,7 @@ protected:
             kv({"kod", 1, "SmsServisSaglayiciId", 1, "smskullaniciadi", "ofis", "smssifresi",
                 modSMSGonderme::Decrypt(QStringLiteral("s"))}));
         add(QStringLiteral("tblfoy_sahis"), kv({"foykodu", 1, "foysahiskodu", 1, "ad", "Hüseyin",
-                                                "soyad", "Çelik", "ceptel", "5321234567"}));
+                                                "soyad", "Çelik", "ceptel", "532 123 45 67"}));
         add(QStringLiteral("tblfoy_sahis"),
             kv({"foykodu", 1, "foysahiskodu", 2, "ad", "Aydın Yapı Ltd. Şti."}));
         add(QStringLiteral("tblfoy_sahis"),
@@ -178,7 +178,8 @@ TEST_P(frmShowPlanTest, ListsThePartiesAndTheChosenDebtorsNumbers) {
     borcluSec(*pencere, "Hüseyin Çelik");
     ASSERT_TRUE(pencere->SecilenBorclu());
     EXPECT_EQ(pencere->SecilenBorclu()->FoySahisKodu, 1);
-    // Research confirmed (icon 3), a call not answered (1), the party's record (2).
+    // Research confirmed (icon 3), a call not answered (1), the party's record (2),
+    // offered without the blanks it was stored with.
     const std::pair<const char*, int> beklenen[] = {
         {"05330000001", 3}, {"05330000002", 1}, {"5321234567", 2}};
     ASSERT_EQ(telefonlar.count(), 3);
