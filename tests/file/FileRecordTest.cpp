@@ -1,8 +1,10 @@
 #include "DbFixture.h"
 #include "FileFixtures.h"
 #include "file/FaizTablosu.h"
-#include "file/clsAlacakKalemi.h"
 #include "file/clsFoyBilgileri.h"
+#include "file/colAlacaklar.h"
+#include "file/colMasraflar.h"
+#include "file/colTahsilatlar.h"
 
 namespace quv {
 namespace {
@@ -13,20 +15,38 @@ protected:
         DbFixture::SetUp();
         test::insertCreditorAndCurrencies(*db_);
     }
-    // Replaces file 1 (and rows of the given table).
-    void file(const FieldValues& fields, const char* alsoClear = nullptr) {
+    // Replaces file 1 and the rows of another table (its claims by default).
+    void file(const FieldValues& fields, const char* alsoClear = "tblfoy_alacak") {
         db_->execute("delete from tblfoy");
-        if (alsoClear)
-            db_->execute(QString("delete from ") + alsoClear);
+        db_->execute(QString("delete from ") + alsoClear);
         test::insertFile(*db_, 1, fields);
     }
+    void claim(FieldValues fields) {
+        fields.prepend({"foykodu", 1});
+        add("tblfoy_alacak", fields);
+    }
+    void rent(int yil, int ay1, int ay2, int gun, int tur, int tutar) {
+        claim(kv({"alacakkodu", ay1, "yil", yil, "birinciay", ay1, "ikinciay", ay2, "odemegunu",
+                  gun, "alacakturu", tur, "tutar", tutar}));
+    }
+    clsFoyBilgileri& load() {
+        foy_ = std::make_unique<clsFoyBilgileri>();
+        EXPECT_TRUE(foy_->FoyBilgileriniYukle(1)) << errorText().toStdString();
+        foy_->AlacaklariYukle();
+        return *foy_;
+    }
+    static QStringList starts(colAlacaklar& c) {
+        QStringList out;
+        for (const clsAlacakKalemi& k : c)
+            out << k.FaizBaslangicTarihi;
+        return out;
+    }
+
+    std::unique_ptr<clsFoyBilgileri> foy_;
 };
 
 TEST_P(FileRecordTest, HeadDataLoadsWithItsDefaults) {
-    test::insertFile(*db_, 7,
-                     kv({"parabirimikodu", 2, "bsmvorani", 5, "yillikkira", "12000.5",
-                         "sonrakitahsilharcihesaplamasekli", 3, "ilkhaciztarihi", "20230301",
-                         "icramudurlugukodu", 4}));
+    test::insertFile(*db_, 7, kv({"parabirimikodu", 2, "icramudurlugukodu", 4}));
     add("tblicramudurlugu", kv({"kod", 4, "ismts", 1}));
     add("tblfoy_alacakli", kv({"foykodu", 7}));
     add("tblfoy_alacakli", kv({"foykodu", 7}));
@@ -42,26 +62,20 @@ TEST_P(FileRecordTest, HeadDataLoadsWithItsDefaults) {
 
     clsFoyBilgileri foy;
     ASSERT_TRUE(foy.FoyBilgileriniYukle(7)) << errorText().toStdString();
-    EXPECT_EQ(foy.TakipTarihi, "20230115");
     EXPECT_EQ(foy.BorcluSayisi, 3);  // 2 debtors + 1 attorney to notify
     EXPECT_EQ(foy.AlacakliSayisi, 3);
     EXPECT_EQ(foy.ParaBirimiSimgesi, "USD");
-    EXPECT_EQ(foy.TabloOran, E_TO_OranKullan);
-    EXPECT_FLOAT_EQ(foy.BSMVOrani, 5.0f);
-    EXPECT_EQ(foy.YillikKira, Money::parse("12000.5"));
-    EXPECT_EQ(foy.KalanTahsilHarciHesaplamaSekli, 3);
     EXPECT_FALSE(foy.IHHarciHesapla);
     EXPECT_FALSE(foy.BorcluTahsilHarciHesapla);  // the smallest flag of the parties
     EXPECT_TRUE(foy.IsMTSTakibi);
     EXPECT_TRUE(foy.IsBuFoyIcinPesinHarcHesaplanmasin);
     EXPECT_EQ(foy.IkinciAdresiOlanlarinSayisi, 1);
-    EXPECT_EQ(foy.IlkHacizTarihi, "20230301");
     EXPECT_TRUE(guard_.errors().messages().isEmpty());
 }
 
 // The text default turns a Null into the empty text, which is no number.
 TEST_P(FileRecordTest, ANullInAColumnReadWithTheTextDefaultFailsTheLoad) {
-    for (const char* column : {"faizorani", "ihtiyatihacizvar", "tahsilatmahsupsirasi"}) {
+    for (const char* column : {"faizorani", "tahsilatmahsupsirasi"}) {
         guard_.errors().clear();
         file({{column, QVariant(QMetaType::fromType<QString>())}});
         EXPECT_FALSE(clsFoyBilgileri().FoyBilgileriniYukle(1)) << column;
@@ -125,8 +139,9 @@ TEST_P(FileRecordTest, ClassificationDrivesTheAncillaryLoads) {
 }
 
 TEST_P(FileRecordTest, JudgementDateAndPrecautionarySeizure) {
-    for (auto [mahkemeOrNoter, expected] : {std::pair{1, "20221110"}, std::pair{3, "20221110"},
-                                            std::pair{2, "20221201"}, std::pair{4, ""}}) {
+    // A court's or a notary's decision date, none for other kinds.
+    for (auto [mahkemeOrNoter, expected] :
+         {std::pair{1, "20221110"}, std::pair{2, "20221201"}, std::pair{4, ""}}) {
         file(kv({"formtipi", 4}), "tblfoy_ilam");
         add("tblfoy_ilam", kv({"foykodu", 1, "mahkemeornoter", mahkemeOrNoter, "karartarihi",
                                "20221110", "notertarihi", "20221201"}));
@@ -185,7 +200,220 @@ TEST_P(FileRecordTest, CalculationDateIsWrittenForThisFileOnly) {
 TEST(FileRecord, DuzeltRightAligns) {
     EXPECT_EQ(clsFoyBilgileri::Duzelt(QVariant(12), 5), "   12");
     EXPECT_EQ(clsFoyBilgileri::Duzelt(QVariant("abcdef"), 3), "abcdef");
-    EXPECT_EQ(clsFoyBilgileri::Duzelt(QVariant(QString()), 2), "  ");
+}
+
+TEST_P(FileRecordTest, RentDueDatesStepBackToTheMonthsLastDay) {
+    for (auto [yil, expected] : {std::pair{2023, "20230228"}, std::pair{2024, "20240229"}}) {
+        file(kv({"alacaktipi", 11, "takiptarihi", "20250101"}));
+        rent(yil, 2, 2, 31, 1, 1000);
+        clsFoyBilgileri& foy = load();
+        EXPECT_EQ(starts(foy.Alacaklar()), QStringList{QString::fromLatin1(expected)});
+    }
+}
+
+TEST_P(FileRecordTest, TwelveRentMonthsOrOneAcceleratedClaim) {
+    // Enforcement on 15 June 2023: months due later bear interest from the enforcement date.
+    file(kv({"alacaktipi", 11, "formtipi", 3, "takiptarihi", "20230615"}));
+    rent(2023, 1, 12, 5, 1, 1000);
+    clsFoyBilgileri& foy = load();
+    ASSERT_EQ(foy.Alacaklar().Count(), 12);
+    EXPECT_EQ(foy.Alacaklar().Item(6).FaizBaslangicTarihi, "20230605");
+    EXPECT_EQ(foy.Alacaklar().Item(7).FaizBaslangicTarihi, "20230615");
+    EXPECT_EQ(foy.Alacaklar().ToplamAlacak, Money::fromUnits(12000));
+
+    // With acceleration and a rent-difference row: one claim for the total, due from the first
+    // month, following the file's fixed rate.
+    add("tblfoy_sozlesme", kv({"foykodu", 1, "muacceliyetdurumu", 2}));
+    rent(2023, 3, 4, 5, 2, 250);
+    const clsAlacakKalemi& kalem = load().Alacaklar().Item(1);
+    EXPECT_EQ(foy_->Alacaklar().Count(), 1);
+    EXPECT_EQ(kalem.AlacakAdi, "Kira ve Kira Farkı");
+    EXPECT_EQ(kalem.Tutar, Money::fromUnits(12500));  // 12 x 1,000 + 2 x 250
+    EXPECT_EQ(kalem.FaizBaslangicTarihi, "20230105");
+    EXPECT_FLOAT_EQ(kalem.FaizOrani, 9.0f);
+}
+
+TEST_P(FileRecordTest, AlimonyInstalmentsDependOnTheRegistrationDate) {
+    const std::pair<const char*, QStringList> cases[] = {
+        {"20080315", {"20230115", "20230215", "20230315"}}, {"20080314", {"20230215", "20230315"}}};
+    for (const auto& [kayit, instalments] : cases) {
+        file(kv({"alacaktipi", 15, "foykayittarihi", kayit}));
+        claim(kv({"alacakkodu", 1, "tarih", "20230115", "duzenlemetarihi", "20230415", "tutar", 500,
+                  "alacakturu", 4, "nafakafaizbaslangictarihi", "20230301"}));
+        colAlacaklar& c = load().Alacaklar();
+        EXPECT_EQ(starts(c), instalments) << kayit;
+        ASSERT_GE(c.Count(), 2);
+        EXPECT_EQ(c.Item(c.Count()).AlacakAdi, "15.03.2023 tarihli nafaka");
+        // The interest start given for the alimony is kept while it is later than the instalment.
+        EXPECT_EQ(c.Item(1).NafakaFaizBaslangicTarihi, "20230301");
+        EXPECT_EQ(c.Item(c.Count()).NafakaFaizBaslangicTarihi, "20230315");
+    }
+}
+
+TEST_P(FileRecordTest, GeneralClaimNamesAndStarts) {
+    // A representative of each way the name is made: fixed by type, by kind, from a column.
+    struct Case {
+        int alacakTipi, alacakTuru;
+        const char* expected;
+    } cases[] = {{4, 0, "Fatura"},       {12, 0, "4111 nolu kredi kartı "},
+                 {28, 2, "Şube"},        {1, 2, "Çek"},
+                 {1, 7, "Diğer alacak"}, {1, 9, ""},
+                 {18, 0, "Asıl Alacak"}};
+    for (const auto& c : cases) {
+        file(kv({"alacaktipi", c.alacakTipi}));
+        claim(kv({"alacakkodu", 1, "tarih", "20230301", "tutar", 1000, "birikmisfaiz", 12.5,
+                  "alacakturu", c.alacakTuru, "kartno", "4111", "bankasubesi", "Şube",
+                  "digeralacakadi", "Diğer alacak", "ceksenettutari", 1200}));
+        clsFoyBilgileri& foy = load();
+        ASSERT_EQ(foy.Alacaklar().Count(), 1) << c.alacakTipi;
+        const clsAlacakKalemi& kalem = foy.Alacaklar().Item(1);
+        EXPECT_EQ(kalem.AlacakAdi, QString::fromUtf8(c.expected))
+            << c.alacakTipi << '/' << c.alacakTuru;
+        // Dated after the enforcement date (15 January 2023): interest from the enforcement date.
+        EXPECT_EQ(kalem.FaizBaslangicTarihi, "20230115");
+        EXPECT_EQ(kalem.BirikmisFaiz, Money::parse("12.5"));
+    }
+    // Cheque and bill totals: face amounts and amounts claimed.
+    file(kv({"alacaktipi", 1}));
+    for (auto [kod, tur] : {std::pair{1, 2}, std::pair{2, 2}, std::pair{3, 1}})
+        claim(kv({"alacakkodu", kod, "tarih", "20221201", "tutar", 1000, "birikmisfaiz", 0,
+                  "alacakturu", tur, "ceksenettutari", 1500}));
+    colAlacaklar& alacaklar = load().Alacaklar();
+    EXPECT_EQ(alacaklar.SenetSayisi, 1);
+    EXPECT_EQ(alacaklar.CekToplami, Money::fromUnits(3000));  // 2 x 1,500
+    EXPECT_EQ(alacaklar.TakibeKonuCekToplami, Money::fromUnits(2000));
+    EXPECT_EQ(alacaklar.SenetToplami, Money::fromUnits(1500));
+    EXPECT_EQ(alacaklar.ToplamAlacak, Money::fromUnits(3000));
+}
+
+TEST_P(FileRecordTest, ClaimsInheritTheFilesRuleUnlessTheyHaveTheirOwn) {
+    for (auto [tarih, oran] : {std::pair{"20200101", 9}, std::pair{"20230601", 24}})
+        add("tblfaizoranitablosu_detay",
+            kv({"foykodu", 0, "faizoranitablosukodu", 3, "tarih", tarih, "faizorani", oran}));
+    for (auto [kod, oran] : {std::pair{1, 0}, std::pair{2, 15}})
+        claim(kv({"alacakkodu", kod, "tarih", "20221201", "tutar", 1000, "birikmisfaiz", 0,
+                  "faizorani", oran}));
+    test::insertFile(*db_, 1, kv({"faizorani", 0, "faizoranitablosukodu", 3}));
+    colAlacaklar& tablolu = load().Alacaklar();
+    // A copy of the file's table: the rate in force on the first claim date and the change.
+    EXPECT_EQ(tablolu.Item(1).FaizOraniTablosu().Sayi(), 2);
+    EXPECT_FLOAT_EQ(tablolu.Item(2).FaizOrani, 15.0f);  // its own fixed rate stays
+    EXPECT_EQ(tablolu.Item(2).FaizOraniTablosu().Sayi(), 0);
+    EXPECT_FALSE(tablolu.KalemeOzelFaizYok());
+
+    db_->execute("update tblfoy set faizorani = 12");
+    colAlacaklar& sabit = load().Alacaklar();
+    EXPECT_FLOAT_EQ(sabit.Item(1).FaizOrani, 12.0f);
+    EXPECT_FALSE(foy_->HasFaizTablosu());
+}
+
+TEST_P(FileRecordTest, LaterClaimsAndTodaStartsAgainstTheEnforcementDate) {
+    test::insertFile(*db_, 1);  // enforcement 20230115
+    for (auto [kod, tarih, matrah] :
+         {std::tuple{1, "20230101", 1}, std::tuple{2, "20230201", 0}, std::tuple{3, "", 1}})
+        add("tblfoy_sonrakialacak", kv({"foykodu", 1, "alacakkodu", kod, "tarih", tarih, "tutar",
+                                        100 * kod, "matrahlaradahil", matrah}));
+    clsFoyBilgileri foy;
+    ASSERT_TRUE(foy.FoyBilgileriniYukle(1));
+    foy.SonrakiAlacaklariYukle();
+    EXPECT_EQ(starts(foy.SonrakiAlacaklar()), (QStringList{"20230115", "20230115", "20230201"}));
+    EXPECT_EQ(foy.SonrakiAlacaklar().MatrahaDahilOlanSonrakiAlacakToplami,
+              Money::fromUnits(400));  // 100 + 300
+    foy.SonrakiAlacaklariTODAOlarakYukle();
+    EXPECT_EQ(starts(foy.TODAs()), (QStringList{QString(), "20230101", "20230115"}));
+    EXPECT_EQ(foy.TODAs().FaizsizTODAlarinToplami, Money::fromUnits(300));
+
+    for (auto [kod, baslangic, tutar] :
+         {std::tuple{1, "20221001", 100}, std::tuple{2, "20230301", 200}, std::tuple{3, "", 300},
+          std::tuple{4, "20221001", 0}})  // no amount: not read
+        add("tblfoy_toda", kv({"foykodu", 1, "alacakkodu", kod, "faizbaslangictarihi", baslangic,
+                               "tutar", tutar}));
+    foy.TODALariYukle();
+    EXPECT_EQ(starts(foy.TODAs()), (QStringList{"20221001", "20230115", QString()}));
+    EXPECT_EQ(foy.TODAs().FaizIsleyecekTODAToplami, Money::fromUnits(100));
+    EXPECT_EQ(foy.TODAs().TakipTarFaizIsleyecekTODATop, Money::fromUnits(200));
+    EXPECT_EQ(foy.TODAs().FaizsizTODAlarinToplami, Money::fromUnits(300));
+}
+
+TEST_P(FileRecordTest, ReloadingReplacesTheClaims) {
+    test::insertFile(*db_, 1);
+    claim(kv({"alacakkodu", 1, "tarih", "20221201", "tutar", 1000, "birikmisfaiz", 0}));
+    add("tblfoy_sonrakialacak",
+        kv({"foykodu", 1, "alacakkodu", 1, "tarih", "20230201", "tutar", 50}));
+    add("tblfoy_toda", kv({"foykodu", 1, "alacakkodu", 1, "tutar", 70}));
+    clsFoyBilgileri foy;
+    ASSERT_TRUE(foy.FoyBilgileriniYukle(1));
+    for (int i = 0; i < 2; ++i) {
+        foy.AlacaklariYukle();
+        foy.SonrakiAlacaklariYukle();
+        foy.TODALariYukle();
+    }
+    EXPECT_EQ(foy.Alacaklar().ToplamAlacak, Money::fromUnits(1000));
+    EXPECT_EQ(foy.SonrakiAlacaklar().Count(), 1);
+    EXPECT_EQ(foy.TODAs().ToplamAlacak, Money::fromUnits(70));
+}
+
+TEST_P(FileRecordTest, ANullAmountStopsTheLoadWithItsSource) {
+    test::insertFile(*db_, 1);
+    claim(kv({"alacakkodu", 1, "tarih", "20221201", "tutar",
+              QVariant(QMetaType::fromType<double>()), "birikmisfaiz", 0}));
+    EXPECT_EQ(load().Alacaklar().Count(), 0);
+    EXPECT_EQ(guard_.errors().messages(),
+              QStringList{"Hatanın oluştuğu yer : colAlacaklar.BorcYukleGenel\rHata : 94 -> "
+                          "Invalid use of Null"});
+}
+
+TEST_P(FileRecordTest, CollectionsCarryTheRatesOfTheirDate) {
+    add("tblkur", kv({"tarih", "20230301", "parabirimikodu", 2, "tltutar", "18.9512"}));
+    add("tblkur", kv({"tarih", "20230301", "parabirimikodu", 3, "tltutar", "20.1"}));
+    auto tahsilat = [&](const char* tarih, int doviz, const char* tutar, int sekil) {
+        add("tblfoy_tahsilat", kv({"foykodu", 1, "tahsilattarihi", tarih, "tahsilatmiktari", tutar,
+                                   "parabirimikodu", doviz, "tahsilatsekli", sekil}));
+    };
+    tahsilat("20230401", 2, "50", 7);      // no rates stored on that day
+    tahsilat("20230301", 3, "100.25", 1);  // euro paid against a dollar debt
+    tahsilat("20230301", 1, "10", 2);
+    colTahsilatlar c;
+    c.Add(7, 1, Money(), Money(), Money::fromUnits(5), "20230101");
+    c.Yukle(1, 2);
+    ASSERT_EQ(c.Count(), 4);  // a load appends
+    const clsTahsilatKalemi& euro = c.Item(2);
+    EXPECT_EQ(euro.Tutar, Money::parse("100.25"));
+    EXPECT_EQ(euro.TahsilatKuru, Money::parse("20.1"));
+    EXPECT_EQ(euro.BorcKuru, Money::parse("18.9512"));
+    EXPECT_EQ(c.Item(4).TahsilatKuru, Money());  // no rates stored on that day
+    c.BelliTarihtenSonrakileriCikar("20230301");
+    EXPECT_EQ(c.Count(), 1);
+    EXPECT_TRUE(guard_.errors().messages().isEmpty()) << errorText().toStdString();
+}
+
+TEST_P(FileRecordTest, ExpensesSplitAtTheEnforcementDate) {
+    auto masraf = [&](const char* tarih, const char* tutar, int resmi) {
+        add("tblfoy_masraf",
+            kv({"foykodu", 1, "masraftarihi", tarih, "masraftutari", tutar, "resmi", resmi}));
+    };
+    masraf("20230115", "100.10", 1);
+    masraf("20230115", "50", 0);
+    masraf("20230116", "25.5", 1);
+    masraf("20230116", "4.5", 1);
+    struct Case {
+        const char* takip;
+        bool resmi;
+        Money oncesi;
+        int kalem;
+        Money toplam;
+    } cases[] = {{"20230115", false, Money::parse("150.10"), 1, Money::parse("180.10")},
+                 {"20230115", true, Money::parse("100.10"), 1, Money::parse("130.10")},
+                 {"", false, Money(), 2, Money::parse("180.10")}};
+    colMasraflar m;
+    for (const auto& c : cases) {
+        m.Yukle(1, QString::fromLatin1(c.takip), c.resmi);  // each load replaces the last
+        EXPECT_EQ(m.TakipOncesiMasrafToplami, c.oncesi) << c.takip << c.resmi;
+        EXPECT_EQ(m.Count(), c.kalem) << c.takip << c.resmi;
+        EXPECT_EQ(m.ToplamMasraf, c.toplam) << c.takip << c.resmi;
+    }
+    EXPECT_EQ(m.Item(2).FaizBaslangicTarihi, "20230116");
+    EXPECT_EQ(m.Item(2).Tutar, Money::fromUnits(30));  // 25.5 + 4.5 summed per day
 }
 
 QUV_ON_BACKENDS(FileRecordTest);
