@@ -35,25 +35,11 @@ protected:
     }
 };
 
-TEST_P(HesapOzetiStorageTest, TheTableHoldsTheKeyAndOneColumnPerField) {
-    ASSERT_EQ(clsHesapOzeti::Alanlar().size(), 69);
-    QStringList expected = {"foykodu"};
-    for (const clsHesapOzeti::Alan& a : clsHesapOzeti::Alanlar())
-        expected << a.sutun.toLower();
-    QStringList actual;
-    for (const QString& name : db_->columns("tblfoy_hesap"))
-        actual << name.toLower();
-    expected.sort();
-    actual.sort();
-    EXPECT_EQ(actual, expected);
-}
-
 TEST_P(HesapOzetiStorageTest, SavingTwiceLeavesOneRowWithTheSecondValues) {
     clsHesapOzeti first = filledSummary(1);
     // The widest amount the host's decimal columns keep exactly on every backend.
     first.BakiyeGuncelTL = Money::parse("-12345678901.2345");
     ASSERT_TRUE(first.Kaydet(41));
-    expectStoredRow(row(41), first);
     ASSERT_TRUE(filledSummary(7).Kaydet(42));
     ASSERT_TRUE(filledSummary(2).Kaydet(41));
     expectNoErrors();
@@ -88,11 +74,7 @@ TEST_P(HesapOzetiStorageTest, NullColumnsAndAMissingRowLoadAsZero) {
 // A table that the save cannot write: its name, the column renamed (if any), and the
 // word that the driver's message names.
 struct BrokenTable {
-    const char* name;
-    const char* breakSql;
-    const char* tableAfter;
-    const char* renamed;
-    const char* named;
+    const char *name, *breakSql, *tableAfter, *renamed, *named;
 };
 
 class HesapOzetiBrokenTableTest : public HesapOzetiStorageTest {};

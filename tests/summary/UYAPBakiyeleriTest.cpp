@@ -11,21 +11,10 @@ Money M(const char* text) {
 
 struct MahsupCase {
     const char* name;
-    // Balances before.
-    const char* faiz;
-    const char* bsmv;
-    const char* kdv;
-    const char* tahsilat;
-    float bsmvOrani;
-    float kdvOrani;
-    // Expected.
-    qint16 sonuc;
-    const char* faizeMahsup;
-    const char* masrafaMahsup;
-    const char* kalanTahsilat;
-    const char* faizSonra;
-    const char* bsmvSonra;
-    const char* kdvSonra;
+    const char *faiz, *bsmv, *kdv, *tahsilat;  // balances before and the collection
+    float bsmvOrani, kdvOrani;
+    qint16 sonuc;  // expected
+    const char *faizeMahsup, *masrafaMahsup, *kalanTahsilat, *faizSonra, *bsmvSonra, *kdvSonra;
 };
 
 const MahsupCase kCases[] = {
