@@ -21,13 +21,17 @@ QVariant para(const char* text) {
 
 class ParametreYukleme : public test::ParametreVeritabaniTesti {};
 
-TEST_P(ParametreYukleme, ColumnsWithOtherNamesAndNullRulesOfTheLaterColumns) {
+TEST_P(ParametreYukleme, StatementColumnsNullRulesAndTheDateEscaped) {
     harcSatiriEkle(k2023, {{"yuvarlamadegeri", QVariant()},
                            {"stopaj", QVariant()},
                            {"cekbankasorumlulukbedeli", QVariant()}});
     clsParametreler p;
     p.Stopaj = 1;
     ASSERT_TRUE(p.HarclariYukle(kHaziran));
+    EXPECT_EQ(
+        calisanSorgular().value(0),
+        uyarlanmis(QStringLiteral(" select a.* from tblharclar as a  where a.tarih = (select max "
+                                  "(b.tarih)  from tblharclar b where b.tarih <= '20230601');")));
     EXPECT_EQ(p.VekaletHarci, M("87.50"));
     EXPECT_EQ(p.IhtiyatiHacizOrani, 0.75f);
     EXPECT_EQ(p.PostaPulu_MTS, M("95"));
@@ -41,6 +45,12 @@ TEST_P(ParametreYukleme, ColumnsWithOtherNamesAndNullRulesOfTheLaterColumns) {
     p.PesinHarcEklensin = true;
     EXPECT_EQ(p.PesinHarcHesapla(M("10040"), kHaziran), M("50"));
     EXPECT_TRUE(guard_.errors().messages().isEmpty());
+
+    // A quote in a date cannot end the literal early.
+    ASSERT_TRUE(p.HarclariYukle(QStringLiteral("2023'; delete from tblharclar; --"), true));
+    EXPECT_EQ(p.BasvuruHarci, Money());
+    ASSERT_TRUE(p.HarclariYukle(kHaziran));
+    EXPECT_EQ(p.BasvuruHarci, M("427.60"));
 }
 
 TEST_P(ParametreYukleme, CacheFollowsThePeriodOfTheRowAndAForcedReload) {
@@ -156,21 +166,6 @@ TEST_P(ParametreYukleme, WholeSetIsCachedPerPeriodAndGoesOnPastAFailedGroup) {
     EXPECT_FALSE(q.HarclarDonemi().Yuklu());
     EXPECT_TRUE(q.PesinHarcEklensin);
     EXPECT_TRUE(q.VekaletUcretleriDonemi().Yuklu());
-}
-
-TEST_P(ParametreYukleme, StatementAsWrittenWithTheDateEscaped) {
-    harcSatiriEkle(k2023);
-    clsParametreler p;
-    ASSERT_TRUE(p.HarclariYukle(kHaziran));
-    EXPECT_EQ(
-        calisanSorgular().value(0),
-        uyarlanmis(QStringLiteral(" select a.* from tblharclar as a  where a.tarih = (select max "
-                                  "(b.tarih)  from tblharclar b where b.tarih <= '20230601');")));
-    // A quote in a date cannot end the literal early.
-    ASSERT_TRUE(p.HarclariYukle(QStringLiteral("2023'; delete from tblharclar; --"), true));
-    EXPECT_EQ(p.BasvuruHarci, Money());
-    ASSERT_TRUE(p.HarclariYukle(kHaziran));
-    EXPECT_EQ(p.BasvuruHarci, M("427.60"));
 }
 
 TEST_P(ParametreYukleme, AttachmentFeeColumnsByHearingAndANullInOneOfThem) {
