@@ -29,20 +29,14 @@ namespace {
 
 using desk::AnaPencere;
 
-QString demoDataPath() {
-    return QFileInfo(QStringLiteral(__FILE__))
-        .dir()
-        .filePath(QStringLiteral("../../db/demo/demo-data.sql"));
-}
-
 // Fills a new database of the backend with the tables and the demo files, and
 // returns its address; the test's own connection is closed again.
 QString demoDatabase(const test::Backend& backend, const QString& name) {
     const QString adres = backend.create(name);
     auto db = Database::open(adres, Database::OpenMode::CreateIfMissing);
     Schema::initialize(*db);
-    QFile file(demoDataPath());
-    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << demoDataPath().toStdString();
+    QFile file(QFileInfo(QStringLiteral(__FILE__)).dir().filePath("../../db/demo/demo-data.sql"));
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << file.fileName().toStdString();
     db->beginTransaction();
     for (const QString& statement : SqlScript::statements(QString::fromUtf8(file.readAll())))
         db->execute(statement);
