@@ -131,7 +131,6 @@ TEST(OdemePlaniDenetimleri, ManualRows) {
         QList<ManuelTahsilat> satirlar;
         Beklenen beklenen;
     } durumlar[] = {
-        {{}, {M::OnceTahsilatGiriniz, grid}},
         {{bos}, {M::OnceTahsilatGiriniz, grid}},
         {{iyi, {QString(), para("100")}}, {M::TahsilatTarihiGiriniz, grid, 2}},
         {{{QStringLiteral("20231230"), para("100")}}, {M::TahsilatTarihiOnceOlamaz, grid, 1}},

@@ -23,13 +23,6 @@ void SahteSmsServisi::baglanti() {
         auto tampon = std::make_shared<QByteArray>();
         connect(soket, &QTcpSocket::readyRead, this, [this, soket, tampon] {
             tampon->append(soket->readAll());
-            // A TLS handshake (record type 22): noted and refused, the server speaks HTTP.
-            if (tampon->startsWith('\x16')) {
-                istekler_.append({"TLS", {}, {}, {}});
-                tampon->clear();
-                soket->abort();
-                return;
-            }
             const qsizetype basSonu = tampon->indexOf("\r\n\r\n");
             if (basSonu < 0)
                 return;

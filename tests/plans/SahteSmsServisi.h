@@ -11,7 +11,7 @@ namespace quv::test {
 
 // A tiny HTTP server on 127.0.0.1 standing in for an SMS gateway: it records every
 // request and answers each path with the answer set for it (the last one is repeated),
-// or not at all. A TLS handshake is recorded with the method "TLS" and refused.
+// or not at all.
 class SahteSmsServisi : public QObject {
     Q_OBJECT
 public:

@@ -77,9 +77,6 @@ TEST_F(SmsCliTest, FailuresExitWithNonZero) {
         {{QStringLiteral("0532 411 27 80"), QStringLiteral("--text"), QStringLiteral("x")},
          "Geçersiz Cep Telefonu Numarası."},
         {{QStringLiteral("05324112780")}, "--text ya da plan"},
-        {{QStringLiteral("05324112780"), QStringLiteral("--text"), QStringLiteral("x"),
-          QStringLiteral("--count"), QStringLiteral("3")},
-         "--text ya da plan"},
     };
     for (const auto& [arguman, hata] : durumlar) {
         run = sms(arguman);

@@ -375,27 +375,6 @@ TEST_P(frmOdemePlaniTest, TheBulkDialogAppendsItsInstalments) {
     hataYok();
 }
 
-// 100 instalments are accepted, 101 refused with the focus on the count.
-TEST_P(frmOdemePlaniTest, TheBulkDialogChecksItsEntries) {
-    for (const char* tekrar : {"100", "101"}) {
-        SCOPED_TRACE(tekrar);
-        SetUp();
-        faizsizDosya("1000");
-        pencereler({.tekrar = tekrar});
-        auto p = pencereAc();
-        tikla(*p, "cmdTopluTahsilatGirme");
-        const bool kabul = std::string(tekrar) == "100";
-        EXPECT_EQ(mesajlar(),
-                  kabul ? QStringList()
-                        : QStringList{QStringLiteral("Taksit sayısını 100'den fazla olamaz.")});
-        if (!kabul) {
-            EXPECT_EQ(topluOdak_, QStringLiteral("oceTekrar"));
-        }
-        EXPECT_EQ(kontrol<DataGrid>(*p, "grdTahsilat").filledRowCount(), kabul ? 100 : 0);
-        hataYok();
-    }
-}
-
 QUV_ON_BACKENDS(frmOdemePlaniTest);
 
 // The desk application's command opens the wizard on each demo file, where a plan by
