@@ -50,10 +50,9 @@ struct Hucre {
     QString dolgu;  // the fill colour, "" when none
 };
 
-// The cells of the first sheet by reference ("A1") and the column widths.
+// The cells of the first sheet by reference ("A1").
 struct Sayfa {
     QMap<QString, Hucre> hucreler;
-    QMap<int, double> genislikler;
 
     static Sayfa oku(const QString& dosya) {
         QStringList metinler;
@@ -79,9 +78,6 @@ struct Sayfa {
                       kalinlar.value(nitelik(stil, "fontId").toInt()),
                       dolgular.value(nitelik(stil, "fillId").toInt())};
         }
-        for (const QString& col : ogeler(xml, QStringLiteral("col")))
-            for (int s = nitelik(col, "min").toInt(); s <= nitelik(col, "max").toInt(); ++s)
-                sayfa.genislikler[s] = nitelik(col, "width").toDouble();
         return sayfa;
     }
 };
@@ -117,10 +113,6 @@ TEST(BasitHesapCikti, TheWorkbookHoldsHeadsAmountsAndBoldRows) {
         EXPECT_EQ(aciklama.kalin, vurgulu) << satir.toStdString();
         EXPECT_TRUE(tutar.dolgu.isEmpty());
     }
-    // The columns fit their longest text ("10.645,48", "Faiz İşlemeyen Alacak").
-    EXPECT_GE(sayfa.genislikler.value(1), 9.0);
-    EXPECT_GE(sayfa.genislikler.value(2), 21.0);
-
     EXPECT_FALSE(BasitHesapExcelYaz(satirlar,
                                     test::scratchPath(QStringLiteral("yok/klasor/x.xlsx")), &hata));
     EXPECT_TRUE(hata.startsWith(QStringLiteral("Dosya yazılamadı: "))) << hata.toStdString();

@@ -4,88 +4,57 @@ namespace quv::test {
 
 namespace {
 
-// Columns named in a text, each with the same value.
-void hepsi(FieldValues& alanlar, const char* sutunlar, const QVariant& deger) {
-    for (const QString& sutun : QString::fromLatin1(sutunlar).split(u' '))
-        alanlar.append({sutun, deger});
-}
-
-void faizTablosu(Database& db, int foy, int kod, const char* ad) {
-    db.addRow(QStringLiteral("tblfaizoranitablosu"),
-              {{QStringLiteral("foykodu"), foy},
-               {QStringLiteral("faizoranitablosukodu"), kod},
-               {QStringLiteral("faizoranitablosuadi"), QString::fromUtf8(ad)},
-               {QStringLiteral("mevduatfaizoranitablosu"), 0}});
-}
-
-void faizOrani(Database& db, int foy, int kod, const char* tarih, double oran) {
-    db.addRow(QStringLiteral("tblfaizoranitablosu_detay"),
-              {{QStringLiteral("foykodu"), foy},
-               {QStringLiteral("faizoranitablosukodu"), kod},
-               {QStringLiteral("tarih"), QString::fromLatin1(tarih)},
-               {QStringLiteral("faizorani"), oran}});
+// Fields from a text of "column=value" pairs; a column without a value gets `bos`.
+FieldValues alanlar(const char* metin, const QVariant& bos = 0) {
+    FieldValues out;
+    for (const QString& alan : QString::fromUtf8(metin).split(u' ', Qt::SkipEmptyParts))
+        out.append({alan.section(u'=', 0, 0),
+                    alan.contains(u'=') ? QVariant(alan.section(u'=', 1)) : bos});
+    return out;
 }
 
 }  // namespace
 
 void basitHesapTarifeleriniEkle(Database& db) {
-    FieldValues harc = {{QStringLiteral("tarih"), QStringLiteral("20000101")}};
-    const std::pair<const char*, const char*> tutarlar[] = {{"basvuruharci", "427.60"},
-                                                            {"vekaletnameharci", "87.50"},
-                                                            {"evrakgideri", "7.75"},
-                                                            {"ilktebligatgideri", "85"},
-                                                            {"suretdamgapulu", "3.15"},
-                                                            {"dosyagideri", "12.25"},
-                                                            {"baropulu", "44"},
-                                                            {"yuvarlamadegeri", "1"},
-                                                            {"pesinharcorani", "0.5"},
-                                                            {"tahsilharcorani1", "4.55"},
-                                                            {"tahsilharcorani2", "2.27"},
-                                                            {"tahsilharcorani3", "9.1"},
-                                                            {"kdv", "20"}};
-    for (const auto& [sutun, deger] : tutarlar)
-        harc.append({QString::fromLatin1(sutun), QString::fromLatin1(deger)});
-    hepsi(harc,
-          "maasdatahsilharciorani cezaeviharciorani feragatharciorani1 feragatharciorani2 "
-          "feragatharciorani3 tahliyeharcorani1 tahliyeharcorani2 menkulteslimharciorani1 "
-          "menkulteslimharciorani2 sulhkararharci ahkararharci yerinegetirmeharci "
-          "maktucezaeviharci ihtiyatihaciz ilktebligatgideri_mts kefaletharciorani kkdforani "
-          "stopaj ssdf cekbankasorumlulukbedeli mtsharciorani",
-          0);
-    db.addRow(QStringLiteral("tblharclar"), harc);
-
-    FieldValues secenek = {{QStringLiteral("kod"), 1}};
-    hepsi(secenek, "dosyagidborcaekle pesinharcborcaekle", 1);
-    hepsi(secenek,
-          "ihdosyagidekle ihtebliggidekle cekesuretdpekle nafakayafaiz vekucretekdvekle "
-          "faizyildakigunsayisi senetekomisyonhesapla dortteucvekaletucretiuygula "
-          "TodalariVekaletUcretiBorcAslinaDahilEt",
-          0);
-    db.addRow(QStringLiteral("tbloptions_all"), secenek);
-
-    for (const auto& [kod, miktar, oran] : {std::tuple{1, 5000, 12}, {2, 999999999, 10}})
-        db.addRow(QStringLiteral("tblvekaletucretioranlari"),
-                  {{QStringLiteral("tarih"), QStringLiteral("20000101")},
-                   {QStringLiteral("kod"), kod},
-                   {QStringLiteral("miktar"), miktar},
-                   {QStringLiteral("oran"), oran}});
-    FieldValues diger = {{QStringLiteral("tarih"), QStringLiteral("20000101")},
-                         {QStringLiteral("minvekaletucreti"), 400},
-                         {QStringLiteral("konusuparaolmayanvekucr"), 600}};
-    hepsi(diger,
-          "durusmaaltoran altoran durusmaihtiyatideger ihtiyatideger durusmaustdeger ustdeger "
-          "minvekaletucretitavani icracezavekaletucreti tahliyevekaletucreti",
-          0);
-    db.addRow(QStringLiteral("tbldigervekaletucretleri"), diger);
-
-    faizTablosu(db, 0, 7, "Yasal Faiz");
-    faizTablosu(db, 0, 3, "Avans Faizi");
-    faizTablosu(db, 0, 3, "Avans Faizi");
-    faizTablosu(db, 5, 9, "Föye Özel");
-    faizOrani(db, 0, 7, "20220101", 9);
-    faizOrani(db, 0, 7, "20230601", 24);
-    faizOrani(db, 0, 3, "20200101", 15.75);
-    faizOrani(db, 5, 9, "20200101", 30);
+    db.addRow(QStringLiteral("tblharclar"),
+              alanlar("tarih=20000101 basvuruharci=427.60 vekaletnameharci=87.50 "
+                      "evrakgideri=7.75 ilktebligatgideri=85 suretdamgapulu=3.15 "
+                      "dosyagideri=12.25 baropulu=44 yuvarlamadegeri=1 pesinharcorani=0.5 "
+                      "tahsilharcorani1=4.55 tahsilharcorani2=2.27 tahsilharcorani3=9.1 kdv=20 "
+                      "maasdatahsilharciorani cezaeviharciorani feragatharciorani1 "
+                      "feragatharciorani2 feragatharciorani3 tahliyeharcorani1 tahliyeharcorani2 "
+                      "menkulteslimharciorani1 menkulteslimharciorani2 sulhkararharci "
+                      "ahkararharci yerinegetirmeharci maktucezaeviharci ihtiyatihaciz "
+                      "ilktebligatgideri_mts kefaletharciorani kkdforani stopaj ssdf "
+                      "cekbankasorumlulukbedeli mtsharciorani"));
+    db.addRow(QStringLiteral("tbloptions_all"),
+              alanlar("kod=1 dosyagidborcaekle=1 pesinharcborcaekle=1 ihdosyagidekle "
+                      "ihtebliggidekle cekesuretdpekle nafakayafaiz vekucretekdvekle "
+                      "faizyildakigunsayisi senetekomisyonhesapla dortteucvekaletucretiuygula "
+                      "TodalariVekaletUcretiBorcAslinaDahilEt"));
+    db.addRow(QStringLiteral("tblvekaletucretioranlari"),
+              alanlar("tarih=20000101 kod=1 miktar=5000 oran=12"));
+    db.addRow(QStringLiteral("tblvekaletucretioranlari"),
+              alanlar("tarih=20000101 kod=2 miktar=999999999 oran=10"));
+    db.addRow(QStringLiteral("tbldigervekaletucretleri"),
+              alanlar("tarih=20000101 minvekaletucreti=400 konusuparaolmayanvekucr=600 "
+                      "durusmaaltoran altoran durusmaihtiyatideger ihtiyatideger "
+                      "durusmaustdeger ustdeger minvekaletucretitavani icracezavekaletucreti "
+                      "tahliyevekaletucreti"));
+    for (const char* tablo : {"foykodu=0 faizoranitablosukodu=7 faizoranitablosuadi=Yasal_Faiz",
+                              "foykodu=0 faizoranitablosukodu=3 faizoranitablosuadi=Avans_Faizi",
+                              "foykodu=0 faizoranitablosukodu=3 faizoranitablosuadi=Avans_Faizi",
+                              "foykodu=5 faizoranitablosukodu=9 faizoranitablosuadi=Föye_Özel"}) {
+        FieldValues f = alanlar(tablo);
+        f.last().second = f.last().second.toString().replace(u'_', u' ');
+        f.append({QStringLiteral("mevduatfaizoranitablosu"), 0});
+        db.addRow(QStringLiteral("tblfaizoranitablosu"), f);
+    }
+    for (const char* oran : {"foykodu=0 faizoranitablosukodu=7 tarih=20220101 faizorani=9",
+                             "foykodu=0 faizoranitablosukodu=7 tarih=20230601 faizorani=24",
+                             "foykodu=0 faizoranitablosukodu=3 tarih=20200101 faizorani=15.75",
+                             "foykodu=5 faizoranitablosukodu=9 tarih=20200101 faizorani=30"})
+        db.addRow(QStringLiteral("tblfaizoranitablosu_detay"), alanlar(oran));
 }
 
 BasitHesap ornekHesap() {
