@@ -23,7 +23,6 @@ TEST(KademeliFaizKalemiTest, DefaultDescriptionFromTheOpeningAndClosingEvents) {
         // A phrase missing on one side leaves no stray blank.
         {E_KT_FaizIsleyecekTODA, E_KT_Alacak, "Faiz başlangıç tarihinden"},
         {E_KT_GununTarihi, E_KT_TODAFaizOraniDegisikligi, "faiz oranı değişiklik tarihine kadar."},
-        {E_KT_Masraf, E_KT_IlkHaciz, ""},
         {Enum_KalemTipi{}, Enum_KalemTipi{}, ""},  // a line nobody has opened or closed
     };
     for (const auto& c : cases) {

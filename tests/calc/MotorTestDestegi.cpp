@@ -41,41 +41,34 @@ void HesapMotoruTesti::SetUp() {
         GetParam(),
         QString::fromLatin1(::testing::UnitTest::GetInstance()->current_test_info()->name()));
     insertCreditorAndCurrencies(*db_);
-    FieldValues alacakli = {{QStringLiteral("alacaklikodu"), 2}};
-    for (const QString& sutun :
-         QStringLiteral("harchesapla tahsilharcihesapla ihharcihesapla faturafaizinekdvekle "
-                        "vekaletharcihesapla pesinharchesapla ceksenetfaizinekdvekle "
-                        "onornekceksenetfaizinekdvekle faizyildakigunsayisi mtsharcihesapla")
-             .split(u' '))
-        alacakli.append({sutun, 0});
-    db_->addRow(QStringLiteral("tblalacakli"), alacakli);
-    FieldValues harc = {{QStringLiteral("tarih"), QStringLiteral("20000101")}};
-    for (const QString& sutun :
-         QStringLiteral(
-             "basvuruharci vekaletnameharci pesinharcorani tahsilharcorani1 tahsilharcorani2 "
-             "tahsilharcorani3 maasdatahsilharciorani cezaeviharciorani feragatharciorani1 "
-             "feragatharciorani2 feragatharciorani3 tahliyeharcorani1 tahliyeharcorani2 "
-             "menkulteslimharciorani1 menkulteslimharciorani2 sulhkararharci ahkararharci "
-             "yerinegetirmeharci maktucezaeviharci ihtiyatihaciz dosyagideri evrakgideri "
-             "suretdamgapulu ilktebligatgideri ilktebligatgideri_mts kefaletharciorani kkdforani "
-             "baropulu stopaj ssdf kdv cekbankasorumlulukbedeli mtsharciorani")
-             .split(u' '))
-        harc.append({sutun, 0});
-    harc.append({QStringLiteral("yuvarlamadegeri"), 1});
-    db_->addRow(QStringLiteral("tblharclar"), harc);
-    FieldValues secenek = {{QStringLiteral("kod"), 1}};
-    for (const char* sutun :
-         {"dosyagidborcaekle", "pesinharcborcaekle", "ihdosyagidekle", "ihtebliggidekle",
-          "cekesuretdpekle", "nafakayafaiz", "vekucretekdvekle", "faizyildakigunsayisi",
-          "senetekomisyonhesapla", "dortteucvekaletucretiuygula",
-          "TodalariVekaletUcretiBorcAslinaDahilEt"})
-        secenek.append({QString::fromLatin1(sutun), 0});
-    db_->addRow(QStringLiteral("tbloptions_all"), secenek);
-    db_->addRow(QStringLiteral("tblvekaletucretioranlari"),
-                {{QStringLiteral("tarih"), QStringLiteral("20000101")},
-                 {QStringLiteral("kod"), 1},
-                 {QStringLiteral("miktar"), 999999999},
-                 {QStringLiteral("oran"), 0}});
+    // The named columns all 0.
+    auto sifir = [](QString metin, const char* sutunlar) {
+        return alanlar(metin + u' ' +
+                       QString::fromLatin1(sutunlar).replace(u' ', QStringLiteral("=0 ")) +
+                       QStringLiteral("=0"));
+    };
+    db_->addRow(QStringLiteral("tblalacakli"),
+                sifir(QStringLiteral("alacaklikodu=2"),
+                      "harchesapla tahsilharcihesapla ihharcihesapla faturafaizinekdvekle "
+                      "vekaletharcihesapla pesinharchesapla ceksenetfaizinekdvekle "
+                      "onornekceksenetfaizinekdvekle faizyildakigunsayisi mtsharcihesapla"));
+    db_->addRow(
+        QStringLiteral("tblharclar"),
+        sifir(QStringLiteral("tarih=20000101 yuvarlamadegeri=1"),
+              "basvuruharci vekaletnameharci pesinharcorani tahsilharcorani1 tahsilharcorani2 "
+              "tahsilharcorani3 maasdatahsilharciorani cezaeviharciorani feragatharciorani1 "
+              "feragatharciorani2 feragatharciorani3 tahliyeharcorani1 tahliyeharcorani2 "
+              "menkulteslimharciorani1 menkulteslimharciorani2 sulhkararharci ahkararharci "
+              "yerinegetirmeharci maktucezaeviharci ihtiyatihaciz dosyagideri evrakgideri "
+              "suretdamgapulu ilktebligatgideri ilktebligatgideri_mts kefaletharciorani kkdforani "
+              "baropulu stopaj ssdf kdv cekbankasorumlulukbedeli mtsharciorani"));
+    db_->addRow(QStringLiteral("tbloptions_all"),
+                sifir(QStringLiteral("kod=1"),
+                      "dosyagidborcaekle pesinharcborcaekle ihdosyagidekle ihtebliggidekle "
+                      "cekesuretdpekle nafakayafaiz vekucretekdvekle faizyildakigunsayisi "
+                      "senetekomisyonhesapla dortteucvekaletucretiuygula "
+                      "TodalariVekaletUcretiBorcAslinaDahilEt"));
+    tabloSatiri("tblvekaletucretioranlari", "tarih=20000101 kod=1 miktar=999999999 oran=0");
 }
 
 void HesapMotoruTesti::guncelle(const QString& tablo, const QString& kosul,

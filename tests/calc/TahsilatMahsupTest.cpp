@@ -16,33 +16,6 @@ using test::para;
 
 class TahsilatMahsupTest : public test::HesapMotoruTesti {};
 
-TEST(TahsilatDusTest, ThreeCases) {
-    test::SharedStateGuard guard;
-    struct Durum {
-        const char* tahsilat;
-        const char* deger;
-        qint16 sonuc;
-        const char* kalanTahsilat;
-        const char* kalanDeger;
-        const char* mahsup;
-    } durumlar[] = {
-        {"150", "100", 1, "50", "0", "100"},  // the payment outlasts the debt
-        {"100", "150", 2, "0", "50", "100"},  // the debt outlasts the payment
-        {"100", "100", 0, "0", "0", "100"},   // both used up
-    };
-    clsHesapHelper motor;
-    for (const Durum& d : durumlar) {
-        Money tahsilat = para(d.tahsilat);
-        Money deger = para(d.deger);
-        Money mahsup = para("999");
-        EXPECT_EQ(motor.TahsilatDus(tahsilat, deger, mahsup), d.sonuc);
-        EXPECT_EQ(tahsilat, para(d.kalanTahsilat));
-        EXPECT_EQ(deger, para(d.kalanDeger));
-        EXPECT_EQ(mahsup, para(d.mahsup));
-    }
-    EXPECT_TRUE(guard.errors().messages().isEmpty());
-}
-
 // After the enforcement start, on 1 May 2023 (also the closing date), 10,500 is
 // collected against: principal 10,000; interest 145.48 + 150.41 = 295.89 (61 days after
 // the start: 10000 / 36500 × 61 × 9 = 150.4109); an expense of 200 (1 April); an attorney
@@ -309,21 +282,12 @@ TEST(TahsilatHatalariTest, ProceduresReportWithTheirOwnSource) {
     EXPECT_TRUE(guard.errors().messages().value(0).contains(QStringLiteral("Hata : 11 -> ")));
     EXPECT_EQ(foy.HesapOzeti().TakipOncesiToplamTahsilat_TL, Money());
 
-    // A rate change for a claim the file does not have.
-    clsHesapKalemi degisiklik;
-    degisiklik.KalemTipi = E_KT_FaizOraniDegisikligi;
-    degisiklik.ItemIndex = 3;
-    motor.Handle_FaizOraniDegisikligi(degisiklik);
-    ASSERT_EQ(guard.errors().messages().size(), 2);
-    EXPECT_EQ(kaynak(1),
-              QStringLiteral("Hatanın oluştuğu yer : clsHesapHelper.Handle_FaizOraniDegisikligi"));
-
     // Without the facade there are no parameters to read the VAT rate from.
     foy.AlacakTipi = E_AT_49Fatura;
     foy.FaturaFaizineKDVEkle = true;
     motor.Init();
-    ASSERT_EQ(guard.errors().messages().size(), 3);
-    EXPECT_EQ(kaynak(2), QStringLiteral("Hatanın oluştuğu yer : clsHesapHelper.Init"));
+    ASSERT_EQ(guard.errors().messages().size(), 2);
+    EXPECT_EQ(kaynak(1), QStringLiteral("Hatanın oluştuğu yer : clsHesapHelper.Init"));
 }
 
 INSTANTIATE_TEST_SUITE_P(Backends, TahsilatMahsupTest,
