@@ -24,13 +24,6 @@ using test::para;
 
 const QString CRLF = QStringLiteral("\r\n");
 
-QString satirlar(std::initializer_list<const char*> liste) {
-    QStringList s;
-    for (const char* satir : liste)
-        s << QString::fromUtf8(satir);
-    return s.join(CRLF);
-}
-
 // The statement's lines as "amount | label" for readable comparisons.
 QStringList dokum(const TaahhutBelgesi& b) {
     const QStringList tutarlar = b.Tutarlar.split(CRLF);
@@ -46,6 +39,9 @@ QStringList liste(std::initializer_list<const char*> l) {
     for (const char* x : l)
         s << QString::fromUtf8(x);
     return s;
+}
+QString satirlar(std::initializer_list<const char*> l) {
+    return liste(l).join(CRLF);
 }
 
 // 7,000.00 + 6,725.09 = 13,725.09, the hand-set file's total debt.
@@ -333,7 +329,7 @@ public:
     bool yaziciVar = true;
     QList<Document> onizlenenler;
     bool komutAcikti = true;
-    // What the save dialog answers (empty: cancelled) and how often it was asked.
+    // What the save dialog answers and how often it was asked.
     QString pdfYolu;
     int pdfSoruldu = 0;
     bool hasDefaultPrinter() const override { return yaziciVar; }
@@ -348,29 +344,47 @@ public:
     }
 };
 
-// The print command of the plan display on the hand-set file: the checks before it,
-// the document with the window's options, and an error that leaves the command usable.
-TEST_P(TaahhutBelgesiTest, PrintCommandOfThePlanDisplay) {
+// The print and PDF commands of the plan display on the hand-set file: the checks before
+// them, the document with the window's options, and failures that leave them usable.
+TEST_P(TaahhutBelgesiTest, CommandsOfThePlanDisplay) {
+    const QString klasor = QCoreApplication::applicationDirPath();
+    const QString dosya =
+        klasor + QStringLiteral("/taahhut-pencere-%1.pdf").arg(test::backendName(GetParam()));
+    const QString yazilamaz = klasor + QStringLiteral("/yok/taahhut.pdf");
     const struct {
         const char* ad;
+        bool pdf;
         bool yazici;
         bool foyVar;
-        const char* mesaj;
+        QString pdfYolu;
+        QString mesaj;
         int onizleme;
     } durumlar[] = {
-        {"no printer", false, true, "Lütfen varsayılan bir yazıcı tanımlayıp tekrar deneyiniz.", 0},
-        {"printed", true, true, nullptr, 1},
-        {"no working copy: an error", true, false, nullptr, 0},
+        {"no printer",
+         false,
+         false,
+         true,
+         {},
+         QStringLiteral("Lütfen varsayılan bir yazıcı tanımlayıp tekrar deneyiniz."),
+         0},
+        {"printed", false, true, true, {}, {}, 1},
+        {"pdf saved without a printer", true, false, true, dosya, {}, 0},
+        {"pdf not writable", true, false, true, yazilamaz,
+         QStringLiteral("PDF dosyası yazılamadı: ") + yazilamaz, 0},
+        // Last: the error report stays with the fixture.
+        {"no working copy: an error", false, true, false, {}, {}, 0},
     };
     for (const auto& d : durumlar) {
         SCOPED_TRACE(d.ad);
         SetUp();
         guard_.messages().clear();
+        QFile::remove(dosya);
         elleOzet();
         borclu(1);
         foy_->HesapOzeti().Bakiye_TL = para("13725.09");
         auto belgeler = std::make_shared<KayitliBelgeler>();
         belgeler->yaziciVar = d.yazici;
+        belgeler->pdfYolu = d.pdfYolu;
         frmShowPlan pencere;
         pencere.setDocumentService(belgeler);
         pencere.FoyKodu = 1;
@@ -384,11 +398,14 @@ TEST_P(TaahhutBelgesiTest, PrintCommandOfThePlanDisplay) {
         pencere.cboborclu->setCurrentIndex(0);
         pencere.chkIlkTakipMasraflarininDetayiniYazdir->setChecked(true);
         pencere.chkHesapDokumunuMetneEkle->setChecked(true);
-        pencere.cmdPrint->click();
+        QPushButton* komut = d.pdf ? pencere.cmdPdf : pencere.cmdPrint;
+        komut->click();
 
         EXPECT_EQ(guard_.messages().informations(),
-                  d.mesaj ? QStringList{QString::fromUtf8(d.mesaj)} : QStringList());
-        EXPECT_TRUE(pencere.cmdPrint->isEnabled());
+                  d.mesaj.isEmpty() ? QStringList() : QStringList{d.mesaj});
+        EXPECT_TRUE(komut->isEnabled());
+        EXPECT_EQ(belgeler->pdfSoruldu, d.pdf ? 1 : 0);
+        EXPECT_EQ(QFile::exists(dosya), d.pdfYolu == dosya);
         ASSERT_EQ(belgeler->onizlenenler.size(), d.onizleme);
         if (!d.foyVar) {
             ASSERT_EQ(hatalar().size(), 1);
@@ -402,61 +419,13 @@ TEST_P(TaahhutBelgesiTest, PrintCommandOfThePlanDisplay) {
             continue;
         EXPECT_FALSE(belgeler->komutAcikti);
         const Document& belge = belgeler->onizlenenler.first();
-        // Statement, schedule, the account statement's heading and its balances (not
-        // detailed).
+        // Statement, schedule, the account statement's heading and its balances.
         ASSERT_EQ(belge.blocks.size(), 4);
         const QStringList etiketler = belge.blocks[0].columns.value(1);
         EXPECT_TRUE(etiketler.contains(QStringLiteral("-TL Başvuru Harcı")));
         EXPECT_EQ(etiketler.last(), QStringLiteral("-TL TOPLAM BORÇ"));
         EXPECT_EQ(belge.blocks[0].columns.value(0).last(), QStringLiteral("13.725,09"));
         EXPECT_EQ(belge.blocks[1].columns.value(5), QStringList{QStringLiteral("6.725,09 TL")});
-    }
-}
-
-// Saving the document as PDF needs no printer; a file that cannot be written is said.
-TEST_P(TaahhutBelgesiTest, PdfCommandOfThePlanDisplay) {
-    const QString klasor = QCoreApplication::applicationDirPath();
-    const QString dosya =
-        klasor + QStringLiteral("/taahhut-pencere-%1.pdf").arg(test::backendName(GetParam()));
-    const QString yazilamaz = klasor + QStringLiteral("/yok/taahhut.pdf");
-    const struct {
-        const char* ad;
-        QString yol;
-        QStringList mesajlar;
-    } durumlar[] = {
-        {"saved", dosya, {}},
-        {"not writable", yazilamaz, {QStringLiteral("PDF dosyası yazılamadı: ") + yazilamaz}},
-    };
-    for (const auto& d : durumlar) {
-        SCOPED_TRACE(d.ad);
-        SetUp();
-        guard_.messages().clear();
-        QFile::remove(dosya);
-        elleOzet();
-        borclu(1);
-        auto belgeler = std::make_shared<KayitliBelgeler>();
-        belgeler->yaziciVar = false;
-        belgeler->pdfYolu = d.yol;
-        frmShowPlan pencere;
-        pencere.setDocumentService(belgeler);
-        pencere.FoyKodu = 1;
-        pencere.FoyBilgileri = std::shared_ptr<clsFoyBilgileri>(foy_.get(), [](auto*) {});
-        OdemePlani plan;
-        plan.Satirlar = ikiTaksit();
-        pencere.PlaniGoster(plan);
-        pencere.show();
-        pencere.cmdPdf->click();
-        // The debtor comes first, as for printing.
-        EXPECT_EQ(belgeler->pdfSoruldu, 0);
-        pencere.cboborclu->setCurrentIndex(0);
-        guard_.messages().clear();
-        pencere.cmdPdf->click();
-
-        EXPECT_EQ(belgeler->pdfSoruldu, 1);
-        EXPECT_EQ(guard_.messages().informations(), d.mesajlar);
-        EXPECT_TRUE(pencere.cmdPdf->isEnabled());
-        EXPECT_EQ(QFile::exists(dosya), d.yol == dosya);
-        hataYok();
     }
 }
 
