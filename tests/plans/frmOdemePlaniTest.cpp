@@ -46,10 +46,6 @@ bool vurgulu(QWidget& pencere, const char* ad) {
     return kontrol<QPushButton>(pencere, ad).font().bold();
 }
 
-QString odak(QWidget& pencere) {
-    return pencere.focusWidget() ? pencere.focusWidget()->objectName() : QString();
-}
-
 // A grid as the user reads it, one "cell | cell" line per row with a value.
 QStringList gridMetni(DataGrid& grid) {
     QStringList satirlar;
@@ -128,7 +124,6 @@ protected:
             kontrol<QComboBox>(*toplu, "cboPeriyotTipi").setCurrentIndex(giris.periyotTipi);
             kontrol<QComboBox>(*toplu, "cboTaksitYatirmaYeri").setCurrentIndex(giris.yer);
             tikla(*toplu, "cmdKaydet");
-            topluOdak_ = odak(*toplu);
             if (toplu->TamamaBasildi)
                 resimKaydet(*toplu,
                             QStringLiteral("frmTahsilatEklemeSihirbazi-") + GetParam().name);
@@ -147,7 +142,6 @@ protected:
 
     const clsFoyBilgileri* gosterimFoyu_ = nullptr;
     QList<OdemePlaniSatiri> gosterimSatirlari_;
-    QString topluOdak_;
 };
 
 TEST_P(frmOdemePlaniTest, OpensWithTheSettingsOfTheFile) {
