@@ -11,7 +11,7 @@ using test::para;
 class TahsilHarciTest : public test::HesapMotoruTesti {};
 
 // 1,000 at 4.55 %: full rate 1000 × 0.0455 = 45.50, half rate 22.75.
-TEST(TahsilHarciHesaplaTest, ShareOfTheRateByManner) {
+TEST(TahsilHarciHesaplaTest, ShareOfTheRateByMannerUpToTheFeeBase) {
     test::SharedStateGuard guard;
     clsHesapHelper motor;
     const Money tam = para("45.50");
@@ -19,41 +19,32 @@ TEST(TahsilHarciHesaplaTest, ShareOfTheRateByManner) {
     const struct {
         int sekil;
         Money harc;
-    } durumlar[] = {{0, Money()}, {1, tam},    {2, tam},   {3, yarim},  {4, yarim},
+    } sekiller[] = {{0, Money()}, {1, tam},    {2, tam},   {3, yarim},  {4, yarim},
                     {5, tam},     {6, tam},    {7, yarim}, {8, yarim},  {9, yarim},
                     {10, yarim},  {11, yarim}, {12, tam},  {13, yarim}, {14, Money()}};
-    for (const auto& d : durumlar) {
+    for (const auto& d : sekiller) {
         SCOPED_TRACE(d.sekil);
         EXPECT_EQ(
             motor.TahsilHarciHesapla(para("1000"), 4.55f, static_cast<Enum_TahsilatSekli>(d.sekil),
                                      para("100000"), Money()),
             d.harc);
     }
-    EXPECT_TRUE(guard.errors().messages().isEmpty());
-}
-
-// Only the part of a collection up to the fee base bears the fee.
-TEST(TahsilHarciHesaplaTest, FeeBaseCapsTheCollection) {
-    test::SharedStateGuard guard;
-    clsHesapHelper motor;
+    // Only the part of a collection up to the fee base of 10,000 bears the fee.
     const struct {
         const char* tutar;
-        Enum_TahsilatSekli sekil;
-        const char* esas;
         const char* onceki;
         const char* harc;
     } durumlar[] = {
-        {"2000", E_TS_IcrayaYatan, "10000", "9000", "45.50"},   // base 1000 × 4.55 %
-        {"2000", E_TS_EldenYapilan, "10000", "9000", "22.75"},  // base 1000 × 2.275 %
-        {"500", E_TS_IcrayaYatan, "10000", "10000", "0"},       // nothing left of the base
-        {"500", E_TS_IcrayaYatan, "10000", "10500", "0"},       // already beyond it
-        {"500", E_TS_IcrayaYatan, "10000", "9500", "22.75"},    // exactly up to it
+        {"2000", "9000", "45.50"},  // base 1000 × 4.55 %
+        {"500", "10000", "0"},      // nothing left of the base
+        {"500", "10500", "0"},      // already beyond it
+        {"500", "9500", "22.75"},   // exactly up to it
     };
     for (const auto& d : durumlar) {
         SCOPED_TRACE(d.onceki);
-        EXPECT_EQ(
-            motor.TahsilHarciHesapla(para(d.tutar), 4.55f, d.sekil, para(d.esas), para(d.onceki)),
-            para(d.harc));
+        EXPECT_EQ(motor.TahsilHarciHesapla(para(d.tutar), 4.55f, E_TS_IcrayaYatan, para("10000"),
+                                           para(d.onceki)),
+                  para(d.harc));
     }
     EXPECT_TRUE(guard.errors().messages().isEmpty());
 }
