@@ -145,32 +145,22 @@ TEST_P(BasitHesapTest, TheLinesWorkedOutByHand) {
               {"226.85", "01.03.2023 - 01.06.2023 Asıl Alacağın Yıllık %9 İşlemiş Faizi"},
               {"1400.55", "01.06.2023 - 31.12.2023 Asıl Alacağın Yıllık %24 İşlemiş Faizi"},
               {"13508.30", "BAKİYE"}})},
-        // 10000 / 36000 * 59 * 9 = 147.50; 10000 / 36000 * 305 * 9 = 762.50. Enforcement
-        // 10,647.50; collection fee * 4.55 % = 484.46125 -> 484.46; attorney fee 600 +
-        // 5,647.50 * 10 % = 1,164.75. Balance 10,647.50 + 586.85 + 484.46 + 1,164.75 +
-        // 762.50 = 13,646.06.
-        {"360-day year", [](BasitHesap& h) { h.YildakiGunSayisi = 1; },
+        // All 364 days accrue before a closing without enforcement, here on a 360-day year:
+        // 10000 / 36000 * 364 * 9 = 910.00; no fee. Balance 10,000 + 910 + 500 = 11,410.00.
+        {"no enforcement, 360-day year",
+         [](BasitHesap& h) {
+             h.TakipTarihi.clear();
+             h.YildakiGunSayisi = 1;
+         },
          test::satirlar({{"10000", "Asıl Alacak"},
-                         {"147.50", "İşlemiş Faiz"},
-                         {"500", "Faiz İşlemeyen Alacak"},
-                         {"10647.50", "TAKİP ÇIKIŞI"},
-                         {"586.85", "İlk Takip Masrafları"},
-                         {"484.46", "Tahsil Harcı"},
-                         {"1164.75", "Vekalet Ücreti"},
-                         {"762.50", "Sonraki Faiz"},
-                         {"13646.06", "BAKİYE"}})},
-        // All 364 days accrue before a closing without enforcement: 10000 / 36500 * 364 * 9
-        // = 897.53; no fee. Balance 10,000.00 + 897.53 + 500.00 = 11,397.53.
-        {"no enforcement", [](BasitHesap& h) { h.TakipTarihi.clear(); },
-         test::satirlar({{"10000", "Asıl Alacak"},
-                         {"897.53", "İşlemiş Faiz"},
+                         {"910", "İşlemiş Faiz"},
                          {"500", "Faiz İşlemeyen Alacak"},
                          {"0", "TAKİP ÇIKIŞI"},
                          {"0", "İlk Takip Masrafları"},
                          {"0", "Tahsil Harcı"},
                          {"0", "Vekalet Ücreti"},
                          {"0", "Sonraki Faiz"},
-                         {"11397.53", "BAKİYE"}})},
+                         {"11410", "BAKİYE"}})},
     };
     for (const auto& d : durumlar) {
         SCOPED_TRACE(d.ad);
