@@ -11,7 +11,6 @@
 #include <QJsonObject>
 #include <QProcess>
 #include <QRegularExpression>
-#include <QStandardPaths>
 
 #include <vector>
 
@@ -179,8 +178,7 @@ TEST(PlanCli, ConcurrentSavesLoseNothing) {
 // The commitment document of file 1001's plan: its total debt is the plan's total; a
 // file that cannot be written fails.
 TEST(PlanCli, CommitmentDocumentAsPdf) {
-    const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
-    if (pdftotext.isEmpty())
+    if (!test::pdftotextVar())
         GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
     const QString db = test::demo(QStringLiteral("plan-pdf.sqlite"));
     const QString pdf = test::scratchPath(QStringLiteral("taahhut-1001.pdf"));
@@ -190,12 +188,7 @@ TEST(PlanCli, CommitmentDocumentAsPdf) {
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString() << run.out.toStdString();
     const Money toplam =
         tutar(QJsonDocument::fromJson(run.out.toUtf8()).object().value(QStringLiteral("Toplam")));
-    QProcess p;
-    p.start(pdftotext, {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
-    p.waitForFinished(60000);
-    QStringList satirlar;
-    for (const QString& s : QString::fromUtf8(p.readAllStandardOutput()).split(u'\n'))
-        satirlar << s.simplified();
+    const QStringList satirlar = test::pdfSatirlari(pdf);
     EXPECT_TRUE(
         satirlar.contains(formatNumber(toplam, FormatMoney) + QStringLiteral(" -TL TOPLAM BORÇ")))
         << satirlar.join(u'\n').toStdString();

@@ -2,6 +2,7 @@
 
 #include "engine/Schema.h"
 #include "engine/SqlScript.h"
+#include "engine/ui/DataGrid.h"
 #include "file/colTahsilatlar.h"
 #include "plans/OdemePlaniMesajlari.h"
 
@@ -10,6 +11,7 @@
 #include <QEventLoop>
 #include <QFile>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QTimer>
 
 namespace quv::test {
@@ -18,6 +20,34 @@ void resimKaydet(QWidget& pencere, const QString& ad) {
     const QString yol =
         QDir(QCoreApplication::applicationDirPath()).absoluteFilePath(ad + QStringLiteral(".png"));
     EXPECT_TRUE(pencere.grab().save(yol)) << yol.toStdString();
+}
+
+QStringList gridMetni(DataGrid& grid) {
+    QStringList satirlar;
+    for (int r = 1; r <= grid.rowCount(); ++r) {
+        if (grid.isBlankRow(r))
+            continue;
+        QStringList hucreler;
+        for (int c = 0; c < grid.columnCount(); ++c)
+            hucreler << grid.displayText(r, c);
+        satirlar << hucreler.join(QStringLiteral(" | "));
+    }
+    return satirlar;
+}
+
+bool pdftotextVar() {
+    return !QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty();
+}
+
+QStringList pdfSatirlari(const QString& dosya) {
+    QProcess p;
+    p.start(QStandardPaths::findExecutable(QStringLiteral("pdftotext")),
+            {QStringLiteral("-layout"), dosya, QStringLiteral("-")});
+    p.waitForFinished(60000);
+    QStringList satirlar;
+    for (const QString& s : QString::fromUtf8(p.readAllStandardOutput()).split(u'\n'))
+        satirlar << s.simplified();
+    return satirlar;
 }
 
 OdemePlaniSatiri planSatiri(qint16 sira, const char* tarih, const char* tutar, bool taahhut) {

@@ -12,6 +12,10 @@
 #include <stdexcept>
 #include <utility>
 
+namespace quv {
+class DataGrid;
+}
+
 namespace quv::test {
 
 // A control of a window by its object name.
@@ -27,6 +31,12 @@ inline void tikla(QWidget& pencere, const char* ad) {
 }
 // A PNG of the window beside the test binary.
 void resimKaydet(QWidget& pencere, const QString& ad);
+
+// A grid as the user reads it, one "cell | cell" line per row with a value.
+QStringList gridMetni(DataGrid& grid);
+// The lines pdftotext reads from a PDF, simplified; empty without pdftotext.
+bool pdftotextVar();
+QStringList pdfSatirlari(const QString& dosya);
 
 // A plan row: an instalment to commit ("1"), or a down payment ("0", "Peşinat.").
 OdemePlaniSatiri planSatiri(qint16 sira, const char* tarih, const char* tutar, bool taahhut = true);

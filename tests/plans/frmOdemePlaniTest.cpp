@@ -27,6 +27,7 @@ namespace quv {
 namespace {
 
 namespace M = OdemePlaniMesajlari;
+using test::gridMetni;
 using test::kontrol;
 using test::para;
 using test::resimKaydet;
@@ -44,20 +45,6 @@ QString metin(QWidget& pencere, const char* ad) {
 
 bool vurgulu(QWidget& pencere, const char* ad) {
     return kontrol<QPushButton>(pencere, ad).font().bold();
-}
-
-// A grid as the user reads it, one "cell | cell" line per row with a value.
-QStringList gridMetni(DataGrid& grid) {
-    QStringList satirlar;
-    for (int r = 1; r <= grid.rowCount(); ++r) {
-        if (grid.isBlankRow(r))
-            continue;
-        QStringList hucreler;
-        for (int c = 0; c < grid.columnCount(); ++c)
-            hucreler << grid.displayText(r, c);
-        satirlar << hucreler.join(QStringLiteral(" | "));
-    }
-    return satirlar;
 }
 
 // Runs a script on each dialog shown instead of waiting for a user. A missing exchange

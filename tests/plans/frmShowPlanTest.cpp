@@ -22,6 +22,7 @@ namespace quv {
 namespace {
 
 namespace M = OdemePlaniMesajlari;
+using test::gridMetni;
 using test::kontrol;
 using test::planSatiri;
 using test::tikla;
@@ -39,18 +40,6 @@ OdemePlani ornekPlan() {
                      planSatiri(3, "20240315", "1234.50"), planSatiri(4, "20240415", "1234.49")};
     plan.Toplam = test::para("4203.49");
     return plan;
-}
-
-// The grid as the user reads it, one "a | b | c | d | e" line per row.
-QStringList gridMetni(const DataGrid& grid) {
-    QStringList satirlar;
-    for (int r = 1; r <= grid.rowCount(); ++r) {
-        QStringList hucreler;
-        for (int c = 0; c < grid.columnCount(); ++c)
-            hucreler << grid.displayText(r, c);
-        satirlar << hucreler.join(QStringLiteral(" | "));
-    }
-    return satirlar;
 }
 
 class frmShowPlanTest : public test::DbFixture {
