@@ -81,42 +81,37 @@ TEST(OdemePlaniDenetimleri, RateAndOffsetGrids) {
     karsilastir(D::CheckMahsupGridi(&tarihsiz), {M::MahsupTarihiGiriniz, mahsup, 1});
 }
 
+// By count (the count, the first date) and by amount (the amount, its first date); the
+// calculation date itself is refused as a first date.
 TEST(OdemePlaniDenetimleri, ModeInputs) {
     test::SharedStateGuard guard;
     const QString sayi = QStringLiteral("oceTaksitSayisi");
     const QString ilk = QStringLiteral("otrIlkTarih");
-    struct Durum1 {
-        qint16 adet;
-        const char* tarih;
-        Beklenen beklenen;
-    } sayiya[] = {
-        {0, "20240131", {M::TaksitSayisiniGiriniz, sayi}},
-        {3, "", {M::IlkTaksitTarihiniGiriniz, ilk}},
-        {3, "20231231", {M::IlkTaksitTarihiSonraOlmali1, ilk}},  // the calculation date itself
-        {1, "20240101", {}},
-    };
-    for (const Durum1& d : sayiya) {
-        SCOPED_TRACE(d.tarih);
-        karsilastir(D::CheckForAutoCalc1(
-                        {Money(), QString::fromLatin1(d.tarih), d.adet, 1, E_ST_Ay}, kHesapTarihi),
-                    d.beklenen);
-    }
     const QString ilk2 = QStringLiteral("otrIlkTaksitTarihi2");
-    struct Durum2 {
-        const char* tutar;
+    struct Durum {
+        bool tutara;
+        const char* deger;  // the count or the amount
         const char* tarih;
         Beklenen beklenen;
-    } tutara[] = {
-        {"0", "20240131", {M::TaksitTutariniGiriniz, QStringLiteral("oceTaksitTutari2")}},
-        {"100", "", {M::IlkTaksitTarihiniGiriniz, ilk2}},
-        {"100", "20231231", {M::IlkTaksitTarihiSonraOlmali2, ilk2}},
-        {"0.01", "20240101", {}},
+    } durumlar[] = {
+        {false, "0", "20240131", {M::TaksitSayisiniGiriniz, sayi}},
+        {false, "3", "", {M::IlkTaksitTarihiniGiriniz, ilk}},
+        {false, "3", "20231231", {M::IlkTaksitTarihiSonraOlmali1, ilk}},
+        {false, "1", "20240101", {}},
+        {true, "0", "20240131", {M::TaksitTutariniGiriniz, QStringLiteral("oceTaksitTutari2")}},
+        {true, "100", "", {M::IlkTaksitTarihiniGiriniz, ilk2}},
+        {true, "100", "20231231", {M::IlkTaksitTarihiSonraOlmali2, ilk2}},
+        {true, "0.01", "20240101", {}},
     };
-    for (const Durum2& d : tutara) {
-        SCOPED_TRACE(d.tarih);
-        karsilastir(D::CheckForAutoCalc2(
-                        {Money(), QString::fromLatin1(d.tarih), para(d.tutar), 1, E_ST_Ay, false},
-                        kHesapTarihi),
+    for (const Durum& d : durumlar) {
+        SCOPED_TRACE(std::string(d.deger) + " " + d.tarih);
+        const QString tarih = QString::fromLatin1(d.tarih);
+        karsilastir(d.tutara
+                        ? D::CheckForAutoCalc2({Money(), tarih, para(d.deger), 1, E_ST_Ay, false},
+                                               kHesapTarihi)
+                        : D::CheckForAutoCalc1(
+                              {Money(), tarih, qint16(QByteArray(d.deger).toShort()), 1, E_ST_Ay},
+                              kHesapTarihi),
                     d.beklenen);
     }
 }
