@@ -72,7 +72,6 @@ TEST(BasitHesapCli, EveryWrongValueGetsATurkishMessageAndExitTwo) {
     } durumlar[] = {
         {{}, "--principal seçeneği gerekli."},
         {gecerli + arg("--rate yüzde"), "--rate için 0 ile 1000 arasında"},
-        {gecerli + arg("--rate 9 --enforcement 20230301"), "--db seçeneği gerekli"},
         // The calculator's own rules come through with their texts.
         {gecerli, "Lütfen faiz oranı giriniz veya bir faiz oranı tablosu seçiniz."},
         {gecerli + db + arg("--table 9"),
@@ -110,16 +109,7 @@ TEST(BasitHesapCli, TheHandWorkedCaseAsTextJsonWorkbookAndPdf) {
     ASSERT_EQ(json.cikis, 0) << json.hata.toStdString();
     EXPECT_EQ(jsonSatirlari(json.cikti), test::ornekSatirlari()) << json.cikti.toStdString();
     EXPECT_GT(QFileInfo(xlsx).size(), 0);
-
     EXPECT_GT(QFileInfo(pdf).size(), 0);
-}
-
-// A fixed rate without enforcement needs no database: 364 days, 10000 / 36500 * 364 * 9
-// = 897.53; nothing charged.
-TEST(BasitHesapCli, AFixedRateWithoutEnforcementNeedsNoDatabase) {
-    const Calisma c = quvhesap(arg("--principal 10000 --rate 9 --start 20230101 --date 20231231"));
-    ASSERT_EQ(c.cikis, 0) << c.hata.toStdString();
-    EXPECT_TRUE(c.cikti.contains(QString::fromUtf8(" 10.897,53  BAKİYE"))) << c.cikti.toStdString();
 }
 
 }  // namespace
