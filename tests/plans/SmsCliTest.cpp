@@ -38,17 +38,6 @@ protected:
     QString db_;
 };
 
-TEST_F(SmsCliTest, TextIsSent) {
-    servis_.yanitla(kYol, {{200, "errno=0&errtext=OK&message_id=5"}});
-    const test::CliRun run = sms({QStringLiteral("5324112780"), QStringLiteral("--text"),
-                                  QStringLiteral("Ödeme günü yarın")});
-    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
-    ASSERT_EQ(servis_.istekler().size(), 1);
-    EXPECT_EQ(servis_.istekler()[0].govde,
-              QByteArray("user=ofis&password=gizli&gsm=05324112780&text=%D6deme+g%FCn%FC+yar%FDn"));
-    EXPECT_TRUE(run.out.contains(QStringLiteral("SMS gönderildi. \nOK"))) << run.out.toStdString();
-}
-
 // The plan's three instalments in the text, to the debtor by name.
 TEST_F(SmsCliTest, PlanInstalmentsAreSent) {
     servis_.yanitla(kYol, {{200, "errno=0&errtext=OK"}});

@@ -215,25 +215,6 @@ TEST_P(frmOdemePlaniTest, ComputesInEachModeAndShowsTheOutputs) {
     }
 }
 
-// With interest the balance left goes into the last row of the grid when asked; that
-// is no change of the user's, so the plan can still be shown.
-TEST_P(frmOdemePlaniTest, TheBalanceLeftGoesIntoTheLastManualRow) {
-    faizliDosya("10000");
-    auto p = pencereAc();
-    auto& g = kontrol<DataGrid>(*p, "grdTahsilat");
-    g.appendRow({QString(), QStringLiteral("20240131"), QStringLiteral("5000")});
-    g.appendRow({QString(), QStringLiteral("20240229"), QStringLiteral("4000")});
-    tikla(*p, "cmdCalcManuel");
-    const Money kalan = MoneyEdit::readText(metin(*p, "lblBakiye"), 2).value_or(Money());
-    EXPECT_GT(kalan, para("1000"));
-    kontrol<QCheckBox>(*p, "chkKalanBakiyeyiSonTaksideEkle").setChecked(true);
-    tikla(*p, "cmdCalcManuel");
-    EXPECT_EQ(metin(*p, "lblBakiye"), QString());
-    EXPECT_EQ(para(g.cellText(2, 2).toLatin1().constData()).roundTo2(), para("4000") + kalan);
-    EXPECT_TRUE(vurgulu(*p, "cmdCalcManuel"));
-    hataYok();
-}
-
 // The balance shown follows the recalculation with the plan's rate: 18 % instead of the
 // file's 9 % gives 10,000 x 18 % x 305 / 365 = 1,504.11 of interest.
 TEST_P(frmOdemePlaniTest, TheBalanceShownFollowsThePlansRate) {
