@@ -144,7 +144,6 @@ TEST_P(frmKurGirTest, CancelGivesOneAndStoresNothing) {
         const char* what;
         std::function<void(frmKurGir&)> close;
     } cases[] = {
-        {"cmdIptal", [](frmKurGir& d) { d.cmdIptal->click(); }},
         {"Escape", [](frmKurGir& d) { QTest::keyClick(&d, Qt::Key_Escape); }},
         {"close box", [](frmKurGir& d) { d.close(); }},
     };
