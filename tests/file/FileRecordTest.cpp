@@ -94,9 +94,6 @@ TEST_P(FileRecordTest, AFileWithoutItsCreditorOrCurrencyIsNotFoundSilently) {
     EXPECT_FALSE(foy.FoyBilgileriniYukle(5));
     EXPECT_FALSE(foy.FoyBilgileriniYukle(404));
     EXPECT_TRUE(guard_.errors().messages().isEmpty());
-    // With no file row the fee switches default to computing the fees.
-    EXPECT_TRUE(foy.HarcHesapla);
-    EXPECT_TRUE(foy.PesinHarcHesapla);
 }
 
 TEST_P(FileRecordTest, ClassificationDrivesTheAncillaryLoads) {

@@ -103,7 +103,6 @@ TEST_P(FaizTablosuTest, StartsWithTheRateInForceAndListsLaterChanges) {
         {0, 3, "20230515", {"20230401 12.5", "20230701 15.75"}},  // between changes
         {0, 3, "20230401", hepsi},  // on a change: the last change strictly before
         {0, 3, "20221231", hepsi},  // before every change
-        {0, 3, "20240101", {"20230701 15.75"}},
         {77, 3, "20230515", {"20230301 30", "20230901 35"}},  // the file's own table
         {0, 9, "20230515", {}}};
     for (const auto& [foy, kod, baslama, beklenen] : cases) {
