@@ -10,10 +10,6 @@
 namespace quv {
 namespace {
 
-long errorOf(const std::function<void()>& f) {
-    return test::errorNumber(f);
-}
-
 TEST(Money, FromDoubleRoundsTheScaledValueHalfToEven) {
     const std::tuple<double, std::int64_t, const char*> cases[] = {
         {0.00005, 0, "0.00005 x 10000 = 0.5 exactly: tie, to even 0"},
@@ -52,20 +48,21 @@ TEST(Money, ParseAndVariantReadExactDecimalTextAndKeepNullApart) {
     EXPECT_EQ(Money::parse("922337203685477.5807").raw(), std::numeric_limits<std::int64_t>::max());
     EXPECT_EQ(Money::parse("0.00015").raw(), 2);  // exact tie in text: to even 2
     EXPECT_EQ(Money::fromVariant(QVariant(0.1 + 0.2)).raw(), 3000);
-    EXPECT_EQ(errorOf([] { Money::parse("12a"); }), ErrNo::TypeMismatch);
-    EXPECT_EQ(errorOf([] { Money::parse("922337203685477.5808"); }), ErrNo::Overflow);
-    EXPECT_EQ(errorOf([] { Money::fromVariant(QVariant(QMetaType::fromType<double>())); }),
-              ErrNo::InvalidUseOfNull);
+    EXPECT_EQ(test::errorNumber([] { Money::parse("12a"); }), ErrNo::TypeMismatch);
+    EXPECT_EQ(test::errorNumber([] { Money::parse("922337203685477.5808"); }), ErrNo::Overflow);
+    EXPECT_EQ(
+        test::errorNumber([] { Money::fromVariant(QVariant(QMetaType::fromType<double>())); }),
+        ErrNo::InvalidUseOfNull);
 }
 
 TEST(Money, OverflowAndDivisionByZeroRaiseTheirErrors) {
     const Money max = Money::fromRaw(std::numeric_limits<std::int64_t>::max());
     const Money min = Money::fromRaw(std::numeric_limits<std::int64_t>::min());
-    EXPECT_EQ(errorOf([&] { (void)(max + Money::fromRaw(1)); }), ErrNo::Overflow);
-    EXPECT_EQ(errorOf([&] { (void)(-min); }), ErrNo::Overflow);
-    EXPECT_EQ(errorOf([&] { (void)(max * Money::fromUnits(2)); }), ErrNo::Overflow);
-    EXPECT_EQ(errorOf([] { Money::fromDouble(1e15); }), ErrNo::Overflow);
-    EXPECT_EQ(errorOf([] { (void)(Money::fromUnits(1) / std::int64_t{0}); }),
+    EXPECT_EQ(test::errorNumber([&] { (void)(max + Money::fromRaw(1)); }), ErrNo::Overflow);
+    EXPECT_EQ(test::errorNumber([&] { (void)(-min); }), ErrNo::Overflow);
+    EXPECT_EQ(test::errorNumber([&] { (void)(max * Money::fromUnits(2)); }), ErrNo::Overflow);
+    EXPECT_EQ(test::errorNumber([] { Money::fromDouble(1e15); }), ErrNo::Overflow);
+    EXPECT_EQ(test::errorNumber([] { (void)(Money::fromUnits(1) / std::int64_t{0}); }),
               ErrNo::DivisionByZero);
 }
 
