@@ -9,7 +9,6 @@
 #include "tools/BasitHesapExcel.h"
 
 #include <QDateTime>
-#include <QMap>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -28,20 +27,11 @@ QString parca(const QString& dosya, const char* ad) {
     return QString::fromUtf8(p.readAllStandardOutput());
 }
 
-// The elements <ad ...>...</ad> (or <ad .../>) of a text, each as its whole text.
-QStringList ogeler(const QString& xml, const QString& ad) {
+QStringList yakala(const QString& metin, const char* desen) {
     QStringList out;
-    const QRegularExpression re(
-        u'<' + ad + QStringLiteral("[ >/](?:[^<]*/>|.*?</") + ad + QStringLiteral(">)"),
-        QRegularExpression::DotMatchesEverythingOption);
-    for (const auto& m : re.globalMatch(xml))
-        out << m.captured(0);
+    for (const auto& m : QRegularExpression(QString::fromLatin1(desen)).globalMatch(metin))
+        out << m.captured(1);
     return out;
-}
-
-QString nitelik(const QString& oge, const char* ad) {
-    const QRegularExpression re(QStringLiteral(" %1=\"([^\"]*)\"").arg(QString::fromLatin1(ad)));
-    return re.match(oge.left(oge.indexOf(u'>'))).captured(1);
 }
 
 struct Hucre {
@@ -49,63 +39,55 @@ struct Hucre {
     bool kalin = false;
 };
 
-// The cells of the first sheet by reference ("A1").
-struct Sayfa {
-    QMap<QString, Hucre> hucreler;
-
-    static Sayfa oku(const QString& dosya) {
-        QStringList metinler;
-        for (const QString& t : ogeler(parca(dosya, "xl/sharedStrings.xml"), QStringLiteral("t")))
-            metinler << t.mid(t.indexOf(u'>') + 1).chopped(4);
-        const QString stiller = parca(dosya, "xl/styles.xml");
-        QList<bool> kalinlar;
-        for (const QString& f : ogeler(stiller, QStringLiteral("font")))
-            kalinlar << f.contains(QStringLiteral("<b/>"));
-        const QStringList xf =
-            ogeler(ogeler(stiller, QStringLiteral("cellXfs")).value(0), QStringLiteral("xf"));
-
-        Sayfa sayfa;
-        const QString xml = parca(dosya, "xl/worksheets/sheet1.xml");
-        for (const QString& c : ogeler(xml, QStringLiteral("c"))) {
-            const QString stil = xf.value(nitelik(c, "s").toInt());
-            const QString v = ogeler(c, QStringLiteral("v")).value(0).mid(3).chopped(4);
-            sayfa.hucreler[nitelik(c, "r")] =
-                Hucre{nitelik(c, "t") == u's' ? metinler.value(v.toInt()) : v,
-                      kalinlar.value(nitelik(stil, "fontId").toInt())};
-        }
-        return sayfa;
+// The rows of the first sheet: shared texts resolved, a cell's style followed to its font.
+QList<QList<Hucre>> satirlariOku(const QString& dosya) {
+    const QStringList metinler =
+        yakala(parca(dosya, "xl/sharedStrings.xml"), "<t[^>]*>([^<]*)</t>");
+    const QString stiller = parca(dosya, "xl/styles.xml");
+    const QStringList fontlar = yakala(stiller, "<font>(.*?)</font>");
+    const QStringList xfFontu =
+        yakala(stiller.section(QStringLiteral("<cellXfs"), 1), "<xf [^>]*fontId=\"(\\d+)\"");
+    static const QRegularExpression hucre(
+        QStringLiteral(R"x(<c r="\w+"(?: s="(\d+)")?( t="s")?><v>([^<]*)</v>)x"));
+    QList<QList<Hucre>> satirlar;
+    for (const QString& satir :
+         yakala(parca(dosya, "xl/worksheets/sheet1.xml"), "<row [^>]*>(.*?)</row>")) {
+        QList<Hucre> hucreler;
+        for (const auto& m : hucre.globalMatch(satir))
+            hucreler << Hucre{
+                m.captured(2).isEmpty() ? m.captured(3) : metinler.value(m.captured(3).toInt()),
+                fontlar.value(xfFontu.value(m.captured(1).toInt()).toInt())
+                    .contains(QStringLiteral("<b/>"))};
+        satirlar << hucreler;
     }
-};
+    return satirlar;
+}
 
 TEST(BasitHesapCikti, TheWorkbookHoldsHeadsAmountsAndBoldRows) {
     if (QStandardPaths::findExecutable(QStringLiteral("unzip")).isEmpty())
         GTEST_SKIP() << "unzip is not installed";
-    const QList<BasitHesapSatiri> satirlar = test::ornekSatirlari();
+    const QList<BasitHesapSatiri> ornek = test::ornekSatirlari();
     const QString dosya = test::scratchPath(QStringLiteral("hesap-dokumu.xlsx"));
     QString hata;
-    ASSERT_TRUE(BasitHesapExcelYaz(satirlar, dosya, &hata)) << hata.toStdString();
+    ASSERT_TRUE(BasitHesapExcelYaz(ornek, dosya, &hata)) << hata.toStdString();
 
-    const Sayfa sayfa = Sayfa::oku(dosya);
-    // The heads, bold.
-    EXPECT_EQ(sayfa.hucreler.value(QStringLiteral("A1")).deger, QStringLiteral("Tutar"));
-    EXPECT_EQ(sayfa.hucreler.value(QStringLiteral("B1")).deger, QStringLiteral("Açıklama"));
-    EXPECT_TRUE(sayfa.hucreler.value(QStringLiteral("A1")).kalin);
-    // One row per line: the amount as a number, then the description; only the amount at
-    // the enforcement start and the balance are bold.
-    EXPECT_EQ(sayfa.hucreler.size(), 2 * (satirlar.size() + 1));
-    for (int i = 0; i < satirlar.size(); ++i) {
-        const QString satir = QString::number(i + 2);
-        const Hucre tutar = sayfa.hucreler.value(u'A' + satir);
-        const Hucre aciklama = sayfa.hucreler.value(u'B' + satir);
-        EXPECT_EQ(Money::parse(tutar.deger), satirlar.at(i).Tutar) << satir.toStdString();
-        EXPECT_EQ(aciklama.deger, satirlar.at(i).Aciklama);
-        const bool vurgulu = aciklama.deger == QStringLiteral("TAKİP ÇIKIŞI") ||
-                             aciklama.deger == QStringLiteral("BAKİYE");
-        EXPECT_EQ(tutar.kalin, vurgulu) << satir.toStdString();
-        EXPECT_EQ(aciklama.kalin, vurgulu) << satir.toStdString();
+    // The bold heads, then the amount as a number and the description per line; only the
+    // amount at the enforcement start and the balance are bold.
+    const QList<QList<Hucre>> satirlar = satirlariOku(dosya);
+    ASSERT_EQ(satirlar.size(), ornek.size() + 1);
+    EXPECT_EQ(satirlar[0][0].deger + u'|' + satirlar[0][1].deger, QStringLiteral("Tutar|Açıklama"));
+    EXPECT_TRUE(satirlar[0][0].kalin);
+    for (int i = 0; i < ornek.size(); ++i) {
+        const QList<Hucre>& s = satirlar.at(i + 1);
+        ASSERT_EQ(s.size(), 2) << i;
+        EXPECT_EQ(Money::parse(s[0].deger), ornek.at(i).Tutar) << i;
+        EXPECT_EQ(s[1].deger, ornek.at(i).Aciklama);
+        const bool vurgulu = i == 3 || i == 8;  // TAKİP ÇIKIŞI and BAKİYE
+        EXPECT_EQ(s[0].kalin, vurgulu) << i;
+        EXPECT_EQ(s[1].kalin, vurgulu) << i;
     }
-    EXPECT_FALSE(BasitHesapExcelYaz(satirlar,
-                                    test::scratchPath(QStringLiteral("yok/klasor/x.xlsx")), &hata));
+    EXPECT_FALSE(
+        BasitHesapExcelYaz(ornek, test::scratchPath(QStringLiteral("yok/klasor/x.xlsx")), &hata));
     EXPECT_TRUE(hata.startsWith(QStringLiteral("Dosya yazılamadı: "))) << hata.toStdString();
 }
 

@@ -36,13 +36,13 @@ public:
     void preview(const Document& belge, QWidget*) override { onizlenenler << belge; }
 };
 
-// Runs a script on the calculator instead of waiting for a user.
-class SenaryoluPencereler : public WidgetWindowHost {
+// Notes the calculation a calculator window is shown with, instead of waiting for a user.
+class KaydedenPencereler : public WidgetWindowHost {
 public:
-    std::function<void(frmBasitHesap&)> senaryo;
+    QList<const clsHesapAna*> acilanlar;
     int showModal(QDialog& pencere) override {
-        if (auto* hesap = qobject_cast<frmBasitHesap*>(&pencere))
-            senaryo(*hesap);
+        auto* hesap = qobject_cast<frmBasitHesap*>(&pencere);
+        acilanlar << (hesap ? hesap->AktifHesap : nullptr);
         return QDialog::Rejected;
     }
 };
@@ -213,12 +213,10 @@ TEST_P(frmBasitHesapTest, AnEngineNoteIsShownAfterTheCalculation) {
 }
 
 TEST_P(frmBasitHesapTest, TheFacadeOpensTheWindowWithItselfModally) {
-    auto pencereler = std::make_shared<SenaryoluPencereler>();
-    const clsHesapAna* verilen = nullptr;
-    pencereler->senaryo = [&](frmBasitHesap& pencere) { verilen = pencere.AktifHesap; };
+    auto pencereler = std::make_shared<KaydedenPencereler>();
     shared().setWindowHost(pencereler);
     ana_.ShowBasitHesap();
-    EXPECT_EQ(verilen, &ana_);
+    EXPECT_EQ(pencereler->acilanlar, (QList<const clsHesapAna*>{&ana_}));
     EXPECT_EQ(guard_.errors().messages(), QStringList());
 }
 
