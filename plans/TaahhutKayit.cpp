@@ -8,6 +8,9 @@
 #include "engine/modGeneral.h"
 #include "plans/OdemePlaniMesajlari.h"
 
+#include <QRandomGenerator>
+#include <QThread>
+
 #include <algorithm>
 
 namespace quv {
@@ -26,8 +29,13 @@ namespace TaahhutKayit {
 
 namespace {
 
-// Tries a number taken by other users at the same moment this many times.
-constexpr int kEnFazlaDeneme = 20;
+// Every refused number means another user stored a row meanwhile, so the retries make
+// progress; the bound only keeps a failure that merely looks like a taken key from
+// looping for ever.
+constexpr int kEnFazlaDeneme = 1000;
+// After this many refusals in a row the writer waits a random few milliseconds, so that
+// writers racing for the same numbers fall out of step instead of colliding again.
+constexpr int kBeklemedenDeneme = 3;
 
 QString metin(const QVariant& deger) {
     return modGeneral::NullKontrol(deger, false).toString();
@@ -77,6 +85,8 @@ qint32 cakismadaTekrarla(qint32 numara, Ekle ekle, Alindi alindi, Sonraki sonrak
         }
         if (!cakisma || deneme >= kEnFazlaDeneme)
             throw *hata;
+        if (deneme >= kBeklemedenDeneme)
+            QThread::msleep(QRandomGenerator::global()->bounded(1u, 2u + std::min(deneme, 50)));
         numara = std::max(numara + 1, sonraki());
     }
 }
