@@ -23,6 +23,15 @@ KomutMotoru::KomutMotoru(const QString& url)
         ortam.value(QStringLiteral("USER"), ortam.value(QStringLiteral("USERNAME"))));
 }
 
+std::optional<int> KomutMotoru::calismaKopyasiniYukle(OdemePlaniHesabi& plan) {
+    if (plan.CalismaKopyasiniYukle())
+        return std::nullopt;
+    if (!raporcu->messages().isEmpty())
+        return ExitFailed;
+    printErr(QStringLiteral("%1 numaralı föy bulunamadı.").arg(plan.FoyKodu));
+    return ExitUsage;
+}
+
 UsageError borcluHatasi(const QString& deger) {
     return UsageError(
         QStringLiteral("--debtor için föyün şahıslarından birinin kodunu girin: \"%1\"")

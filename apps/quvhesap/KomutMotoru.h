@@ -6,6 +6,7 @@
 #include "engine/ErrorReporter.h"
 #include "engine/MessageService.h"
 #include "engine/clsHesapAna.h"
+#include "plans/OdemePlaniHesabi.h"
 #include "plans/TaahhutKayit.h"
 
 #include <QString>
@@ -21,6 +22,11 @@ namespace quv::cli {
 // opened database with the session's user name.
 struct KomutMotoru {
     explicit KomutMotoru(const QString& url);
+
+    // Loads the plan's working copy of the file. On failure the exit code: a file that
+    // is not there is a usage error (said on the error output), a reported error a
+    // failed run.
+    std::optional<int> calismaKopyasiniYukle(OdemePlaniHesabi& plan);
 
     std::shared_ptr<ConsoleErrorReporter> raporcu;
     std::shared_ptr<ScriptedMessageService> mesajlar;

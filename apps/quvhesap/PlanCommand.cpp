@@ -222,13 +222,8 @@ int plan(const QStringList& arguments) {
     clsHesapAna& hesap = motor.hesap;
 
     OdemePlaniHesabi plan(hesap, foyKodu);
-    if (!plan.CalismaKopyasiniYukle()) {
-        if (raporcu->messages().isEmpty()) {
-            printErr(QStringLiteral("%1 numaralı föy bulunamadı.").arg(foyKodu));
-            return ExitUsage;
-        }
-        return ExitFailed;
-    }
+    if (const std::optional<int> cikis = motor.calismaKopyasiniYukle(plan))
+        return *cikis;
     std::optional<Borclu> borclu;
     if (kaydet) {
         borclu = borcluBul(foyKodu, borcluKoduDegeri);

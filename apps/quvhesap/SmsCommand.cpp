@@ -11,7 +11,6 @@
 #include "plans/SmsGonderici.h"
 #include "plans/TaahhutKayit.h"
 
-
 namespace quv::cli {
 
 namespace {
@@ -85,13 +84,8 @@ int sms(const QStringList& arguments) {
     QString metin = parser.value(QStringLiteral("text"));
     if (secenekler) {
         OdemePlaniHesabi plan(hesap, foyKodu);
-        if (!plan.CalismaKopyasiniYukle()) {
-            if (raporcu->messages().isEmpty()) {
-                printErr(QStringLiteral("%1 numaralı föy bulunamadı.").arg(foyKodu));
-                return ExitUsage;
-            }
-            return ExitFailed;
-        }
+        if (const std::optional<int> cikis = motor.calismaKopyasiniYukle(plan))
+            return *cikis;
         const bool hesaplandi = secenekler->hesapla(plan);
         if (!plan.SonDenetim.gecti()) {
             printErr(satirMetni(plan.SonDenetim.Mesaj));
