@@ -4,7 +4,7 @@
 #include "engine/SharedState.h"
 #include "engine/Trap.h"
 #include "engine/Variant.h"
-#include "engine/modGeneral.h"
+#include "file/FieldReads.h"
 #include "plans/Cp1254.h"
 #include "plans/SmsMesajlari.h"
 #include "plans/modSMSGonderme.h"
@@ -26,7 +26,7 @@ namespace {
 
 // A setting as text; a Null is the empty text.
 QString ayar(const RecordSet& rs, const char* ad) {
-    return modGeneral::NullKontrol(rs.value(QString::fromLatin1(ad)), false).toString();
+    return FieldReads::textOrEmpty(rs.value(QString::fromLatin1(ad)));
 }
 
 // The numeric value at the start of a text ("2", " 2 ", "2.0"); 0 when there is none.

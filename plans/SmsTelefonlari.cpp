@@ -4,21 +4,13 @@
 #include "engine/SharedState.h"
 #include "engine/SqlText.h"
 #include "engine/Variant.h"
-#include "engine/modGeneral.h"
+#include "file/FieldReads.h"
 #include "plans/SmsGonderici.h"
 #include "plans/SmsMesajlari.h"
 
 namespace quv {
 
 namespace {
-
-QString metin(const QVariant& deger) {
-    return modGeneral::NullKontrol(deger, false).toString();
-}
-
-qint16 sayi(const QVariant& deger) {
-    return toInt16(modGeneral::NullKontrol(deger, true));
-}
 
 // A research result: 0 and 2 leave the number open, 5 confirms it, the others rule it out.
 qint16 arastirmaIkonu(qint16 sonuc) {
@@ -60,8 +52,8 @@ QList<SmsTelefonu> SmsGonderici::TelefonlariYukle(qint32 FoyKodu, qint32 FoySahi
                        "1 AND tel <> '' AND foykodu = ") +
         foy + QStringLiteral(" AND foysahiskodu = ") + sahis);
     for (; !rs.eof(); rs.moveNext()) {
-        const QString tel = metin(rs.value("tel"));
-        liste.append({tel, 1, arastirmaIkonu(sayi(rs.value("sonuc")))});
+        const QString tel = FieldReads::textOrEmpty(rs.value("tel"));
+        liste.append({tel, 1, arastirmaIkonu(FieldReads::int16OrZero(rs.value("sonuc")))});
         arastirilan.append(u'\'' + SqlText::escaped(tel) + u'\'');
     }
     rs.close();
@@ -77,7 +69,7 @@ QList<SmsTelefonu> SmsGonderici::TelefonlariYukle(qint32 FoyKodu, qint32 FoySahi
     QString onceki;
     bool ilk = true;
     for (; !rs.eof(); rs.moveNext()) {
-        const QString no = metin(rs.value("arananno"));
+        const QString no = FieldReads::textOrEmpty(rs.value("arananno"));
         // Rows come by number, the latest call first: only that one counts.
         if (!ilk && no == onceki)
             continue;
@@ -85,8 +77,10 @@ QList<SmsTelefonu> SmsGonderici::TelefonlariYukle(qint32 FoyKodu, qint32 FoySahi
         onceki = no;
         if (no.isEmpty())
             continue;
-        const bool ulasildi = toBool(modGeneral::NullKontrol(rs.value("ulasildi"), true));
-        liste.append({no, 2, gorusmeIkonu(ulasildi, sayi(rs.value("ulasilamamanedeni")))});
+        const bool ulasildi = FieldReads::flagOrFalse(rs.value("ulasildi"));
+        liste.append(
+            {no, 2,
+             gorusmeIkonu(ulasildi, FieldReads::int16OrZero(rs.value("ulasilamamanedeni")))});
     }
     rs.close();
 
@@ -95,7 +89,7 @@ QList<SmsTelefonu> SmsGonderici::TelefonlariYukle(qint32 FoyKodu, qint32 FoySahi
         foy + QStringLiteral(" AND foysahiskodu = ") + sahis);
     for (; !rs.eof(); rs.moveNext())
         for (const char* alan : {"tel1", "tel2", "ceptel", "ceptel2"}) {
-            const QString tel = metin(rs.value(QString::fromLatin1(alan)));
+            const QString tel = FieldReads::textOrEmpty(rs.value(QString::fromLatin1(alan)));
             if (!tel.isEmpty() && !listede(liste, tel))
                 liste.append({tel, 3, 2});
         }

@@ -4,7 +4,7 @@
 #include "engine/DateService.h"
 #include "engine/NumberFormat.h"
 #include "engine/SharedState.h"
-#include "engine/modGeneral.h"
+#include "file/FieldReads.h"
 #include "file/clsFoyBilgileri.h"
 #include "summary/clsHesapOzeti.h"
 
@@ -13,14 +13,6 @@ namespace quv {
 namespace {
 
 const QString kSatirSonu = QStringLiteral("\r\n");
-
-QString metin(const QVariant& deger) {
-    return modGeneral::NullKontrol(deger, false).toString();
-}
-
-Money para(const QVariant& deger) {
-    return Money::fromVariant(modGeneral::NullKontrol(deger, true));
-}
 
 }  // namespace
 
@@ -103,11 +95,13 @@ void TaahhutBelgesi::BorcDokumunuOlustur() {
         RecordSet rs = db.openRecordSet(
             QStringLiteral("select * from tblfoy_TODA where foykodu = ") + foyKodu);
         while (!rs.eof()) {
-            QString etiket = metin(rs.value(QStringLiteral("ad")));
+            QString etiket = FieldReads::textOrEmpty(rs.value(QStringLiteral("ad")));
             // The claims that bear interest are marked; their interest follows as one line.
-            if (!metin(rs.value(QStringLiteral("faizbaslangictarihi"))).trimmed().isEmpty())
+            if (!FieldReads::textOrEmpty(rs.value(QStringLiteral("faizbaslangictarihi")))
+                     .trimmed()
+                     .isEmpty())
                 etiket += u'*';
-            goster(para(rs.value(QStringLiteral("tutar"))), etiket);
+            goster(FieldReads::moneyOrZero(rs.value(QStringLiteral("tutar"))), etiket);
             rs.moveNext();
         }
         rs.close();
@@ -139,8 +133,8 @@ void TaahhutBelgesi::BorcDokumunuOlustur() {
         db.openRecordSet(QStringLiteral("SELECT * FROM tblfoy_sonrakialacak WHERE foykodu = ") +
                          foyKodu + QStringLiteral(" ORDER BY alacakkodu"));
     while (!sonraki.eof()) {
-        ekle(para(sonraki.value(QStringLiteral("tutar"))),
-             metin(sonraki.value(QStringLiteral("alacakadi"))));
+        ekle(FieldReads::moneyOrZero(sonraki.value(QStringLiteral("tutar"))),
+             FieldReads::textOrEmpty(sonraki.value(QStringLiteral("alacakadi"))));
         sonraki.moveNext();
     }
     sonraki.close();
@@ -149,8 +143,8 @@ void TaahhutBelgesi::BorcDokumunuOlustur() {
         RecordSet masraflar =
             db.openRecordSet(MasrafDetayiSorgusu(FoyKodu, GayriResmiMasraflariEkleme));
         while (!masraflar.eof()) {
-            ekle(para(masraflar.value(QStringLiteral("masraftutari"))),
-                 metin(masraflar.value(QStringLiteral("ad"))));
+            ekle(FieldReads::moneyOrZero(masraflar.value(QStringLiteral("masraftutari"))),
+                 FieldReads::textOrEmpty(masraflar.value(QStringLiteral("ad"))));
             masraflar.moveNext();
         }
         masraflar.close();

@@ -5,7 +5,7 @@
 #include "engine/SharedState.h"
 #include "engine/Trap.h"
 #include "engine/Variant.h"
-#include "engine/modGeneral.h"
+#include "file/FieldReads.h"
 #include "plans/OdemePlaniMesajlari.h"
 
 #include <QRandomGenerator>
@@ -36,10 +36,6 @@ constexpr int kEnFazlaDeneme = 1000;
 // After this many refusals in a row the writer waits a random few milliseconds, so that
 // writers racing for the same numbers fall out of step instead of colliding again.
 constexpr int kBeklemedenDeneme = 3;
-
-QString metin(const QVariant& deger) {
-    return modGeneral::NullKontrol(deger, false).toString();
-}
 
 // The largest value of the query's one column, 0 when there is none.
 qint32 enBuyuk(const QString& sql, const QVariantList& parametreler = {}) {
@@ -126,8 +122,8 @@ QList<Borclu> BorclulariYukle(qint32 FoyKodu) {
             QString::number(FoyKodu) + u')');
         for (; !rs.eof(); rs.moveNext())
             borclular.append({toInt32(rs.value(QStringLiteral("foysahiskodu"))),
-                              metin(rs.value(QStringLiteral("ad"))) + u' ' +
-                                  metin(rs.value(QStringLiteral("soyad")))});
+                              FieldReads::textOrEmpty(rs.value(QStringLiteral("ad"))) + u' ' +
+                                  FieldReads::textOrEmpty(rs.value(QStringLiteral("soyad")))});
     });
     return borclular;
 }
