@@ -8,6 +8,14 @@
 
 namespace quv {
 
+QString OdemePlaniHesabi::BakiyeMetni() const {
+    if (!KalanBakiye)
+        return QString();
+    if (*KalanBakiye < Money())
+        return QStringLiteral("-") + formatNumber(-*KalanBakiye, FormatMoneyZero);
+    return formatNumber(*KalanBakiye, FormatMoneyZero);
+}
+
 bool OdemePlaniHesabi::ManuelHesap() {
     return denemeli(QStringLiteral("frmOdemePlani.ManuelHesap"), [&] {
         manuelHesap();
@@ -32,21 +40,17 @@ void OdemePlaniHesabi::manuelHesap() {
     if (Ayarlar.FaizIsletme) {
         // Without interest the balance of the calculation date is simply reduced.
         KalanBakiye = ozet.Bakiye_TL - odenen;
-        BakiyeMetni = formatNumber(*KalanBakiye, FormatMoneyZero);
         return;
     }
     yenidenHesapla(QString(), true);
     if (ozet.Bakiye_TL >= Money() && Manuel.KalanBakiyeyiSonTaksideEkle && sonSatir) {
         sonSatir->Tutar += ozet.Bakiye_TL;
         KalanBakiye.reset();
-        BakiyeMetni.clear();
     } else {
         KalanBakiye = ozet.Bakiye_TL;
-        BakiyeMetni = formatNumber(ozet.Bakiye_TL, FormatMoneyZero);
     }
     if (ozet.FazlaTahsilat > Money()) {
         KalanBakiye = -ozet.FazlaTahsilat;
-        BakiyeMetni = QStringLiteral("-") + formatNumber(ozet.FazlaTahsilat, FormatMoneyZero);
     }
 }
 

@@ -49,10 +49,10 @@ public:
     std::optional<qint16> TaksitSayisi2;   // oceTaksitSayisi2 (by amount)
     std::optional<Money> SonTaksitTutari;  // oceSonTaksitTutari (by amount)
     Money ToplamOdenen;                    // lblToplamOdenen (manual)
-    // lblBakiye (manual): the balance left, "-" and the overpayment, or empty.
-    QString BakiyeMetni;
-    // The same as a number: the balance left, the overpayment negative; none when cleared.
+    // Manual: the balance left, the overpayment negative; none when cleared.
     std::optional<Money> KalanBakiye;
+    // lblBakiye: the balance left, "-" and the overpayment, or empty.
+    QString BakiyeMetni() const;
 
     // Which computation the plan is built from: 0 none, 1 by count, 2 by amount, 3 manual.
     qint16 GecerliHesap = 0;

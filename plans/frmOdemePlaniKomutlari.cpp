@@ -143,7 +143,7 @@ void frmOdemePlani::sonuclariGoster(qint16 mod) {
         sonucYaz(*oceSonTaksitTutari, hesap_->SonTaksitTutari);
     } else {
         lblToplamOdenen->setText(formatNumber(hesap_->ToplamOdenen, FormatMoneyZero));
-        lblBakiye->setText(hesap_->BakiyeMetni);
+        lblBakiye->setText(hesap_->BakiyeMetni());
         // The remaining balance may have gone into the last row.
         const QList<ManuelTahsilat>& satirlar = hesap_->Manuel.Satirlar;
         for (int r = 1; r <= satirlar.size() && r <= grdTahsilat->rowCount(); ++r) {

@@ -134,7 +134,7 @@ QString okunurCikti(const Cikti& c) {
     if (c.yontem == Yontem::Manuel)
         satirlar << QStringLiteral("Toplam ödenen: ") +
                         formatNumber(plan.ToplamOdenen, FormatMoneyZero)
-                 << QStringLiteral("Bakiye: ") + plan.BakiyeMetni;
+                 << QStringLiteral("Bakiye: ") + plan.BakiyeMetni();
     for (const QString& mesaj : c.mesajlar)
         satirlar << QString() << satirMetni(mesaj);
     if (c.kayit)
