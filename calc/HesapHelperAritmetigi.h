@@ -10,9 +10,10 @@ inline Money yuzde(Money tutar, double oran) {
     return Money::fromDouble(tutar.toDouble() * oran / 100.0);
 }
 
-// The same, rounded to the cent half to even (taxes on interest, compensations).
+// The same, rounded once straight to the cent, half to even (taxes on interest,
+// compensations, the fees that are a share of the rent or of the fee base).
 inline Money yuzdeKurusa(Money tutar, double oran) {
-    return yuzde(tutar, oran).roundTo2();
+    return Money::fromDoubleToCents(tutar.toDouble() * oran / 100.0);
 }
 
 // One cent: the rounding step of the collection fee.

@@ -50,9 +50,8 @@ void clsHesapHelper::Handle_Alacak(const clsHesapKalemi& CurrentHesapKalemi) {
 
         // Interest accrued before the file was taken over, less the discount.
         if (alacak.BirikmisFaiz > Money()) {
-            const Money birikmis =
-                Money::fromDouble(alacak.BirikmisFaiz.toDouble() * (1.0 - f.FaizIndirimOrani))
-                    .roundTo2();
+            const Money birikmis = Money::fromDoubleToCents(alacak.BirikmisFaiz.toDouble() *
+                                                            (1.0 - f.FaizIndirimOrani));
             const Money bsmv = hesap::yuzdeKurusa(birikmis, f.BSMVOrani);
             const Money kdv = hesap::yuzdeKurusa(birikmis, tmpKDVOrani);
             // The claim's own interest starts with the discounted amount; the value the

@@ -36,7 +36,7 @@ bool icinde(qint16 deger, std::initializer_list<qint16> liste) {
 // Commission: the total times the rate, the rate divided in single precision.
 Money komisyon(Money toplam, float oran) {
     const float carpan = oran / 100.0f;
-    return Money::fromDouble(toplam.toDouble() * static_cast<double>(carpan)).roundTo2();
+    return Money::fromDoubleToCents(toplam.toDouble() * static_cast<double>(carpan));
 }
 
 }  // namespace

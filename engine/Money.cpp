@@ -41,18 +41,33 @@ Money Money::fromUnits(std::int64_t units) {
     return Money(checked(static_cast<__int128>(units) * Scale));
 }
 
-Money Money::fromDouble(double amount) {
-    if (!std::isfinite(amount))
+namespace {
+
+// value rounded to a whole number half to even, as a 64-bit integer; beyond the range
+// it is an overflow.
+std::int64_t wholeHalfEven(double value) {
+    if (!std::isfinite(value))
         throw RuntimeError::overflow();
-    double scaled = amount * static_cast<double>(Scale);
     // 2^63 is exactly representable; anything at or beyond it does not fit.
-    if (scaled >= 9223372036854775808.0 || scaled < -9223372036854775808.0)
+    if (value >= 9223372036854775808.0 || value < -9223372036854775808.0)
         throw RuntimeError::overflow();
     // nearbyint rounds in the default mode: to nearest, ties to even.
-    double rounded = std::nearbyint(scaled);
+    double rounded = std::nearbyint(value);
     if (rounded >= 9223372036854775808.0)
         throw RuntimeError::overflow();
-    return Money(static_cast<std::int64_t>(rounded));
+    return static_cast<std::int64_t>(rounded);
+}
+
+}  // namespace
+
+Money Money::fromDouble(double amount) {
+    return Money(wholeHalfEven(amount * static_cast<double>(Scale)));
+}
+
+Money Money::fromDoubleToCents(double amount) {
+    constexpr std::int64_t centsPerUnit = 100;
+    return Money(checked(static_cast<__int128>(wholeHalfEven(amount * centsPerUnit)) *
+                         (Scale / centsPerUnit)));
 }
 
 Money Money::parse(const QString& input) {

@@ -22,6 +22,9 @@ public:
     static Money fromUnits(std::int64_t units);
     // amount × 10,000 rounded to the nearest integer, ties to even.
     static Money fromDouble(double amount);
+    // amount rounded once, straight to the cent, ties to even (never through four
+    // decimals first: that would turn a value just off half a cent into a tie).
+    static Money fromDoubleToCents(double amount);
     // Exact decimal text such as "-1234.5678" or "12,5" (a comma is read as the
     // decimal point); more than four decimals round half to even. Anything else
     // raises run-time error 13.

@@ -99,7 +99,7 @@ TEST_P(FaizHesabiTest, DiscountHalvesTheRateAndTheCarriedInterest) {
         f.FaizIndirimOrani = 0.5;
         f.KademeliFaizBilgileriniTut = true;
     });
-    // carried: 100.01 × 0.5 = 50.005 -> 50.0050 -> 50.00 (half to even at the cent)
+    // carried: 100.01 × 0.5 = 50.005 -> 50.00 (a tie at the cent, half to even)
     // 59 days at 4.5: 10000 / 36500 × 59 × 4.5 = 72.7397 -> 72.74
     // 305 days at 4.5: 10000 / 36500 × 305 × 4.5 = 376.0273 -> 376.03
     EXPECT_EQ(ozet().IslemisFaiz_AsilAlacak, para("122.74"));  // 50.00 + 72.74

@@ -81,15 +81,16 @@ TEST_P(TakipKapanisTest, CompensationOnThePrincipal) {
         SCOPED_TRACE(tip);
         SetUp();
         dosya({{QStringLiteral("alacaktipi"), tip},
-               {QStringLiteral("tazminatorani"), 20},
+               {QStringLiteral("tazminatorani"), 4.55},
                {QStringLiteral("hesaptarihi"), QStringLiteral("20230301")}});
-        alacak("20230301", "1234.57");
+        alacak("20230301", "12000.11");
         hesapla();
-        // 1234.57 × 20 / 100 = 246.914 -> 246.91
-        const Money tazminat = tip == 13 ? Money() : para("246.91");
+        // 12000.11 × 4.55 (a single: 4.55000019…) / 100 = 546.00502… -> 546.01 straight to
+        // the cent (through four decimals first it would be the tie 546.0050 -> 546.00)
+        const Money tazminat = tip == 13 ? Money() : para("546.01");
         EXPECT_EQ(ozet().Tazminat, tazminat);
         EXPECT_EQ(motor_.MasrafBakiyesi_Doviz, tazminat);
-        EXPECT_EQ(ozet().Bakiye_TL, para("1234.57") + tazminat);
+        EXPECT_EQ(ozet().Bakiye_TL, para("12000.11") + tazminat);
         hataYok();
     }
 }

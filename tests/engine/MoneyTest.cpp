@@ -21,6 +21,17 @@ TEST(Money, FromDoubleRoundsTheScaledValueHalfToEven) {
         EXPECT_EQ(Money::fromDouble(amount).raw(), raw) << arithmetic;
 }
 
+TEST(Money, FromDoubleToCentsRoundsOnceHalfToEven) {
+    const std::tuple<double, std::int64_t, const char*> cases[] = {
+        // through four decimals these would become the ties 0.0050 and 546.0050 -> even
+        {1.01 * 0.5 / 100.0, 100, "0.00505 = 0.505 cents -> 0.01"},
+        {12000.11 * static_cast<double>(4.55f) / 100.0, 5460100, "546.00502… -> 546.01"},
+        {100.01 * 0.5, 500000, "50.005 = 5000.5 cents: tie, to even 50.00"},
+        {-0.125, -1200, "-12.5 cents: tie, to even -0.12"}};
+    for (const auto& [amount, raw, arithmetic] : cases)
+        EXPECT_EQ(Money::fromDoubleToCents(amount).raw(), raw) << arithmetic;
+}
+
 TEST(Money, RoundTo2IsHalfToEvenOnTheFixedPointValue) {
     const std::pair<std::int64_t, std::int64_t> cases[] = {
         {12350, 12400},    // 1.2350 -> 1.24 (tie, 123 is odd: up to even 124)
