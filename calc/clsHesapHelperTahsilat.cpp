@@ -243,8 +243,14 @@ void clsHesapHelper::TahsilatiIsle(const clsHesapKalemi& CurrentHesapKalemi) {
                             continue;
                         const bool devam = tlden(alacak.UyapBakiyeleri().FaizBakiyesi, mahsup);
                         FaizBakiyesi_TL -= mahsup;
-                        // Lira interest is booked with the lira offsets.
-                        o.TakipOncesiMahsup_FaizMasraf_TL += mahsup;
+                        // In a lira file the debt's currency is the lira: the interest of
+                        // other claims is booked with the interest of the claims. In a
+                        // foreign-currency file it is kept with the lira offsets, so that
+                        // the debt-currency column holds only debt-currency amounts.
+                        if (f.ParaBirimiKodu == 1)
+                            o.TakipOncesiMahsup_FaizMasraf_Doviz += mahsup;
+                        else
+                            o.TakipOncesiMahsup_FaizMasraf_TL += mahsup;
                         if (!devam)
                             return false;
                     }

@@ -38,6 +38,9 @@ void clsAlacakKalemi::Init() {
     GununTarihindeFaizOrani = FaizOrani;
     AsilAlacakBakiyesi = Tutar;
     TakipTarihindeAsilAlacakBakiyesi = Tutar;
+    // Every running balance starts again: a working copy replayed many times (the
+    // payment plan) must not carry the taxes of an earlier replay into the next.
+    UyapBakiyeleri() = clsUYAPBakiyeleri();
     UyapBakiyeleri().AsilAlacakBakiyesi = Tutar;
     UyapBakiyeleri().FaizBakiyesi = IslemisFaiz;
     FaizIslemeyecekTutarBakiyesi = Money();

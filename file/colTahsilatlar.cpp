@@ -20,6 +20,9 @@ clsTahsilatKalemi& colTahsilatlar::Add(qint16 TahsilatSekli, quint8 ParaBirimi, 
 
 void colTahsilatlar::Yukle(qint32 FoyKodu, quint8 BorcParaBirimiKodu) {
     trapped(QStringLiteral("colTahsilatlar.Yukle"), [&] {
+        // A reload replaces the collections: loading the same file twice, or another
+        // file into the same record, must not count a payment twice.
+        Clear();
         RecordSet rs = shared().connection().openRecordSet(
             QStringLiteral("select t1.tahsilattarihi, t1.tahsilatmiktari, t1.parabirimikodu, "
                            "t1.tahsilatsekli, "

@@ -13,8 +13,8 @@ public:
     clsTahsilatKalemi& Add(qint16 TahsilatSekli, quint8 ParaBirimi, Money BorcKuru,
                            Money TahsilatKuru, Money Tutar, const QString& Tarih,
                            const QString& sKey = QString());
-    // Appends the file's collections with their rates; the items already there stay
-    // (the payment plan adds trial collections after them).
+    // Replaces the items with the file's collections and their rates (the payment plan
+    // adds its trial collections after loading).
     void Yukle(qint32 FoyKodu, quint8 BorcParaBirimiKodu);
     // Removes every collection dated on or after the date.
     void BelliTarihtenSonrakileriCikar(const QString& Tarih);
