@@ -16,6 +16,14 @@ Money NoUserWindowHost::askExchangeRate(const QString& tarih, quint8 doviz,
     throw RuntimeError::application(text);
 }
 
+KurGirilmedi::KurGirilmedi(const QString& tarih, quint8 doviz, Money iptalDegeri)
+    : RuntimeError(ErrNo::Application,
+                   QStringLiteral("%1 kodlu para biriminin %2 tarihli kuru girilmedi; kur "
+                                  "girişi iptal edildi.")
+                       .arg(doviz)
+                       .arg(tarih)),
+      iptalDegeri(iptalDegeri) {}
+
 namespace {
 
 [[noreturn]] void pencereYok(const QString& pencere) {

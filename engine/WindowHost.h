@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/Money.h"
+#include "engine/RuntimeError.h"
 
 #include <QString>
 
@@ -23,6 +24,16 @@ public:
     virtual void showBasitHesap(clsHesapAna& hesap);
     virtual void showBatchUpdate(clsHesapAna& hesap);
     virtual void showWizard(clsHesapAna& hesap, qint32 FoyKodu);
+};
+
+// Raised by an asker when the user cancelled the rate entry. The run goes on with the
+// value the dialog answers on cancel (1), but the cancellation is reported like a rate
+// nobody could supply: such a run is not saved and a bulk update counts the file as
+// not updated.
+class KurGirilmedi : public RuntimeError {
+public:
+    KurGirilmedi(const QString& tarih, quint8 doviz, Money iptalDegeri);
+    Money iptalDegeri;
 };
 
 // The host used when nobody can answer: it never invents a value, it raises a

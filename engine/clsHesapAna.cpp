@@ -35,9 +35,9 @@ void parcalariYukle(clsFoyBilgileri& foy, bool sadeceResmiMasraflar) {
 
 }  // namespace
 
-// Marks where a run starts, so that the save can tell whether loading the file or
-// building its timeline reported an error: such a run must not replace the stored
-// summary with a wrong one.
+// Marks where a run starts, so that the save can tell whether loading the file,
+// building its timeline or replaying it reported an error: such a run must not
+// replace the stored summary with a wrong one.
 class CalismaIsareti {
 public:
     explicit CalismaIsareti(std::optional<quint64>& isaret)
@@ -204,15 +204,17 @@ void clsHesapAna::IlgiliHesabiCagir(clsFoyBilgileri& Foy, const QString& Taahhut
 void clsHesapAna::HesapGTI(clsFoyBilgileri& Foy) {
     CalismaIsareti isaret(calismaIsareti_);
     trapped(QStringLiteral("clsHesapAna.HesapGTI"), [&] {
-        // Errors reported while the file was loaded or its timeline built.
-        const bool yuklemeHatasi =
-            shared().reportedErrors() > calismaIsareti_.value_or(shared().reportedErrors());
+        const quint64 isaret = calismaIsareti_.value_or(shared().reportedErrors());
         clsHesapHelper motor;
         motor.ParentFoy = &Foy;
         motor.ParentHesap = this;
         motor.Init();
         motor.TumKalemleriIsle();
-        if (Foy.Kaydedilecek && !yuklemeHatasi)
+        // An error reported anywhere from the load to the closing (a Null in a required
+        // column, a rate nobody supplied, an empty fee scale) means a wrong summary:
+        // the stored one stays as it was.
+        const bool hataVar = shared().reportedErrors() > isaret;
+        if (Foy.Kaydedilecek && !hataVar)
             Foy.HesapOzeti().Kaydet(Foy.FoyKodu);
     });
 }

@@ -60,8 +60,14 @@ Money KurBilgisiCek(const QString& pTarih, quint8 pDoviz) {
 }
 
 Money KurBilgisiAl(const QString& pTarih, quint8 pDoviz, const QString& Aciklama) {
-    return trapped<Money>(QStringLiteral("Hesap.modGenel.KurBilgisiAl"), Money(), [&] {
-        return shared().windowHost().askExchangeRate(pTarih, pDoviz, Aciklama);
+    const QString kaynak = QStringLiteral("Hesap.modGenel.KurBilgisiAl");
+    return trapped<Money>(kaynak, Money(), [&] {
+        try {
+            return shared().windowHost().askExchangeRate(pTarih, pDoviz, Aciklama);
+        } catch (const KurGirilmedi& iptal) {
+            HataGoster(kaynak, iptal);
+            return iptal.iptalDegeri;
+        }
     });
 }
 

@@ -35,7 +35,7 @@ Money TerminalKurSorucu::askExchangeRate(const QString& tarih, quint8 doviz,
         if (satir.isNull() || satir.trimmed().isEmpty()) {
             // An empty answer cancels, as the dialog's cancel does.
             giris.Iptal();
-            return giris.TLTutar;
+            throw KurGirilmedi(tarih, doviz, giris.TLTutar);
         }
         std::optional<Money> deger = parseNumber(satir);
         if (!deger) {

@@ -14,7 +14,8 @@ Money WidgetWindowHost::askExchangeRate(const QString& tarih, quint8 doviz,
     dialog.Doviz = doviz;
     dialog.TarihAciklamasi = aciklama;
     dialog.FormYukle();
-    showModal(dialog);
+    if (showModal(dialog) != QDialog::Accepted)
+        throw KurGirilmedi(tarih, doviz, dialog.TLTutar);
     return dialog.TLTutar;
 }
 
