@@ -41,4 +41,11 @@ QString fromDate(const QDate& date) {
         .arg(date.day(), 2, 10, QChar(u'0'));
 }
 
+QString invalidMessage(const QString& field, const QString& text) {
+    if (text.isEmpty() || isValid(text))
+        return QString();
+    return QStringLiteral("Lütfen ") + field +
+           QStringLiteral(" için geçerli bir tarih giriniz: \"") + text + u'"';
+}
+
 }  // namespace quv::TextDate

@@ -15,5 +15,9 @@ bool isValid(const QString& text);
 QDate toDate(const QString& text);
 // The text date of a calendar day; an invalid (empty) date gives the empty text.
 QString fromDate(const QDate& date);
+// For a date the user typed: the request to correct it, naming the field ("Lütfen takip
+// tarihi için geçerli bir tarih giriniz: "31.04.2023""); the empty text when the text is
+// empty or a text date.
+QString invalidMessage(const QString& field, const QString& text);
 
 }  // namespace quv::TextDate

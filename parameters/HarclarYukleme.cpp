@@ -122,7 +122,7 @@ bool clsParametreler::HarclariYukle(const QString& strTarih, bool blnZorla) {
 }
 
 bool clsParametreler::KDVOraniYukle(const QString& strTarih, bool blnZorla) {
-    return trapped<bool>(QStringLiteral("clsParametreler.KDVOraniYukle"), false, [&] {
+    return trapped<bool>(QStringLiteral("clsParametreler.KDVOraniCek"), false, [&] {
         if (!blnZorla && DonemIcinde(KDVBaslangicTarihi, KDVBitisTarihi, strTarih))
             return true;
         KDVBaslangicTarihi.clear();

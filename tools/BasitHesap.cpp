@@ -6,6 +6,7 @@
 #include "engine/NumberFormat.h"
 #include "engine/RecordSet.h"
 #include "engine/SharedState.h"
+#include "engine/TextDate.h"
 #include "engine/Trap.h"
 #include "engine/Variant.h"
 #include "engine/clsHesapAna.h"
@@ -62,6 +63,18 @@ BasitHesap::Dogrulama BasitHesap::ValuesOK() const {
         return hata(
             Alan::FaizOrani,
             QStringLiteral("Lütfen faiz oranı veya faiz oranı tablosundan sadece birini seçiniz."));
+    // A date as typed that names no calendar day is named before any rule reads it.
+    const struct {
+        Alan alan;
+        const char* ad;
+        const QString& deger;
+    } tarihler[] = {{Alan::FaizBaslangicTarihi, "faiz başlangıç tarihi", FaizBaslangicTarihi},
+                    {Alan::TakipTarihi, "takip tarihi", TakipTarihi},
+                    {Alan::GununTarihi, "günün tarihi", GununTarihi}};
+    for (const auto& t : tarihler)
+        if (QString mesaj = TextDate::invalidMessage(QString::fromUtf8(t.ad), t.deger);
+            !mesaj.isEmpty())
+            return hata(t.alan, mesaj);
     if (FaizBaslangicTarihi.isEmpty())
         return hata(Alan::FaizBaslangicTarihi,
                     QStringLiteral("Lütfen faiz başlangıç tarihini giriniz."));

@@ -85,6 +85,7 @@ public:
         bool gecerli() const { return alan == Alan::Yok; }
     };
     // The first rule the inputs break, with its message; nothing is computed then.
+    // A window hands on a mistyped date as typed, so that the message names it.
     Dogrulama ValuesOK() const;
 
     // --- The shared rate tables, by name ---

@@ -2,6 +2,7 @@
 
 #include "engine/RecordSet.h"
 #include "engine/SharedState.h"
+#include "engine/SqlText.h"
 #include "engine/Trap.h"
 #include "engine/Variant.h"
 #include "engine/modGeneral.h"
@@ -48,11 +49,21 @@ KurGirisi::Sonuc KurGirisi::Kaydet(Money deger) {
 
 bool KurGirisi::KurKaydet(Money deger) {
     return trapped(QStringLiteral("Hesap.frmKurGir.KurKaydet"), [&] {
-        shared().connection().upsertRow(QStringLiteral("tblkur"),
-                                        {QStringLiteral("tarih"), QStringLiteral("parabirimikodu")},
-                                        {{QStringLiteral("tarih"), Tarih},
-                                         {QStringLiteral("parabirimikodu"), Doviz},
-                                         {QStringLiteral("tltutar"), deger.toSqlValue()}});
+        // The host's table need not have a key on the date and currency, so the row is
+        // looked up and replaced or added rather than written by a keyed upsert.
+        Database& db = shared().connection();
+        const QString kosul = QStringLiteral("where tarih = '") + SqlText::escaped(Tarih) +
+                              QStringLiteral("' and ") + QStringLiteral("parabirimikodu = ") +
+                              QString::number(Doviz);
+        RecordSet rs = db.openRecordSet(QStringLiteral("select * from tblkur ") + kosul);
+        if (rs.eof())
+            db.addRow(QStringLiteral("tblkur"), {{QStringLiteral("tarih"), Tarih},
+                                                 {QStringLiteral("parabirimikodu"), Doviz},
+                                                 {QStringLiteral("tltutar"), deger.toSqlValue()}});
+        else
+            db.execute(QStringLiteral("update tblkur set tltutar = ? ") + kosul,
+                       {deger.toSqlValue()});
+        rs.close();
     });
 }
 

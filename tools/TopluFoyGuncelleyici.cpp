@@ -39,10 +39,6 @@ QString kosulSayisi(const QString& deger) {
     return sayiMetni(deger).value_or(deger);
 }
 
-bool gecerliTarih(const QString& deger) {
-    return deger.isEmpty() || TextDate::isValid(deger);
-}
-
 }  // namespace
 
 TopluFoyGuncelleyici::TopluFoyGuncelleyici(clsHesapAna& hesap) : hesap_(hesap) {}
@@ -117,13 +113,10 @@ QString TopluFoyGuncelleyici::Dogrula() const {
     if (k.TakipTarihiOp == ArasindaOp())
         takipTarihleri << k.TakipTarihi2;
     for (const QString& deger : takipTarihleri)
-        if (!gecerliTarih(deger))
-            return QStringLiteral("Lütfen takip tarihi için geçerli bir tarih giriniz: \"%1\"")
-                .arg(deger);
-    if (!gecerliTarih(k.HesapTarihi))
-        return QStringLiteral("Lütfen hesap tarihi için geçerli bir tarih giriniz: \"%1\"")
-            .arg(k.HesapTarihi);
-    return QString();
+        if (QString mesaj = TextDate::invalidMessage(QStringLiteral("takip tarihi"), deger);
+            !mesaj.isEmpty())
+            return mesaj;
+    return TextDate::invalidMessage(QStringLiteral("hesap tarihi"), k.HesapTarihi);
 }
 
 QString TopluFoyGuncelleyici::SorguOlustur() const {
@@ -218,9 +211,12 @@ TopluGuncellemeSonucu TopluFoyGuncelleyici::Calistir() {
         if (FoyBitti)
             FoyBitti(i + 1, sonuc.Sayi, foyKodu);
     }
+    // A stop asked for while the last file ran still ends a stopped run: the user is
+    // told so rather than that the run completed.
+    const bool durduruldu = !calisiyor_;
     calisiyor_ = false;
     sonuc.HataSayisi = shared().reportedErrors() - oncekiHatalar;
-    if (sonuc.Guncellenen == sonuc.Sayi) {
+    if (!durduruldu) {
         sonuc.durum = TopluGuncellemeSonucu::Durum::Tamamlandi;
         sonuc.Mesaj = TamamlandiMesaji();
     } else {

@@ -43,7 +43,7 @@ struct TopluGuncellemeSonucu {
         Hata,        // the date move or the file list failed (reported); no file ran
         FoyYok,      // no file matches
         Tamamlandi,  // every matching file was processed
-        Durduruldu,  // stopped between two files
+        Durduruldu,  // the user stopped it, perhaps while the last file ran
     };
     Durum durum = Durum::Gecersiz;
     // Files that match, files processed, and the code of the last one processed.

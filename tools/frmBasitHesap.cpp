@@ -223,9 +223,11 @@ bool frmBasitHesap::ValuesOK() {
     // Only the shared tables are offered.
     hesap_.FaizOraniTablosuFoyKodu = 0;
     hesap_.YillikFaizUygula = chkYilliFaizUygula->isChecked();
-    hesap_.FaizBaslangicTarihi = otrFaizBaslangicTarihi->textDate();
-    hesap_.TakipTarihi = otrTakipTarihi->textDate();
-    hesap_.GununTarihi = otrGununTarihi->textDate();
+    // A mistyped date goes on as typed, so the check names it; read as empty, an
+    // enforcement date would silently leave the run without its fees.
+    hesap_.FaizBaslangicTarihi = otrFaizBaslangicTarihi->textDateOrTyped();
+    hesap_.TakipTarihi = otrTakipTarihi->textDateOrTyped();
+    hesap_.GununTarihi = otrGununTarihi->textDateOrTyped();
     const double borclu = oceBorcluSayisi->value().toDouble();
     hesap_.BorcluSayisi = static_cast<qint16>(
         std::clamp(borclu, 0.0, static_cast<double>(std::numeric_limits<qint16>::max())));

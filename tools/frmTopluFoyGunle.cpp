@@ -46,16 +46,6 @@ QString sayiDegeri(const MoneyEdit& kutu) {
     return QString::number(deger->raw() / Money::Scale);
 }
 
-// A date box: the eight-digit text date, the empty text, or the text as typed when
-// it names no calendar day.
-QString tarihDegeri(const DateEdit& kutu) {
-    const QString metin = kutu.text().trimmed();
-    if (metin.isEmpty())
-        return QString();
-    const QString tarih = DateEdit::readText(metin);
-    return tarih.isEmpty() ? metin : tarih;
-}
-
 }  // namespace
 
 frmTopluFoyGunle::frmTopluFoyGunle(QWidget* parent) : QDialog(parent) {
@@ -227,14 +217,14 @@ TopluGuncellemeKriterleri frmTopluFoyGunle::Kriterler() const {
     k.FoyKodu1 = sayiDegeri(*oceFoyKodu1);
     k.FoyKodu2 = sayiDegeri(*oceFoyKodu2);
     k.TakipTarihiOp = cboTakipTarihiOp->currentText();
-    k.TakipTarihi1 = tarihDegeri(*otrTakipTarihi1);
-    k.TakipTarihi2 = tarihDegeri(*otrTakipTarihi2);
+    k.TakipTarihi1 = otrTakipTarihi1->textDateOrTyped();
+    k.TakipTarihi2 = otrTakipTarihi2->textDateOrTyped();
     // The first entry of both lists is "Tümü": no filter.
     if (cboDosyaSonucu->currentIndex() > 0)
         k.DosyaSonucu = static_cast<qint16>(currentComboItemData(*cboDosyaSonucu));
     if (cboAvukat->currentIndex() > 0)
         k.AvukatKodu = currentComboItemData(*cboAvukat);
-    k.HesapTarihi = tarihDegeri(*otrHesapTarihi);
+    k.HesapTarihi = otrHesapTarihi->textDateOrTyped();
     k.HesapBilgileriniGunle = chkHesapBilgileriniGunle->isChecked();
     k.TebligatBilgileriniTazele = chkTabligatBilgileriniTazele->isChecked();
     return k;

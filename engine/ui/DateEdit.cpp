@@ -55,6 +55,12 @@ QString DateEdit::textDate() const {
     return readText(text());
 }
 
+QString DateEdit::textDateOrTyped() const {
+    const QString typed = text().trimmed();
+    const QString date = readText(typed);
+    return date.isEmpty() ? typed : date;
+}
+
 void DateEdit::setTextDate(const QString& textDate) {
     if (TextDate::isValid(textDate))
         setText(shared().dates().display(textDate, QStringLiteral(".")));
@@ -63,11 +69,13 @@ void DateEdit::setTextDate(const QString& textDate) {
 }
 
 void DateEdit::normalize() {
+    // A text that names no day stays as typed, so that the window's check names it
+    // instead of a run going on without the date.
     const QString date = textDate();
-    if (date.isEmpty())
-        clear();
-    else
+    if (!date.isEmpty())
         setTextDate(date);
+    else if (text().trimmed().isEmpty())
+        clear();
 }
 
 void DateEdit::focusOutEvent(QFocusEvent* event) {

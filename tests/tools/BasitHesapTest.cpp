@@ -31,6 +31,8 @@ TEST(BasitHesapDogrulama, TheFirstBrokenRuleGivesItsMessageAndField) {
          "Lütfen faiz oranı veya faiz oranı tablosundan sadece birini seçiniz."},
         {[](BasitHesap& h) { h.FaizBaslangicTarihi.clear(); }, Alan::FaizBaslangicTarihi,
          "Lütfen faiz başlangıç tarihini giriniz."},
+        {[](BasitHesap& h) { h.GununTarihi = QStringLiteral("20230230"); }, Alan::GununTarihi,
+         "Lütfen günün tarihi için geçerli bir tarih giriniz: \"20230230\""},
         {[](BasitHesap& h) { h.GununTarihi = QStringLiteral("20230101"); }, Alan::GununTarihi,
          "Günün tarihi faiz başlangıç tarihinden sonra olmalıdır."},
         // The engine leaves a claim that starts after the enforcement out of the debt.

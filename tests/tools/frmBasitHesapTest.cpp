@@ -12,12 +12,14 @@
 #include "support/TestEnvironment.h"
 #include "tools/frmBasitHesap.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QPushButton>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -123,23 +125,25 @@ TEST_P(frmBasitHesapTest, ABrokenRuleShowsItsMessageFocusesTheFieldAndComputesNo
         const char* mesaj;
         const char* odak;
     } durumlar[] = {
-        {[](QWidget&) {}, "Lütfen asıl alacak tutarını giriniz.", "oceAsilAlacakTutari"},
         {[](QWidget& p) {
              ornekGir(p);
              kontrol<QComboBox>(p, "cboFaizOraniTablosu").setCurrentIndex(2);
          },
          "Lütfen faiz oranı veya faiz oranı tablosundan sadece birini seçiniz.", "oceFaizOrani"},
+        // Named, not read as "no enforcement"; a click from its box does not clear it first.
         {[](QWidget& p) {
              ornekGir(p);
-             yaz(p, "otrTakipTarihi", "31.12.2022");
+             yaz(p, "otrTakipTarihi", "31.04.2023");
+             kontrol<QLineEdit>(p, "otrTakipTarihi").setFocus();
          },
-         "Takip tarihi faiz başlangıç tarihinden önce olamaz.", "otrTakipTarihi"},
+         "Lütfen takip tarihi için geçerli bir tarih giriniz: \"31.04.2023\"", "otrTakipTarihi"},
     };
     for (const auto& d : durumlar) {
         guard_.messages().clear();
         auto pencere = ac();
         d.gir(*pencere);
-        tikla(*pencere, "cmdHesapla");
+        QApplication::setActiveWindow(pencere.get());
+        QTest::mouseClick(&kontrol<QPushButton>(*pencere, "cmdHesapla"), Qt::LeftButton);
         EXPECT_EQ(mesajlar(), QStringList{QString::fromUtf8(d.mesaj)});
         ASSERT_NE(pencere->focusWidget(), nullptr) << d.mesaj;
         EXPECT_EQ(pencere->focusWidget()->objectName(), QString::fromLatin1(d.odak));
