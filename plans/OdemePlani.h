@@ -11,7 +11,7 @@ namespace quv {
 struct OdemePlaniSatiri {
     qint16 Sira = 0;     // "Sıra", from 1
     QString Tarih;       // "Tarih", eight-digit text date
-    Money Tutar;         // "Tutar"
+    Money Tutar;         // "Tutar", whole cents
     QString TaahKaydet;  // "Taah. Kaydet": "1" offer as a commitment, "0" not (the down payment)
     QString Aciklama;    // "Açıklama": "Peşinat." on the down-payment row
 

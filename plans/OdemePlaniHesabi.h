@@ -96,6 +96,9 @@ public:
 
     // The plan rows of the current computation (cmdOdemePlani); none with a message
     // when there is no valid computation or an output is missing, or after an error.
+    // Every row is an amount in cents; by count and by amount they add up to the target
+    // (HedefToplamiBul, in cents). Every consumer (display, commitments, document, SMS,
+    // command line) carries these rows.
     std::optional<OdemePlani> PlanOlustur();
 
 private:

@@ -29,6 +29,11 @@ Money FindTotal(const QList<OdemePlaniSatiri>& Satirlar) {
 
 namespace {
 
+// A row's amount: whole cents, half to even.
+Money kurus(Money tutar) {
+    return tutar.roundTo2();
+}
+
 class SatirYazici {
 public:
     explicit SatirYazici(QList<OdemePlaniSatiri>& satirlar) : satirlar_(satirlar) {}
@@ -75,28 +80,35 @@ std::optional<OdemePlani> OdemePlaniHesabi::PlanOlustur() {
             OdemePlani plan;
             plan.TakipSonrasiToplamTahsilat = gercek->HesapOzeti().TakipSonrasiToplamTahsilat_TL;
             plan.GayriResmiMasraflariEkleme = Ayarlar.GayriResmiMasraflariEkleme;
-            const Money T = HedefToplamiBul(foy, plan.TakipSonrasiToplamTahsilat);
+            // Every row is an amount in cents and the last instalment takes what the
+            // others leave, so the rows add up to the target (in cents) exactly; the
+            // display, the commitments, the document, the SMS and the command line all
+            // carry these rows.
+            const Money T = kurus(HedefToplamiBul(foy, plan.TakipSonrasiToplamTahsilat));
             SatirYazici yaz(plan.Satirlar);
 
             if (GecerliHesap == 1) {
-                const Money G = *TaksitTutari;
-                Money S = Sayiya.Pesinat;
-                if (Sayiya.Pesinat > Money())
-                    yaz.ekle(foy.GununTarihi, Sayiya.Pesinat, false, OdemePlaniMesajlari::Pesinat);
+                const Money G = kurus(*TaksitTutari);
+                const Money P = kurus(Sayiya.Pesinat);
+                Money S = P;
+                if (P > Money())
+                    yaz.ekle(foy.GununTarihi, P, false, OdemePlaniMesajlari::Pesinat);
                 QString tarih = Sayiya.IlkTarih;
                 for (int i = 1; i <= Sayiya.TaksitSayisi; ++i) {
                     if (i > 1)
                         tarih = TarihiIlerlet(tarih, Sayiya.Periyot, Sayiya.Birim);
-                    // The last instalment takes what is left, so the rows add up to the target.
+                    // The last instalment takes what is left.
                     const Money tutar = i == Sayiya.TaksitSayisi ? T - S : G;
                     yaz.ekle(tarih, tutar, true);
                     S += tutar;
                 }
             } else if (GecerliHesap == 2) {
-                const Money A = Tutara.TaksitTutari;
-                Money S = Tutara.Pesinat;
-                if (Tutara.Pesinat > Money())
-                    yaz.ekle(foy.GununTarihi, Tutara.Pesinat, false, OdemePlaniMesajlari::Pesinat);
+                const Money A = kurus(Tutara.TaksitTutari);
+                const Money P = kurus(Tutara.Pesinat);
+                const Money sonTaksit = kurus(*SonTaksitTutari);
+                Money S = P;
+                if (P > Money())
+                    yaz.ekle(foy.GununTarihi, P, false, OdemePlaniMesajlari::Pesinat);
                 QString tarih = Tutara.IlkTarih;
                 for (int i = 1; i <= *TaksitSayisi2; ++i) {
                     if (i > 1)
@@ -104,9 +116,9 @@ std::optional<OdemePlani> OdemePlaniHesabi::PlanOlustur() {
                     if (i < *TaksitSayisi2) {
                         yaz.ekle(tarih, A, true);
                         S += A;
-                    } else if (*SonTaksitTutari > Money()) {
-                        yaz.ekle(tarih, *SonTaksitTutari, true);
-                        S += *SonTaksitTutari;
+                    } else if (sonTaksit > Money()) {
+                        yaz.ekle(tarih, sonTaksit, true);
+                        S += sonTaksit;
                     }
                 }
                 // The last instalment absorbs the difference to the target; when nothing
@@ -122,7 +134,7 @@ std::optional<OdemePlani> OdemePlaniHesabi::PlanOlustur() {
             } else {
                 for (const ManuelTahsilat& satir : Manuel.Satirlar)
                     if (!satir.bosmu())
-                        yaz.ekle(satir.Tarih, satir.Tutar, true);
+                        yaz.ekle(satir.Tarih, kurus(satir.Tutar), true);
             }
             plan.Toplam = FindTotal(plan.Satirlar);
             return plan;

@@ -107,11 +107,10 @@ bool OdemePlaniHesabi::otomatikHesap2() {
             return false;
         }
         if (n > 0 && !sonunaEkle) {
-            // The last instalment falls a period after the last one added: it is the
-            // balance on its own date, so the interest of that period is paid too.
-            foy.GununTarihi = d;
-            yenidenHesapla();
-            son = ozet.Bakiye_TL;
+            // The last instalment is the balance the loop stopped at: that of the last
+            // wizard-mode recalculation, on the date of the last instalment added. Its
+            // own date, a period later, adds no interest.
+            son = B;
             n = n + 1;
         } else if (n > 0) {
             // The last instalment added takes the remainder: the balance on its own date.

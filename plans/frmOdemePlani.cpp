@@ -31,6 +31,10 @@ const QList<ComboEntry> kTahsilatSekilleri = {
     {QStringLiteral("Elden"), E_TS_EldenYapilan},
 };
 
+// The decimals of the rate boxes and the rate grids: the file's rates as stored (a rate
+// of 28.875 % is planned at 28.875 %, not 28.88 %).
+constexpr int kOranOndalik = 4;
+
 }  // namespace
 
 frmOdemePlani::frmOdemePlani(QWidget* parent) : QDialog(parent) {
@@ -66,13 +70,13 @@ void frmOdemePlani::kontrolleriOlustur() {
     lblGununTarihi = adli(new QLabel(this), "lblGununTarihi");
     lblGuncelBakiye = adli(new QLabel(this), "lblGuncelBakiye");
 
-    oceFaizOrani = paraKutusu(this, "oceFaizOrani", 2);
+    oceFaizOrani = paraKutusu(this, "oceFaizOrani", kOranOndalik);
     grdFaizOrani = grid("grdFaizOrani");
     oceFaizIndirimi = paraKutusu(this, "oceFaizIndirimi", 2);
     chkFaizIsletme =
         secimKutusu(this, "chkFaizIsletme", QStringLiteral("Taksitler süresince faiz işletme"));
 
-    oceKidemFaizOrani = paraKutusu(this, "oceKidemFaizOrani", 2);
+    oceKidemFaizOrani = paraKutusu(this, "oceKidemFaizOrani", kOranOndalik);
     grdKidemFaizOrani = grid("grdKidemFaizOrani");
     chkKidemMahsup = secimKutusu(this, "chkKidemMahsup",
                                  QStringLiteral("Tahsilatları önce kıdem tazminatından düş"));
@@ -145,7 +149,7 @@ void frmOdemePlani::LoadGridProperties() {
 void frmOdemePlani::LoadgrdFaizProperties() {
     for (DataGrid* grid : {grdFaizOrani, grdKidemFaizOrani}) {
         grid->setColumns({GridColumn::date(QStringLiteral("Tarih")).withWidth(110),
-                          GridColumn::number(QStringLiteral("Oran"))});
+                          GridColumn::number(QStringLiteral("Oran"), kOranOndalik)});
         grid->setMinimumHeight(110);
     }
 }

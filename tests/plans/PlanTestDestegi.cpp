@@ -2,6 +2,7 @@
 
 #include "engine/Schema.h"
 #include "engine/SqlScript.h"
+#include "engine/Variant.h"
 #include "engine/ui/DataGrid.h"
 #include "file/colTahsilatlar.h"
 #include "plans/OdemePlaniMesajlari.h"
@@ -54,6 +55,27 @@ OdemePlaniSatiri planSatiri(qint16 sira, const char* tarih, const char* tutar, b
     return {sira, QString::fromLatin1(tarih), para(tutar),
             taahhut ? QStringLiteral("1") : QStringLiteral("0"),
             taahhut ? QString() : OdemePlaniMesajlari::Pesinat};
+}
+
+QStringList taahhutler(Database& db, qint32 foy) {
+    QStringList liste;
+    RecordSet rs = db.openRecordSet(
+        QStringLiteral("select taahhutkodu, foysahiskodu, taahhuttarihi, taahhutmiktari, "
+                       "odenenmiktar, taahutdurumu, parabirimikodu from tblfoy_taahhut "
+                       "where foykodu = ? order by taahhutkodu"),
+        CursorType::ForwardOnly, {foy});
+    for (; !rs.eof(); rs.moveNext()) {
+        QStringList alanlar;
+        for (int i = 0; i < 7; ++i) {
+            const QVariant v = rs.value(i);
+            alanlar << (isNull(v)          ? QString()
+                        : i == 2           ? v.toString()
+                        : i == 3 || i == 4 ? Money::fromVariant(v).toDecimalString()
+                                           : QString::number(toInt32(v)));
+        }
+        liste << alanlar.join(u' ');
+    }
+    return liste;
 }
 
 void demoYukle(const QString& url) {

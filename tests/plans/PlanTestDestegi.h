@@ -40,6 +40,9 @@ QStringList pdfSatirlari(const QString& dosya);
 
 // A plan row: an instalment to commit ("1"), or a down payment ("0", "Peşinat.").
 OdemePlaniSatiri planSatiri(qint16 sira, const char* tarih, const char* tutar, bool taahhut = true);
+// "code debtor date amount paid place currency" of a file's commitments in code order
+// (a null value as empty text).
+QStringList taahhutler(Database& db, qint32 foy = 1);
 
 // The schema and the demo files in a new database at the URL.
 void demoYukle(const QString& url);

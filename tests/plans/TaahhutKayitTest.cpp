@@ -13,6 +13,7 @@ namespace {
 
 namespace T = TaahhutKayit;
 using test::planSatiri;
+using test::taahhutler;
 
 class TaahhutKayitTest : public test::DbFixture {
 protected:
@@ -30,26 +31,6 @@ protected:
         return kv({"foykodu", foy, "taahhutkodu", kod, "foysahiskodu", sahis, "taahhuttarihi",
                    "20240101", "taahhutmiktari", 10, "odenenmiktar", 0, "taahutdurumu", 1,
                    "parabirimikodu", 1});
-    }
-    // "code debtor date amount paid place currency" of a file.
-    QStringList taahhutler(qint32 foy = 1) {
-        QStringList liste;
-        RecordSet rs = db_->openRecordSet(
-            QStringLiteral("select taahhutkodu, foysahiskodu, taahhuttarihi, taahhutmiktari, "
-                           "odenenmiktar, taahutdurumu, parabirimikodu from tblfoy_taahhut "
-                           "where foykodu = ? "
-                           "order by taahhutkodu"),
-            CursorType::ForwardOnly, {foy});
-        for (; !rs.eof(); rs.moveNext())
-            liste << QStringLiteral("%1 %2 %3 %4 %5 %6 %7")
-                         .arg(toInt32(rs.value(0)))
-                         .arg(toInt32(rs.value(1)))
-                         .arg(rs.value(2).toString(),
-                              Money::fromVariant(rs.value(3)).toDecimalString(),
-                              Money::fromVariant(rs.value(4)).toDecimalString())
-                         .arg(toInt32(rs.value(5)))
-                         .arg(toInt32(rs.value(6)));
-        return liste;
     }
     QStringList ajanda() {
         QStringList liste;
@@ -83,12 +64,12 @@ TEST_P(TaahhutKayitTest, NumbersFollowTheLargestAndRowsKeepTheirValues) {
     EXPECT_EQ(sonuc.Kaydedilen, 3);
     EXPECT_EQ(sonuc.Mesaj(), QStringLiteral("Taahhütler kaydedildi."));
     // The down payment is not a commitment; the others get 5, 6 and 7 at the office.
-    const QStringList kayitli = taahhutler();
+    const QStringList kayitli = taahhutler(*db_);
     ASSERT_EQ(kayitli.size(), 7);
     EXPECT_EQ(kayitli.mid(4),
               (QStringList{"5 2 20240215 1234.5000 0.0000 1 1", "6 2 20240315 99.9990 0.0000 1 1",
                            "7 2 20240415 1234.4999 0.0000 1 1"}));
-    EXPECT_EQ(taahhutler(2).size(), 9);
+    EXPECT_EQ(taahhutler(*db_, 2).size(), 9);
     // An empty agenda starts at ID 1. The debtor's name is stored as typed (bound, never
     // spliced); the amount as "#,#.00".
     EXPECT_EQ(sonuc.AjandaKaydedilen, 3);
@@ -99,7 +80,7 @@ TEST_P(TaahhutKayitTest, NumbersFollowTheLargestAndRowsKeepTheirValues) {
     // Made outside the office: place 0; the numbers go on from the largest (8, ID 41).
     add(QStringLiteral("tblajanda"), kv({"ID", 40, "foykodu", 9}));
     T::TaahhutleriKaydet(1, borclu_, {planSatiri(1, "20240515", "0.5")}, true, false);
-    EXPECT_EQ(taahhutler().last(), QStringLiteral("8 2 20240515 0.5000 0.0000 0 1"));
+    EXPECT_EQ(taahhutler(*db_).last(), QStringLiteral("8 2 20240515 0.5000 0.0000 0 1"));
     EXPECT_EQ(ajanda().last(),
               QStringLiteral("41|20240115|1|ayşe||20240515|Ali O'Brien taahhüdü. ,50.-TL|1"));
     EXPECT_TRUE(hatalar().isEmpty()) << hatalar().join(u'\n').toStdString();
@@ -129,7 +110,7 @@ TEST_P(TaahhutKayitTest, ANumberTakenMeanwhileIsSkipped) {
     db_->setStatementRecorder({});
     EXPECT_TRUE(sonuc.tamam());
     EXPECT_TRUE(hatalar().isEmpty()) << hatalar().join(u'\n').toStdString();
-    const QStringList kayitli = taahhutler();
+    const QStringList kayitli = taahhutler(*db_);
     ASSERT_EQ(kayitli.size(), 4);
     EXPECT_TRUE(kayitli[1].startsWith(QStringLiteral("5 7 "))) << kayitli[1].toStdString();
     EXPECT_EQ(kayitli.mid(2), (QStringList{"6 2 20240215 100.0000 0.0000 0 1",
@@ -164,8 +145,8 @@ TEST_P(TaahhutKayitTest, AFailedRowIsReportedAndCounted) {
     ASSERT_EQ(hatalar().size(), 1);
     EXPECT_TRUE(hatalar().first().startsWith(
         QStringLiteral("Hatanın oluştuğu yer : frmShowPlan.TaahhutKaydet\rHata : ")));
-    EXPECT_EQ(taahhutler(), (QStringList{"1 2 20240215 100.0000 0.0000 0 1",
-                                         "2 2 20240415 200.0000 0.0000 0 1"}));
+    EXPECT_EQ(taahhutler(*db_), (QStringList{"1 2 20240215 100.0000 0.0000 0 1",
+                                             "2 2 20240415 200.0000 0.0000 0 1"}));
 
     // Without an agenda table every commitment is stored and the agenda is counted apart.
     db_->execute(QStringLiteral("DROP TABLE tblajanda"));

@@ -9,6 +9,7 @@
 #include "engine/ui/DateEdit.h"
 #include "engine/ui/MoneyEdit.h"
 #include "engine/ui/WidgetWindowHost.h"
+#include "file/FaizTablosu.h"
 #include "plans/OdemePlaniMesajlari.h"
 #include "plans/frmOdemePlani.h"
 #include "plans/frmShowPlan.h"
@@ -127,7 +128,7 @@ TEST_P(frmOdemePlaniTest, OpensWithTheSettingsOfTheFile) {
     EXPECT_EQ(metin(*p, "lblGununTarihi"), QStringLiteral("31.12.2023"));
     // 10,000 x 9 % x 305 days (1 March to 31 December) / 365 = 752.05 of interest.
     EXPECT_EQ(metin(*p, "lblGuncelBakiye"), QStringLiteral("10.752,05 TL"));
-    EXPECT_EQ(metin(*p, "oceFaizOrani"), QStringLiteral("9,00"));
+    EXPECT_EQ(metin(*p, "oceFaizOrani"), QStringLiteral("9,0000"));
     EXPECT_EQ(kontrol<QComboBox>(*p, "cboTMS").currentText(), QStringLiteral("Önce Borç Aslından"));
     EXPECT_FALSE(kontrol<DataGrid>(*p, "grdMahsupSirasi").isEnabled());
     auto& ayarlar = kontrol<QTabWidget>(*p, "tabAyarlar");
@@ -140,16 +141,20 @@ TEST_P(frmOdemePlaniTest, OpensWithTheSettingsOfTheFile) {
     db_->execute(QStringLiteral(
         "update tblfoy set faizorani = 0, faizoranitablosukodu = 1, tahsilatmahsupsirasi = 4"));
     faizOrani(1, "20230101", 12);
-    faizOrani(1, "20230701", 24.5);
+    faizOrani(1, "20230701", 28.875);
     mahsupSirasi("20230101", 3);
     mahsupSirasi("20230601", 2);
     p = pencereAc();
     EXPECT_EQ(gridMetni(kontrol<DataGrid>(*p, "grdFaizOrani")),
-              (QStringList{"01.01.2023 | 12,00", "01.07.2023 | 24,50"}));
+              (QStringList{"01.01.2023 | 12,0000", "01.07.2023 | 28,8750"}));
     EXPECT_EQ(kontrol<QComboBox>(*p, "cboTMS").currentText(), QStringLiteral("Tablo Kullan"));
     EXPECT_EQ(gridMetni(kontrol<DataGrid>(*p, "grdMahsupSirasi")),
               (QStringList{"01.01.2023 | Toplam Borçtan (BK100)",
                            "01.06.2023 | Toplam Borçtan (Takipten Önce Uygulama)"}));
+    // The plan takes the table's rates as the file stores them.
+    sayiyaGir(*p);
+    tikla(*p, "cmdCalcAuto1");
+    EXPECT_EQ(p->Wizardfoy()->FaizTablosu().FaizOranlari(2).Oran, 28.875f);
     hataYok();
 }
 
@@ -215,15 +220,16 @@ TEST_P(frmOdemePlaniTest, ComputesInEachModeAndShowsTheOutputs) {
     }
 }
 
-// The balance shown follows the recalculation with the plan's rate: 18 % instead of the
-// file's 9 % gives 10,000 x 18 % x 305 / 365 = 1,504.11 of interest.
+// The balance shown follows the recalculation with the plan's rate, the file's 28.875 %
+// as stored: 10,000 x 28.875 % x 305 / 365 = 2,412.84 of interest (28.88 %: 2,413.26).
 TEST_P(frmOdemePlaniTest, TheBalanceShownFollowsThePlansRate) {
     faizliDosya("10000");
+    db_->execute(QStringLiteral("update tblfoy set faizorani = 28.875"));
     auto p = pencereAc();
-    yaz(*p, "oceFaizOrani", "18");
+    EXPECT_EQ(metin(*p, "oceFaizOrani"), QStringLiteral("28,8750"));
     sayiyaGir(*p);
     tikla(*p, "cmdCalcAuto1");
-    EXPECT_EQ(metin(*p, "lblGuncelBakiye"), QStringLiteral("11.504,11 TL"));
+    EXPECT_EQ(metin(*p, "lblGuncelBakiye"), QStringLiteral("12.412,84 TL"));
     hataYok();
 }
 
@@ -304,7 +310,9 @@ TEST_P(frmOdemePlaniTest, TheBulkDialogAppendsItsInstalments) {
 QUV_ON_BACKENDS(frmOdemePlaniTest);
 
 // The desk application's command opens the wizard on each demo file, where a plan by
-// count is computed and displayed; a file that is not there opens no window.
+// count is computed and displayed; a file that is not there opens no window. File 1001's
+// plan saved from the display and by the command line: the same rows in cents, adding up
+// to the plan's target.
 TEST(frmOdemePlaniDemo, TheDeskCommandOpensTheWizardOnEachDemoFile) {
     test::SharedStateGuard guard;
     const QString adres = test::demo(QStringLiteral("plan-wizard-desk.sqlite"));
@@ -313,6 +321,7 @@ TEST(frmOdemePlaniDemo, TheDeskCommandOpensTheWizardOnEachDemoFile) {
     desk::AnaPencere ana(new QSettings(test::scratchPath(QStringLiteral("plan-wizard-desk.ini")),
                                        QSettings::IniFormat));
     ASSERT_TRUE(ana.veritabaniAc(adres));
+    Money hedef;
     for (qint32 foy = 1001; foy <= 1012; ++foy) {
         SCOPED_TRACE(foy);
         guard.messages().clear();
@@ -322,8 +331,17 @@ TEST(frmOdemePlaniDemo, TheDeskCommandOpensTheWizardOnEachDemoFile) {
         bool kidemSayfasi = false;
         qsizetype planSatiri = 0;
         pencereler->senaryo = [&](QDialog& d) {
-            if (auto* plan = qobject_cast<frmShowPlan*>(&d))
+            if (auto* plan = qobject_cast<frmShowPlan*>(&d)) {
                 planSatiri = plan->Satirlar().size();
+                if (foy == 1001) {
+                    hedef = OdemePlaniHesabi::HedefToplamiBul(*plan->FoyBilgileri,
+                                                              plan->TakipSonrasitoplamTahsilat);
+                    plan->FormYukle();
+                    plan->cboborclu->setCurrentIndex(plan->cboborclu->findData(2));
+                    guard.messages().queueAnswer(false);
+                    plan->cmdTaahhud->click();
+                }
+            }
             auto* p = qobject_cast<frmOdemePlani*>(&d);
             if (!p)
                 return int(QDialog::Rejected);
@@ -341,7 +359,8 @@ TEST(frmOdemePlaniDemo, TheDeskCommandOpensTheWizardOnEachDemoFile) {
         ASSERT_TRUE(ana.foySec(foy));
         ana.odemePlani();
         EXPECT_EQ(guard.errors().messages(), QStringList());
-        EXPECT_EQ(guard.messages().informations(), QStringList());
+        EXPECT_EQ(guard.messages().informations(),
+                  foy == 1001 ? QStringList{M::TaahhutlerKaydedildi} : QStringList());
         EXPECT_FALSE(taksit.isEmpty());
         EXPECT_EQ(pencereler->gosterilen,
                   (QStringList{QStringLiteral("frmOdemePlani"), QStringLiteral("frmShowPlan")}));
@@ -352,6 +371,21 @@ TEST(frmOdemePlaniDemo, TheDeskCommandOpensTheWizardOnEachDemoFile) {
         // stored, so the searches do not ask again.
         EXPECT_EQ(pencereler->kurSorusu, foy == 1009 ? 12 : 0);
     }
+
+    const test::CliRun run =
+        test::quvhesap({"plan", "--db", adres, "--foy", "1001", "--count", "12", "--first",
+                        "20250131", "--save-commitments", "--debtor", "2"});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    const QStringList kayitli = test::taahhutler(*Database::open(adres), 1001);
+    ASSERT_EQ(kayitli.size(), 24);
+    Money toplam;
+    for (int i = 0; i < 12; ++i) {
+        EXPECT_EQ(kayitli[i].section(u' ', 1), kayitli[i + 12].section(u' ', 1));
+        const Money tutar = para(kayitli[i].section(u' ', 3, 3).toLatin1().constData());
+        EXPECT_EQ(tutar, tutar.roundTo2());
+        toplam += tutar;
+    }
+    EXPECT_EQ(toplam, hedef);
 
     pencereler->gosterilen.clear();
     clsHesapAna hesap;

@@ -25,6 +25,7 @@ namespace M = OdemePlaniMesajlari;
 using test::gridMetni;
 using test::kontrol;
 using test::planSatiri;
+using test::taahhutler;
 using test::tikla;
 const QChar CR(13);
 
@@ -83,24 +84,6 @@ protected:
         add(QStringLiteral("tblfoy_taahhut"),
             kv({"foykodu", 1, "taahhutkodu", kod, "foysahiskodu", 2, "taahutdurumu", yer}));
     }
-    // "code debtor date amount place" of file 1's commitments.
-    QStringList taahhutler() {
-        QStringList liste;
-        RecordSet rs = db_->openRecordSet(
-            QStringLiteral("select taahhutkodu, foysahiskodu, taahhuttarihi, taahhutmiktari, "
-                           "taahutdurumu from tblfoy_taahhut where foykodu = 1 "
-                           "order by taahhutkodu"));
-        for (; !rs.eof(); rs.moveNext())
-            liste << QStringLiteral("%1 %2 %3 %4 %5")
-                         .arg(toInt32(rs.value(0)))
-                         .arg(toInt32(rs.value(1)))
-                         .arg(rs.value(2).toString(),
-                              isNull(rs.value(3))
-                                  ? QString()
-                                  : Money::fromVariant(rs.value(3)).toDecimalString(),
-                              rs.value(4).toString());
-        return liste;
-    }
     // "ID reminder content" of the agenda.
     QStringList ajanda() {
         QStringList liste;
@@ -131,7 +114,6 @@ TEST_P(frmShowPlanTest, ShowsThePlanAndTotalsTheAmountsAsTheyAreEdited) {
     // 4,203.49 - 1,234.50 + 1,000.00 = 3,968.99.
     grid.setCellText(3, kTutar, QStringLiteral("1.000,00"));
     EXPECT_EQ(toplam.text(), QStringLiteral("3.968,99"));
-    EXPECT_EQ(pencere->FindTotal(), test::para("3968.99"));
 
     // A new plan replaces the rows: only the down payment, 500.00.
     pencere->PlaniGoster({{planSatiri(1, "20240115", "500", false)}, {}, {}, false});
@@ -219,7 +201,7 @@ TEST_P(frmShowPlanTest, ACheckThatStopsTheSaveFocusesTheMissingValue) {
         }
         EXPECT_TRUE(kontrol<QPushButton>(*pencere, d.komut).isEnabled());
     }
-    EXPECT_TRUE(taahhutler().isEmpty());
+    EXPECT_TRUE(taahhutler(*db_).isEmpty());
     EXPECT_TRUE(ajanda().isEmpty());
     hataYok();
 }
@@ -237,9 +219,9 @@ TEST_P(frmShowPlanTest, SavesTheGridsRowsAsCommitmentsWithAgendaEntriesWhenAsked
     tikla(*pencere, "cmdTaahhud");
     EXPECT_EQ(sorular.questions(), QStringList{M::AjandayaKaydedilsinMi});
     EXPECT_EQ(mesajlar(), QStringList{M::TaahhutlerKaydedildi});
-    EXPECT_EQ(taahhutler().mid(4),
-              (QStringList{"5 2 20240215 1234.5000 0", "6 2 20240315 1234.5000 0",
-                           "7 2 20240415 1234.4900 0"}));
+    EXPECT_EQ(taahhutler(*db_).mid(4),
+              (QStringList{"5 2 20240215 1234.5000 0.0000 0 1", "6 2 20240315 1234.5000 0.0000 0 1",
+                           "7 2 20240415 1234.4900 0.0000 0 1"}));
     EXPECT_TRUE(ajanda().isEmpty());
 
     // "Yes", at the office, after the user corrected row 3 and left row 4 out: the grid's
@@ -252,8 +234,8 @@ TEST_P(frmShowPlanTest, SavesTheGridsRowsAsCommitmentsWithAgendaEntriesWhenAsked
     sorular.queueAnswer(true);
     tikla(*pencere, "cmdTaahhud");
     EXPECT_EQ(mesajlar().last(), M::TaahhutlerKaydedildi);
-    EXPECT_EQ(taahhutler().mid(7),
-              (QStringList{"8 2 20240215 1234.5000 1", "9 2 20240320 1000.0000 1"}));
+    EXPECT_EQ(taahhutler(*db_).mid(7), (QStringList{"8 2 20240215 1234.5000 0.0000 1 1",
+                                                    "9 2 20240320 1000.0000 0.0000 1 1"}));
     EXPECT_EQ(ajanda(), (QStringList{"1 20240215 Aydın Yapı Ltd. Şti.  taahhüdü. 1.234,50.-TL",
                                      "2 20240320 Aydın Yapı Ltd. Şti.  taahhüdü. 1.000,00.-TL"}));
     EXPECT_TRUE(pencere->cmdTaahhud->isEnabled());
