@@ -184,10 +184,8 @@ clsHesapHelper& HesapMotoruTesti::hesapla(const std::function<void(clsFoyBilgile
     ana_ = std::make_unique<clsHesapAna>();
     foy_ = std::make_unique<clsFoyBilgileri>();
     EXPECT_TRUE(foy_->FoyBilgileriniYukle(1)) << hatalar().join(u'\n').toStdString();
-    const QString referans = !foy_->TakipTarihi.isEmpty()           ? foy_->TakipTarihi
-                             : !foy_->IhtiyatiHacizTarihi.isEmpty() ? foy_->IhtiyatiHacizTarihi
-                                                                    : foy_->GununTarihi;
-    ana_->Parametreler().TumParametreleriYukle(referans, true);
+    // Every tariff row here dates from 2000 and stays in force.
+    ana_->Parametreler().TumParametreleriYukle(QStringLiteral("20000101"));
     foy_->AlacaklariYukle();
     foy_->SonrakiAlacaklariYukle();
     foy_->MasraflariYukle();

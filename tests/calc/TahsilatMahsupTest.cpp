@@ -16,25 +16,24 @@ using test::para;
 
 class TahsilatMahsupTest : public test::HesapMotoruTesti {};
 
-// After the enforcement start, on 1 May 2023 (also the closing date), 10,500 is
-// collected against: principal 10,000; interest 145.48 + 150.41 = 295.89 (61 days after
-// the start: 10000 / 36500 × 61 × 9 = 150.4109); an expense of 200 (1 April); an attorney
-// fee of 1,000.
+// After the enforcement start, on 1 May 2023 (also the closing date), 1,000 is collected
+// against: principal 10,000; interest 145.48 + 150.41 = 295.89 (61 days after the start:
+// 10000 / 36500 × 61 × 9 = 150.4109); an expense of 200 (1 April); an attorney fee of 1,000.
 TEST_P(TahsilatMahsupTest, EveryOffsetOrderAfterTheEnforcementStart) {
     struct Durum {
         int sira;
         const char* anapara;       // offset against principal
+        const char* faiz;          // against interest
         const char* faizMasrafTL;  // against lira expenses and attorney fee
         const char* kalanAnapara;
         const char* kalanVekalet;
     } durumlar[] = {
-        // principal 10000, interest 295.89, expense 200, fee 4.11 of 1000
-        {1, "10000", "204.11", "0", "995.89"},
-        // interest 295.89, expense 200, fee 1000, principal 9004.11 of 10000
-        {2, "9004.11", "1200", "995.89", "0"},
-        {3, "9004.11", "1200", "995.89", "0"},
-        // interest 295.89, expense 200, principal 10000, fee 4.11 of 1000
-        {5, "10000", "204.11", "0", "995.89"},
+        {1, "1000", "0", "0", "9000", "1000"},
+        // interest 295.89, expense 200, fee 1000 - 295.89 - 200 = 504.11 of 1000
+        {2, "0", "295.89", "704.11", "10000", "495.89"},
+        {3, "0", "295.89", "704.11", "10000", "495.89"},
+        // interest 295.89, expense 200, principal 504.11 of 10000, the fee last
+        {5, "504.11", "295.89", "200", "9495.89", "1000"},
     };
     for (const Durum& d : durumlar) {
         SCOPED_TRACE(d.sira);
@@ -44,17 +43,17 @@ TEST_P(TahsilatMahsupTest, EveryOffsetOrderAfterTheEnforcementStart) {
                {QStringLiteral("vekaletucreti"), 1000}});
         alacak("20230101", "10000");
         masraf("20230401", "200");
-        tahsilat("20230501", "10500");
+        tahsilat("20230501", "1000");
         hesapla();
         const clsHesapOzeti& o = ozet();
-        EXPECT_EQ(o.TakipSonrasiToplamTahsilat_TL, para("10500"));
+        EXPECT_EQ(o.TakipSonrasiToplamTahsilat_TL, para("1000"));
         EXPECT_EQ(o.TakipSonrasiMahsup_Anapara, para(d.anapara));
-        EXPECT_EQ(o.TakipSonrasiMahsup_FaizMasraf_Doviz, para("295.89"));
+        EXPECT_EQ(o.TakipSonrasiMahsup_FaizMasraf_Doviz, para(d.faiz));
         EXPECT_EQ(o.TakipSonrasiMahsup_FaizMasraf_TL, para(d.faizMasrafTL));
         EXPECT_EQ(motor_.AsilAlacakBakiyesi, para(d.kalanAnapara));
         EXPECT_EQ(motor_.VekaletUcretiBakiyesi, para(d.kalanVekalet));
         EXPECT_EQ(o.FazlaTahsilat, Money());
-        EXPECT_EQ(o.Bakiye_TL, para("995.89"));
+        EXPECT_EQ(o.Bakiye_TL, para("10495.89"));  // 10000 + 295.89 + 200 + 1000 - 1000
         hataYok();
     }
 }
@@ -95,8 +94,8 @@ TEST_P(TahsilatMahsupTest, OffsetOrdersBeforeTheEnforcementStart) {
         const clsHesapOzeti& o = ozet();
         EXPECT_EQ(o.TakipOncesiMahsup_Anapara, para(d.anapara));
         EXPECT_EQ(o.TakipOncesiMahsup_FaizMasraf_Doviz, para(d.faizMasraf));
-        EXPECT_EQ(o.TakibeKonuBorcAsli, para(d.uyapAnapara));
         const clsUYAPBakiyeleri& u = foy().Alacaklar().Item(1).UyapBakiyeleri();
+        EXPECT_EQ(u.AsilAlacakBakiyesi, para(d.uyapAnapara));
         EXPECT_EQ(u.FaizBakiyesi, para(d.uyapFaiz));
         EXPECT_EQ(u.BSMVBakiyesi, para(d.uyapBSMV));
         hataYok();
@@ -252,14 +251,45 @@ TEST_P(TahsilatMahsupTest, OtherClaimsBeforeTheEnforcementStart) {
     hesapla();
     const clsHesapOzeti& o = ozet();
     // lira interest 2000 / 36500 × 31 × 12 = 20.38, then interest 76.44, then principal
-    // of the other claim: 150 - 20.38 - 76.44 = 53.18
-    EXPECT_EQ(o.TakipOncesiMahsup_FaizMasraf_TL, para("20.38"));
-    EXPECT_EQ(o.TakipOncesiMahsup_FaizMasraf_Doviz, para("76.44"));
+    // of the other claim: 150 - 20.38 - 76.44 = 53.18. In a lira file both interests are
+    // booked in the debt's currency: 20.38 + 76.44 = 96.82.
+    EXPECT_EQ(o.TakipOncesiMahsup_FaizMasraf_TL, Money());
+    EXPECT_EQ(o.TakipOncesiMahsup_FaizMasraf_Doviz, para("96.82"));
     EXPECT_EQ(o.TakipOncesiMahsup_TODA, para("53.18"));
     clsAlacakKalemi& t = foy().TODAs().Item(1);
     EXPECT_EQ(t.AsilAlacakBakiyesi, para("1946.82"));
     // 28 more days on 1946.82 at 12 % to the start: 17.9212 -> 17.92
     EXPECT_EQ(t.UyapBakiyeleri().FaizBakiyesi, para("17.92"));
+    hataYok();
+}
+
+// A working copy is replayed again and again (the payment plan): every replay starts
+// from the loaded values. Carried interest 100 with BSMV 5 % (5.00), 31 days to 1 February
+// 76.44 with 3.82: 186 pays 185.26 of interest and tax, 0.74 of the principal.
+TEST_P(TahsilatMahsupTest, ASecondReplayGivesTheSameSummary) {
+    dosya(test::alanlar("tahsilatmahsupsirasi=3 bsmvorani=5"));
+    alacak("20230101", "10000", {{QStringLiteral("birikmisfaiz"), 100}});
+    tahsilat("20230201", "186");
+    auto dokum = [this] {
+        QStringList alanlar;
+        for (const clsHesapOzeti::Alan& a : clsHesapOzeti::Alanlar())
+            alanlar << a.ad + u'=' +
+                           (a.para ? (ozet().*a.para).toDecimalString()
+                                   : QString::number(ozet().*a.oran));
+        const clsUYAPBakiyeleri& u = foy().Alacaklar().Item(1).UyapBakiyeleri();
+        for (Money m : {u.AsilAlacakBakiyesi, u.FaizBakiyesi, u.BSMVBakiyesi, u.KDVBakiyesi})
+            alanlar << m.toDecimalString();
+        return alanlar;
+    };
+    hesapla();
+    EXPECT_EQ(ozet().TakipOncesiMahsup_Anapara, para("0.74"));
+    const QStringList ilk = dokum();
+    motor_ = clsHesapHelper();
+    motor_.ParentFoy = &foy();
+    motor_.ParentHesap = ana_.get();
+    motor_.Init();
+    motor_.TumKalemleriIsle();
+    EXPECT_EQ(dokum(), ilk);
     hataYok();
 }
 

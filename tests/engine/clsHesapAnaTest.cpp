@@ -3,9 +3,14 @@
 #include "engine/SharedState.h"
 #include "engine/Variant.h"
 #include "engine/clsHesapAna.h"
+#include "engine/ui/WidgetWindowHost.h"
 #include "file/DbFixture.h"
 #include "file/clsFoyBilgileri.h"
+#include "file/colTahsilatlar.h"
+#include "parameters/clsParametreler.h"
 #include "summary/clsHesapOzeti.h"
+
+#include <QDialog>
 
 namespace quv::test {
 namespace {
@@ -69,45 +74,118 @@ TEST_P(FacadeTest, WithoutRunTheStoredSummaryComesBack) {
     EXPECT_EQ(storedPrincipal(), 777);
 }
 
-// A run whose loading reported an error keeps the summary stored before.
-TEST_P(FacadeTest, AFailedLoadDoesNotReplaceTheStoredSummary) {
-    storeSummary(777);
-    db_->addRow("tblfoy_alacak", kv({"foykodu", 1, "alacakkodu", 2, "tarih", "20221201", "tutar",
-                                     QVariant(QMetaType::fromType<double>()), "birikmisfaiz", 0}));
-    auto foy = hesap_->TariheGoreHesapla(1, QString(), true);
-    EXPECT_FALSE(guard_.errors().messages().isEmpty());
-    EXPECT_EQ(storedPrincipal(), 777);
-    hesap_->TopluFoyGuncelle(1);
-    EXPECT_EQ(storedPrincipal(), 777);
-    // Once the row is mended the next run stores its result.
-    db_->execute("update tblfoy_alacak set tutar = 500 where alacakkodu = 2");
-    hesap_->TopluFoyGuncelle(1);
-    EXPECT_EQ(storedPrincipal(), 10500);
+// The user cancels the exchange-rate dialog.
+class KurIptalEden : public WidgetWindowHost {
+    int showModal(QDialog& dialog) override {
+        dialog.reject();
+        return QDialog::Rejected;
+    }
+};
+
+// An error reported anywhere from the load to the closing keeps the summary stored
+// before, in every run that saves.
+TEST_P(FacadeTest, AnErrorFromLoadToClosingKeepsTheStoredSummary) {
+    struct Durum {
+        const char* sql;
+        bool kurIptal;
+        const char* kaynak;
+    } durumlar[] = {
+        // loading: a claim row without its amount
+        {"insert into tblfoy_alacak (foykodu, alacakkodu, tarih, birikmisfaiz) "
+         "values (1, 2, '20221201', 0)", false, "colAlacaklar.BorcYukleGenel"},
+        // the timeline: a dollar file without a rate, nobody to ask, or the dialog cancelled
+        {"update tblfoy set parabirimikodu = 2", false, "Hesap.modGenel.KurBilgisiAl"},
+        {"update tblfoy set parabirimikodu = 2", true, "Hesap.modGenel.KurBilgisiAl"},
+        // the closing: no attorney-fee scale in force
+        {"delete from tblvekaletucretioranlari", false, "VekaletUcreti"},
+    };
+    for (const Durum& d : durumlar) {
+        SCOPED_TRACE(d.sql);
+        SetUp();
+        guard_.errors().clear();
+        if (d.kurIptal)
+            shared().setWindowHost(std::make_shared<KurIptalEden>());
+        storeSummary(777);
+        db_->execute(QString::fromLatin1(d.sql));
+        hesap_->TariheGoreHesapla(1, QString(), true);
+        ASSERT_FALSE(guard_.errors().messages().isEmpty());
+        EXPECT_TRUE(guard_.errors().messages().first().contains(QString::fromLatin1(d.kaynak)))
+            << guard_.errors().messages().first().toStdString();
+        EXPECT_EQ(storedPrincipal(), 777);
+        hesap_->TopluFoyGuncelle(1);
+        EXPECT_EQ(storedPrincipal(), 777);
+        shared().setWindowHost(std::make_shared<NoUserWindowHost>());
+    }
 }
 
-TEST_P(FacadeTest, AMissingExchangeRateIsNeverInvented) {
-    storeSummary(777);
-    db_->execute("update tblfoy set parabirimikodu = 2 where foykodu = 1");
-    auto foy = hesap_->TariheGoreHesapla(1, QString(), true);
-    ASSERT_FALSE(guard_.errors().messages().isEmpty());
-    EXPECT_TRUE(guard_.errors().messages().first().contains("Hesap.modGenel.KurBilgisiAl"));
-    EXPECT_EQ(storedPrincipal(), 777);
-}
-
+// Loading again into the current file replaces its collections: the same file twice
+// counts its payment once, another file does not inherit it.
 TEST_P(FacadeTest, BaslaWorksOnTheCurrentFile) {
-    hesap_->Basla(1);
-    EXPECT_EQ(hesap_->AktifFoy().FoyKodu, 1);
-    EXPECT_EQ(hesap_->AktifFoy().HesapOzeti().BorcAsli, Money::fromUnits(10000));
+    db_->addRow("tblfoy_tahsilat", kv({"foykodu", 1, "tahsilattarihi", "20230601",
+                                       "tahsilatmiktari", 1000, "parabirimikodu", 1,
+                                       "tahsilatsekli", 9}));
+    insertFile(*db_, 2);
+    for (int foyKodu : {1, 1, 2}) {
+        hesap_->Basla(foyKodu);
+        clsFoyBilgileri& foy = hesap_->AktifFoy();
+        EXPECT_EQ(foy.FoyKodu, foyKodu);
+        EXPECT_EQ(foy.Tahsilatlar().Count(), foyKodu == 1 ? 1 : 0);
+        EXPECT_EQ(foy.HesapOzeti().TakipSonrasiToplamTahsilat_TL,
+                  Money::fromUnits(foyKodu == 1 ? 1000 : 0));
+    }
     EXPECT_EQ(storedPrincipal(), 10000);  // a new file record is to be saved
+    EXPECT_TRUE(guard_.errors().messages().isEmpty());
 }
 
+// Tariffs from 2020 with a bar stamp of 44 and from 2024 with 55. A run loads those in force
+// at the enforcement start, else at the interim attachment, else at the calculation date.
+TEST_P(FacadeTest, ParametersOfTheReferenceDate) {
+    harcSatiriEkle("20240101", {{"baropulu", M("55").toSqlValue()}});
+    db_->execute("update tblfoy set ihtiyatihacizvar = 1");
+    db_->addRow("tblfoy_ihtiyatihaciz", kv({"foykodu", 1, "taleptarihi", ""}));
+    // enforcement, attachment and calculation date (empty: the stored 20240115), bar stamp
+    for (auto [takip, ihtiyati, tarih, baro] : {std::tuple{"", "20231201", "", "44"},
+                                                {"", "", "", "55"},
+                                                {"", "", "20231231", "44"},
+                                                {"20230115", "20240105", "", "44"}}) {
+        db_->execute("update tblfoy set takiptarihi = ?", {takip});
+        db_->execute("update tblfoy_ihtiyatihaciz set taleptarihi = ?", {ihtiyati});
+        hesap_->TariheGoreHesapla(1, tarih);
+        EXPECT_EQ(hesap_->Parametreler().BaroPulu, M(baro)) << takip << ihtiyati << tarih;
+    }
+    // Basla keeps the period loaded for 15 January 2023; a dated run reads the row again.
+    db_->execute("update tblharclar set baropulu = 66 where tarih = '20200101'");
+    hesap_->Basla(1);
+    EXPECT_EQ(hesap_->AktifFoy().HesapOzeti().BaroPulu, M("44"));
+    EXPECT_EQ(hesap_->TariheGoreHesapla(1)->HesapOzeti().BaroPulu, M("66"));
+    EXPECT_TRUE(guard_.errors().messages().isEmpty());
+}
+
+// An interim attachment on 1 February 2023 whose costs do not depend on the principal: the
+// bound 0 gives the upper fee 1,500, its tax 20 % 300, and the decision fee 615.40 (no court
+// of peace named): 2,415.40.
 TEST_P(FacadeTest, DenialCompensationSampleStartsToday) {
+    db_->execute("update tbldigervekaletucretleri set ihtiyatideger = 0");
+    db_->execute("update tbloptions_all set vekucretekdvekle = 1");
+    db_->execute("update tblalacakli set ihharcihesapla = 1");
+    db_->execute("update tblfoy set ihtiyatihacizvar = 1");
+    db_->addRow("tblfoy_ihtiyatihaciz", kv({"foykodu", 1, "taleptarihi", "20230201", "giderhesapla",
+                                            1, "vekaletucretihesapla", 1}));
+    auto olagan = hesap_->TariheGoreHesapla(1);
+    ASSERT_TRUE(olagan);
+    const clsHesapOzeti& o = olagan->HesapOzeti();
+    EXPECT_EQ(o.IHVekaletUcreti + o.IHVekaletUcreti_KDV + o.IHGideri, M("2415.40"));
     QString tarih;
     auto foy = hesap_->InkarTazminati45OrnekIcinSonrakiAlacaklar(1, tarih);
     EXPECT_EQ(tarih, "20240115");  // the fixed today of the tests
     ASSERT_TRUE(foy);
-    EXPECT_EQ(foy->FormTipi, 4);
-    EXPECT_EQ(foy->HesapOzeti().Tazminat, Money());
+    EXPECT_EQ(foy->TakipTarihi + foy->GununTarihi, tarih + tarih);
+    EXPECT_EQ(foy->FormTipi, 4);    // judgment-based form
+    EXPECT_EQ(foy->AlacakTipi, 5);  // judgment-based claim
+    const clsHesapOzeti& s = foy->HesapOzeti();
+    EXPECT_EQ(QList<Money>({s.Tazminat, s.Komisyon, s.KarsiliksizCekTazminati, s.IHGideri,
+                            s.IHVekaletUcreti, s.IHVekaletUcreti_KDV}),
+              QList<Money>(6));
     EXPECT_EQ(storedPrincipal(), -1);
 }
 

@@ -90,8 +90,8 @@ TEST_P(DosyaVekaletUcretiTest, FeeByMethodAndClaimType) {
         << guard_.errors().messages().join(u'\n').toStdString();
 }
 
-// On the last-payment date (the dates themselves are checked on the fee rules):
-// 3,850 × 0.75 = 2,887.50, its tax 2,887.50 × 20 % = 577.50.
+// On the last-payment date (its rules are checked on the fee rules): (1,600 + 10 × 15 %) ×
+// 0.75 = 1,201.125 -> 1,201.12, tax × 20 % = 240.225 -> 240.22; to the even cent, not up.
 TEST_P(DosyaVekaletUcretiTest, ThreeQuarterFeeAndValueAddedTax) {
     db_->addRow(QStringLiteral("tblfoy_tebligat_iz"),
                 {{QStringLiteral("foykodu"), 1},
@@ -101,10 +101,10 @@ TEST_P(DosyaVekaletUcretiTest, ThreeQuarterFeeAndValueAddedTax) {
     p.DortteUcVekaletUcreti = true;
     p.DortteUcVekaletUcretiBaslamaTarihi = QStringLiteral("20230101");
     p.VekaletUcretlerineKDVeklensin = true;
-    auto foy = dosya(E_AT_49Kredi, "25000", "25000");
+    auto foy = dosya(E_AT_49Kredi, "10010", "10010");
     p.VekaletUcretiHesapla(*foy);
-    EXPECT_EQ(foy->HesapOzeti().VekaletUcreti, M("2887.5"));
-    EXPECT_EQ(foy->HesapOzeti().VekaletUcreti_KDV, M("577.5"));
+    EXPECT_EQ(foy->HesapOzeti().VekaletUcreti, M("1201.12"));
+    EXPECT_EQ(foy->HesapOzeti().VekaletUcreti_KDV, M("240.22"));
 }
 
 TEST_P(DosyaVekaletUcretiTest, PreEnforcementClaimsCountOnlyWhenTheOfficeSaysSo) {
@@ -123,17 +123,21 @@ TEST_P(DosyaVekaletUcretiTest, PreEnforcementClaimsCountOnlyWhenTheOfficeSaysSo)
     EXPECT_EQ(foy.HesapOzeti().VekaletUcreti, M("400"));
 }
 
-// At the bound of 10,000 the fixed upper fee 1,500; with a hearing the bound is 20,000:
-// 10,000 × 15 % = 1,500 as well, but through the rate.
+// Tax 20 %. 15,000 without a hearing reaches the bound 10,000: upper fee 1,500; with a
+// hearing the bound is 20,000: 15,000 × 15 % = 2,250, and exactly 20,000 gives its upper 3,000.
 TEST_P(DosyaVekaletUcretiTest, PrecautionaryAttachmentFee) {
-    for (bool durusmali : {false, true}) {
+    for (auto [durusmali, borc, ucret, kdv] : {std::tuple{false, "15000", "1500", "300"},
+                                               {true, "15000", "2250", "450"},
+                                               {true, "20000", "3000", "600"}}) {
         clsParametreler p;
+        p.VekaletUcretlerineKDVeklensin = true;
         auto foy = dosya(E_AT_49Kredi, "0", "0");
         foy->IhtiyatiHacizTarihi = QStringLiteral("20230101");
         foy->IHDurusmali = durusmali;
-        foy->HesapOzeti().IhtiyatiHacizdeBorcAsli_TL = M("10000");
+        foy->HesapOzeti().IhtiyatiHacizdeBorcAsli_TL = M(borc);
         p.IHVekaletUcretiHesapla(*foy);
-        EXPECT_EQ(foy->HesapOzeti().IHVekaletUcreti, M("1500")) << durusmali;
+        EXPECT_EQ(foy->HesapOzeti().IHVekaletUcreti, M(ucret)) << borc << durusmali;
+        EXPECT_EQ(foy->HesapOzeti().IHVekaletUcreti_KDV, M(kdv)) << borc << durusmali;
     }
 }
 

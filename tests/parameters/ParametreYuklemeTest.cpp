@@ -123,6 +123,10 @@ TEST_P(ParametreYukleme, TaxRateHasAPeriodOfItsOwnAndTaxesTheAttorneyFee) {
     EXPECT_TRUE(p.KDVBaslangicTarihi.isEmpty());
     // The fee group kept its own period throughout.
     EXPECT_EQ(p.HarclarDonemi().Baslangic, QStringLiteral("20230710"));
+    db_->execute(QStringLiteral("alter table tblharclar rename to tblharclar_eski"));
+    EXPECT_FALSE(p.KDVOraniYukle(k2023, true));
+    EXPECT_TRUE(guard_.errors().messages().value(0).startsWith(
+        QStringLiteral("Hatanın oluştuğu yer : clsParametreler.KDVOraniCek\rHata : ")));
 }
 
 TEST_P(ParametreYukleme, WholeSetWithTheOptionsIsCachedPerPeriodAndGoesOnPastAFailedGroup) {
