@@ -1,14 +1,9 @@
 #include "engine/Collection.h"
-#include "engine/ComboItemData.h"
 #include "engine/NumberFormat.h"
-#include "engine/SharedState.h"
-#include "engine/Trap.h"
 #include "engine/Variant.h"
 #include "engine/modGeneral.h"
 #include "file/DbFixture.h"
 #include "support/TestEnvironment.h"
-
-#include <QComboBox>
 
 #include <gtest/gtest.h>
 
@@ -42,55 +37,14 @@ TEST(KriterOlustur, BuildsOneConditionOrNothing) {
             << c.field << ' ' << c.op << ' ' << c.v1;
 }
 
-TEST(NullKontrol, ReplacesOnlyNull) {
-    EXPECT_EQ(modGeneral::NullKontrol(QVariant(), true).toInt(), 0);
-    EXPECT_TRUE(modGeneral::NullKontrol(QVariant(), true).typeId() == QMetaType::Short);
-    EXPECT_EQ(modGeneral::NullKontrol(QVariant(QMetaType::fromType<QString>()), false),
-              QVariant(QString()));
-}
-
-TEST(HataGoster, ShowsExactlyTheTwoLines) {
-    test::SharedStateGuard guard;
-    quint64 before = shared().reportedErrors();
-    bool ok = trapped("Hesap.clsDeneme.Yordam", [] { throw RuntimeError::overflow(); });
-    EXPECT_FALSE(ok);
-    EXPECT_EQ(shared().reportedErrors(), before + 1);
-    ASSERT_EQ(guard.errors().messages().size(), 1);
-    EXPECT_EQ(guard.errors().messages().first(),
-              "Hatanın oluştuğu yer : Hesap.clsDeneme.Yordam\rHata : 6 -> Overflow");
-}
-
-// With nobody to answer no rate is invented; a window host's answer is returned.
-TEST(KurBilgisiAl, ReturnsWhatTheWindowHostAnswersAndNeverInventsARate) {
+// With nobody to answer no rate is invented (a window host's answer: the rate dialog's tests).
+TEST(KurBilgisiAl, WithNobodyToAnswerNoRateIsInvented) {
     test::SharedStateGuard guard;
     EXPECT_TRUE(modGeneral::KurBilgisiAl("20230115", 2, "Takip Tarihi").isZero());
     const QString message = guard.errors().messages().value(0);
     EXPECT_TRUE(message.startsWith("Hatanın oluştuğu yer : Hesap.modGenel.KurBilgisiAl\rHata : "));
     EXPECT_TRUE(message.contains("20230115") && message.contains("2 kodlu"))
         << message.toStdString();
-
-    guard.errors().clear();
-    struct Host : WindowHost {
-        Money askExchangeRate(const QString& tarih, quint8 doviz, const QString&) override {
-            asked = tarih + u'/' + QString::number(doviz);
-            return Money::parse("27.1234");
-        }
-        QString asked;
-    };
-    auto host = std::make_shared<Host>();
-    shared().setWindowHost(host);
-    EXPECT_EQ(modGeneral::KurBilgisiAl("20230115", 3, QString()).raw(), 271234);
-    EXPECT_EQ(host->asked, "20230115/3");
-    EXPECT_TRUE(guard.errors().messages().isEmpty());
-}
-
-TEST(FindMatchingItemData, FindsTheFirstEntryWithTheValue) {
-    test::SharedStateGuard guard;
-    QComboBox combo;
-    combo.addItem("Önce Borç Aslından", 1);
-    combo.addItem("Tablo Kullan", 4);
-    EXPECT_EQ(modGeneral::g_fnFindMatchingItemDataOfCbo(combo, 4), 1);
-    EXPECT_EQ(modGeneral::g_fnFindMatchingItemDataOfCbo(combo, 9), -1);
 }
 
 TEST(NumberFormat, TurkishPatterns) {

@@ -87,29 +87,22 @@ TEST_P(TebligatTakibiTest, TrackingRowsNumberEveryPartyAndSkipThoseWithout) {
 
 TEST_P(TebligatTakibiTest, SameDatePrefersAListedStatus) {
     party(5, 1);
-    notification(5, 1, 1, "20230101", 16);
-    notification(5, 1, 2, "20230101", 9);
+    notification(5, 1, 1, "20230101", 9);
+    notification(5, 1, 2, "20230101", 16);
     notification(5, 1, 3, "20221201", 4);
-    UpdateTblFoy_Tebligat_Iz_ForFoy(5);
-    ASSERT_EQ(trackingRows(5).size(), 1);
-    EXPECT_EQ(trackingRows(5).first()[2], 16);
+    // The SQL Server text, then the Access one (IIF, which of the backends only SQLite knows).
+    for (qint16 turu : {1, 2}) {
+        if (turu == 2 && GetParam().name != "SQLite")
+            break;
+        shared().ActiveVeritabaniTuru = turu;
+        UpdateTblFoy_Tebligat_Iz_ForFoy(5);
+        EXPECT_EQ(trackingRows(5), (QList<QList<int>>{{1, 1, 16}})) << turu;
+    }
     // Replacing one party's row with the next free code.
     notification(5, 1, 4, "20230301", 2);
     UpdateTblFoy_Tebligat_Iz_ForSahis(5, 1, true, 0);
     EXPECT_EQ(trackingRows(5), (QList<QList<int>>{{1, 2, 2}}));
     EXPECT_EQ(YeniTebligatKoduAl(5), 3);
-}
-
-TEST_P(TebligatTakibiTest, AccessDialectSelectsTheSameRow) {
-    if (GetParam().name != "SQLite")
-        GTEST_SKIP() << "IIF is an Access and SQLite function";
-    shared().ActiveVeritabaniTuru = 2;
-    party(5, 1);
-    notification(5, 1, 1, "20230101", 9);
-    notification(5, 1, 2, "20230101", 16);
-    UpdateTblFoy_Tebligat_Iz_ForFoy(5);
-    EXPECT_EQ(trackingRows(5), (QList<QList<int>>{{1, 1, 16}}));
-    EXPECT_TRUE(guard_.errors().messages().isEmpty());
 }
 
 TEST_P(TebligatTakibiTest, AttorneysThatReceiveNotifications) {

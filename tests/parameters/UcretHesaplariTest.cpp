@@ -1,3 +1,4 @@
+#include "ParametreTestVerisi.h"
 #include "engine/ErrorReporter.h"
 #include "engine/RuntimeError.h"
 #include "parameters/clsParametreler.h"
@@ -8,9 +9,7 @@
 namespace quv {
 namespace {
 
-Money M(const char* text) {
-    return Money::parse(QString::fromLatin1(text));
-}
+using test::M;
 
 TEST(FeeRounding, RoundsToTheUnitHalfToEven) {
     struct Case {

@@ -1,4 +1,6 @@
+#include "ParametreTestVerisi.h"
 #include "engine/RuntimeError.h"
+#include "file/DbFixture.h"
 #include "parameters/clsParametreler.h"
 #include "support/TestEnvironment.h"
 
@@ -7,9 +9,7 @@
 namespace quv {
 namespace {
 
-Money M(const char* text) {
-    return Money::parse(QString::fromLatin1(text));
-}
+using test::M;
 
 // A scale of four brackets: up to 1,000 at 10 %, up to 3,000 at 8 %, up to 6,000 at
 // 6 %, up to 10,000 at 5 %. Full brackets charge 100, 160, 180 and 200.
@@ -50,12 +50,8 @@ TEST_F(AttorneyFeeScale, MinimumFeeAndAnEmptyScale) {
     EXPECT_EQ(p.TabanVekaletUcretineYukselt(M("399.9999")), M("400"));
     EXPECT_THROW(p.VekaletUcretiAraligi(5), RuntimeError);
     p.VekaletUcretiAraliklari.clear();
-    try {
-        p.TarifeVekaletUcreti(M("500"));
-        FAIL() << "no error";
-    } catch (const RuntimeError& e) {
-        EXPECT_EQ(e.number(), ErrNo::SubscriptOutOfRange);
-    }
+    EXPECT_EQ(test::errorNumber([&] { p.TarifeVekaletUcreti(M("500")); }),
+              ErrNo::SubscriptOutOfRange);
 }
 
 TEST_F(AttorneyFeeScale, SmallClaims) {

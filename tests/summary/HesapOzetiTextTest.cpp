@@ -54,15 +54,8 @@ TEST(HesapOzetiGosterimi, ShowsOnlyNonZeroFieldsInTheirGroups) {
               (std::pair<QString, QString>{"Vekalet ücreti", "1.900,50"}));
     EXPECT_EQ(gruplar[3].satirlar.first().second, "-3,20");
     // Every field of the summary has a caption.
-    clsHesapOzeti dolu;
-    for (const clsHesapOzeti::Alan& alan : clsHesapOzeti::Alanlar()) {
-        if (alan.para)
-            dolu.*alan.para = Money::fromUnits(1);
-        else
-            dolu.*alan.oran = 1.0f;
-    }
     int satir = 0;
-    for (const HesapOzetiGrubu& g : hesapOzetiGruplari(dolu))
+    for (const HesapOzetiGrubu& g : hesapOzetiGruplari(test::filledSummary(1)))
         satir += g.satirlar.size();
     EXPECT_EQ(satir, clsHesapOzeti::Alanlar().size());
 }

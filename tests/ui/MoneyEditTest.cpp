@@ -23,9 +23,7 @@ struct ReadCase {
 
 TEST(MoneyEditTest, ReadsTypedAmounts) {
     const ReadCase cases[] = {
-        {"1.234,56", 2, "1234.56"},
-        {"1234.56", 2, "1234.56"},  // a point without three-digit groups is a decimal point
-        {"1.234", 2, "1234"},       // three digits after the point: a thousands group
+        // The number rules are the number format's; these rows are what the box adds.
         {",5", 2, "0.5"},
         {"-1,5", 2, "-1.5"},
         // More decimals than the box shows round half away from zero: 1234.565 -> 1234.57.
@@ -33,7 +31,6 @@ TEST(MoneyEditTest, ReadsTypedAmounts) {
         {"2,5", 0, "3"},
         {"", 2, std::nullopt},
         {"12a", 2, std::nullopt},
-        {"1.23,4", 2, std::nullopt},
     };
     for (const ReadCase& c : cases) {
         std::optional<Money> read = MoneyEdit::readText(QString::fromUtf8(c.typed), c.decimals);
