@@ -1,7 +1,7 @@
 #include "BenchData.h"
 
 #include "engine/Schema.h"
-#include "engine/SqlScript.h"
+#include "formats/DemoVerisi.h"
 
 #include <QDate>
 #include <QFile>
@@ -93,11 +93,8 @@ std::shared_ptr<Database> benchDatabase(const QString& urlOrPath) {
             db->execute(QStringLiteral("DROP TABLE ") + table + QStringLiteral(" CASCADE"));
     }
     Schema::initialize(*db);
-    QFile file(QStringLiteral(QUV_DEMO_DATA_SQL));
-    file.open(QIODevice::ReadOnly);
+    demoVerisiniYukle(*db, QStringLiteral(QUV_DEMO_DIR));
     db->beginTransaction();
-    for (const QString& statement : SqlScript::statements(QString::fromUtf8(file.readAll())))
-        db->execute(statement);
     rateTable(*db, 900, 20);
     rateTable(*db, 901, 50);
     db->commit();

@@ -4,8 +4,9 @@
 #   scripts/make-demo.sh [build-folder] [database-file]
 #
 # When the database file does not exist it is created with `quvhesap init-db` and
-# filled with the sample data of db/demo/demo-data.sql (sqlite3 command-line tool);
-# an existing file is left as it is. Then, when the binary has the `calc` command,
+# filled the way a user fills one: `quvhesap settings import` of db/demo/settings.json
+# and `quvhesap case import` of each case file in db/demo/cases; an existing file is
+# left as it is. Then, when the binary has the `calc` command,
 # every file is calculated and saved, one line per file, followed by the full
 # summary of one file. Needs only bash, sqlite3 and the quvhesap binary.
 set -euo pipefail
@@ -14,7 +15,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 build=${1:-build}
 db=${2:-$build/demo.sqlite}
 bin="$build/apps/quvhesap/quvhesap"
-data="$root/db/demo/demo-data.sql"
+demo="$root/db/demo"
 # The file whose full summary is shown at the end.
 ornek_foy=1001
 
@@ -35,11 +36,17 @@ else
         rm -f "$db"
         exit 1
     fi
-    # One transaction: either all sample rows are there or the file is removed,
-    # so the next run starts again from an empty database.
-    if ! { echo 'BEGIN;'; cat "$data"; echo 'COMMIT;'; } | sqlite3 -bail "$db"; then
+    # Either every document is in or the file is removed, so the next run starts
+    # again from an empty database.
+    yuklendi=1
+    "$bin" settings import --db "$db" "$demo/settings.json" >/dev/null || yuklendi=0
+    for belge in "$demo"/cases/*.json; do
+        [ "$yuklendi" -eq 1 ] || break
+        "$bin" case import --db "$db" "$belge" >/dev/null || yuklendi=0
+    done
+    if [ "$yuklendi" -ne 1 ]; then
         rm -f "$db"
-        echo "Örnek veriler yüklenemedi: $data" >&2
+        echo "Örnek veriler yüklenemedi: $demo" >&2
         exit 1
     fi
     echo "Demo veritabanı oluşturuldu: $db ($(sqlite3 "$db" 'select count(*) from tblfoy') föy)"

@@ -28,13 +28,18 @@ void addOption(QCommandLineParser& parser, const char* name, const char* descrip
         parser.addOption({QString::fromLatin1(name), QString::fromUtf8(description)});
 }
 
-void parse(QCommandLineParser& parser, const QString& command, const QStringList& arguments) {
+void parse(QCommandLineParser& parser, const QString& command, const QStringList& arguments,
+           const QString& positional) {
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     if (!parser.parse(QStringList{QStringLiteral("quvhesap ") + command} + arguments))
         throw UsageError(QStringLiteral("Geçersiz argüman: ") + parser.errorText());
-    if (!parser.positionalArguments().isEmpty())
-        throw UsageError(QStringLiteral("Beklenmeyen argüman: ") +
-                         parser.positionalArguments().join(u' '));
+    QStringList rest = parser.positionalArguments();
+    if (!positional.isEmpty() && rest.isEmpty())
+        throw UsageError(QStringLiteral("%1 gerekli.").arg(positional));
+    if (!positional.isEmpty())
+        rest.removeFirst();
+    if (!rest.isEmpty())
+        throw UsageError(QStringLiteral("Beklenmeyen argüman: ") + rest.join(u' '));
 }
 
 QString required(const QCommandLineParser& parser, const QString& option) {

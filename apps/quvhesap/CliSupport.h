@@ -31,8 +31,10 @@ void printOut(const QString& text);
 void printErr(const QString& text);
 
 // Parses the command's arguments (after the command name); unknown options and
-// missing values raise UsageError.
-void parse(QCommandLineParser& parser, const QString& command, const QStringList& arguments);
+// missing values raise UsageError. With `positional` (its name in the message) the
+// command takes exactly one argument that is not an option.
+void parse(QCommandLineParser& parser, const QString& command, const QStringList& arguments,
+           const QString& positional = QString());
 // Adds an option with its Turkish description and, when it takes a value, the
 // value's name as the help shows it.
 void addOption(QCommandLineParser& parser, const char* name, const char* description,

@@ -11,11 +11,13 @@
 namespace quv::cli {
 int batch(const QStringList& arguments);
 int calc(const QStringList& arguments);
+int caseFile(const QStringList& arguments);
 int initDb(const QStringList& arguments);
 int interest(const QStringList& arguments);
 bool interestNeedsGui(int argc, char** argv);
 int notifyRefresh(const QStringList& arguments);
 int plan(const QStringList& arguments);
+int settingsFile(const QStringList& arguments);
 int sms(const QStringList& arguments);
 bool planNeedsGui(int argc, char** argv);
 }  // namespace quv::cli
@@ -32,6 +34,10 @@ const char* const kUsage =
     "                  Seçilen föyleri toplu olarak günceller.\n"
     "  calc            --db <yol-veya-adres> --foy N [--date YYYYAAGG] [--save] [--no-run]\n"
     "                  [--tiered] [--official-only] [--json]  Föyü hesaplar.\n"
+    "  case export     --db <yol-veya-adres> --foy N [--out DOSYA]\n"
+    "  case import     --db <yol-veya-adres> DOSYA [--as N] [--replace]\n"
+    "  case schema     Föy belgesinin JSON şemasını yazar.\n"
+    "                  Bir föyü JSON föy belgesi olarak dışa/içe aktarır.\n"
     "  init-db         --db <yol-veya-adres>              Veritabanı tablolarını oluşturur.\n"
     "  interest        --principal A (--rate R | --table KOD [--yearly]) --start YYYYAAGG\n"
     "                  --date YYYYAAGG [--enforcement YYYYAAGG] [--interest-free B]\n"
@@ -46,6 +52,10 @@ const char* const kUsage =
     "                  [--save-commitments --debtor KOD [--agenda] [--at-office]] [--json]\n"
     "                  [--pdf DOSYA]\n"
     "                  Ödeme planı hesaplar.\n"
+    "  settings export --db <yol-veya-adres> [--out DOSYA] [--with-secrets]\n"
+    "  settings import --db <yol-veya-adres> DOSYA\n"
+    "  settings schema Ayar belgesinin JSON şemasını yazar.\n"
+    "                  Büro ayarlarını (tarifeler, oranlar, kurlar...) JSON olarak aktarır.\n"
     "  sms             --db <yol-veya-adres> --foy N --debtor KOD --number NUMARA\n"
     "                  (--text METİN | plan seçenekleri: --count K --first YYYYAAGG ...)\n"
     "                  Borçluya SMS gönderir (servis adresleri: QUV_SMS_BASIT_URL,\n"
@@ -61,6 +71,10 @@ int run(QStringList arguments) {
             return quv::cli::batch(arguments);
         if (command == QStringLiteral("calc"))
             return quv::cli::calc(arguments);
+        if (command == QStringLiteral("case"))
+            return quv::cli::caseFile(arguments);
+        if (command == QStringLiteral("settings"))
+            return quv::cli::settingsFile(arguments);
         if (command == QStringLiteral("init-db"))
             return quv::cli::initDb(arguments);
         if (command == QStringLiteral("interest"))

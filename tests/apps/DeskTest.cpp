@@ -5,11 +5,11 @@
 #include "engine/NumberFormat.h"
 #include "engine/Schema.h"
 #include "engine/SharedState.h"
-#include "engine/SqlScript.h"
 #include "engine/WindowHost.h"
 #include "engine/clsHesapAna.h"
 #include "engine/ui/DateEdit.h"
 #include "file/DbFixture.h"
+#include "formats/DemoVerisi.h"
 #include "support/TestEnvironment.h"
 
 #include <QCheckBox>
@@ -35,12 +35,7 @@ QString demoDatabase(const test::Backend& backend, const QString& name) {
     const QString adres = backend.create(name);
     auto db = Database::open(adres, Database::OpenMode::CreateIfMissing);
     Schema::initialize(*db);
-    QFile file(QFileInfo(QStringLiteral(__FILE__)).dir().filePath("../../db/demo/demo-data.sql"));
-    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << file.fileName().toStdString();
-    db->beginTransaction();
-    for (const QString& statement : SqlScript::statements(QString::fromUtf8(file.readAll())))
-        db->execute(statement);
-    db->commit();
+    demoVerisiniYukle(*db, QStringLiteral(QUV_DEMO_DIR));
     return adres;
 }
 

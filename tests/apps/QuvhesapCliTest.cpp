@@ -1,6 +1,6 @@
 #include "engine/Database.h"
-#include "engine/SqlScript.h"
 #include "engine/Variant.h"
+#include "formats/DemoVerisi.h"
 #include "support/TestEnvironment.h"
 
 #include <QFile>
@@ -49,12 +49,7 @@ QString database(const char* name, bool demo = false) {
     EXPECT_EQ(quvhesap("init-db", path, {}).exitCode, 0);
     if (demo) {
         auto db = Database::open(path);
-        QFile file(QStringLiteral(QUV_DEMO_DATA_SQL));
-        EXPECT_TRUE(file.open(QIODevice::ReadOnly));
-        db->beginTransaction();
-        for (const QString& statement : SqlScript::statements(QString::fromUtf8(file.readAll())))
-            db->execute(statement);
-        db->commit();
+        demoVerisiniYukle(*db, QStringLiteral(QUV_DEMO_DIR));
     }
     return path;
 }
@@ -147,6 +142,32 @@ TEST(QuvhesapCli, CalcPrintsTheSummaryAsJsonAndSavesOnlyOnRequest) {
 }
 
 // A missing exchange rate with nobody at a terminal: reported, never invented, nothing saved.
+// The path of a new user: an empty database, the demo settings and one case file, and
+// the file calculates as on the demo database. A refused document exits 2 with every
+// problem and its place, and writes nothing.
+TEST(QuvhesapCli, SettingsAndCaseFilesMakeANewDatabaseCalculable) {
+    const QString demo = database("cli-demo.sqlite", true);
+    const QString yeni = database("cli-new.sqlite");
+    const char* ayarlar = QUV_DEMO_DIR "/settings.json";
+    const char* foy = QUV_DEMO_DIR "/cases/1004.json";
+    const QByteArray yol = yeni.toUtf8();
+    const char* db = yol.constData();
+    EXPECT_EQ(quvhesap("settings", "", {"import", "--db", db, ayarlar}).exitCode, 0);
+    EXPECT_EQ(quvhesap("case", "", {"import", "--db", db, foy}).exitCode, 0);
+    const CliRun once = quvhesap("calc", demo, {"--foy", "1004", "--json"});
+    const CliRun sonra = quvhesap("calc", yeni, {"--foy", "1004", "--json"});
+    EXPECT_EQ(once.exitCode, 0) << once.err.toStdString();
+    EXPECT_EQ(sonra.out, once.out);
+
+    const CliRun tekrar = quvhesap("case", "", {"import", "--db", db, foy});
+    EXPECT_EQ(tekrar.exitCode, 2);
+    EXPECT_TRUE(tekrar.err.contains("$.foyKodu: 1004 kodlu föy zaten var")) << tekrar.err.toStdString();
+    const CliRun disari = quvhesap("case", "", {"export", "--db", db, "--foy", "1004"});
+    QFile kaynak(QString::fromLatin1(foy));
+    ASSERT_TRUE(kaynak.open(QIODevice::ReadOnly));
+    EXPECT_EQ(disari.out, QString::fromUtf8(kaynak.readAll()));
+}
+
 TEST(QuvhesapCli, AMissingRateFailsTheRunAndSavesNothing) {
     const QString path = database("cli-rate.sqlite", true);
     Database::open(path)->execute(QStringLiteral("delete from tblkur where parabirimikodu = 2"));

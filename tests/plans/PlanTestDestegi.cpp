@@ -1,10 +1,10 @@
 #include "PlanTestDestegi.h"
 
 #include "engine/Schema.h"
-#include "engine/SqlScript.h"
 #include "engine/Variant.h"
 #include "engine/ui/DataGrid.h"
 #include "file/colTahsilatlar.h"
+#include "formats/DemoVerisi.h"
 #include "plans/OdemePlaniMesajlari.h"
 
 #include <QCoreApplication>
@@ -81,12 +81,7 @@ QStringList taahhutler(Database& db, qint32 foy) {
 void demoYukle(const QString& url) {
     auto db = Database::open(url, Database::OpenMode::CreateIfMissing);
     Schema::initialize(*db);
-    QFile veri(QStringLiteral(QUV_DEMO_DATA_SQL));
-    ASSERT_TRUE(veri.open(QIODevice::ReadOnly));
-    db->beginTransaction();
-    for (const QString& komut : SqlScript::statements(QString::fromUtf8(veri.readAll())))
-        db->execute(komut);
-    db->commit();
+    demoVerisiniYukle(*db, QStringLiteral(QUV_DEMO_DIR));
 }
 
 QString demo(const QString& ad) {

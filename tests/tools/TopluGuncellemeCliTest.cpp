@@ -2,8 +2,9 @@
 
 #include "engine/Database.h"
 #include "engine/RecordSet.h"
-#include "engine/SqlScript.h"
+#include "engine/Schema.h"
 #include "engine/Variant.h"
+#include "formats/DemoVerisi.h"
 #include "support/TestEnvironment.h"
 
 #include <QCoreApplication>
@@ -43,15 +44,9 @@ Calisma batch(const QString& yol, const char* argumanlar, const QStringList& dig
 QString demoVeritabani(const QString& ad) {
     const QString yol = test::scratchPath(ad + QStringLiteral(".sqlite"));
     QFile::remove(yol);
-    QProcess init;
-    init.start(programYolu(), {QStringLiteral("init-db"), QStringLiteral("--db"), yol});
-    EXPECT_TRUE(init.waitForFinished(60000) && init.exitCode() == 0);
-    QFile betik(QFileInfo(QString::fromUtf8(__FILE__)).absolutePath() +
-                QStringLiteral("/../../db/demo/demo-data.sql"));
-    EXPECT_TRUE(betik.open(QIODevice::ReadOnly));
-    auto db = Database::open(yol);
-    for (const QString& komut : SqlScript::statements(QString::fromUtf8(betik.readAll())))
-        db->execute(komut);
+    auto db = Database::open(yol, Database::OpenMode::CreateIfMissing);
+    Schema::initialize(*db);
+    demoVerisiniYukle(*db, QStringLiteral(QUV_DEMO_DIR));
     return yol;
 }
 
