@@ -15,6 +15,43 @@ constexpr AlanTuru D = AlanTuru::Tarih;
 constexpr AlanTuru P = AlanTuru::Para;
 constexpr AlanTuru O = AlanTuru::Oran;
 
+// The fields of a notification: every notification and the current one per party.
+const QList<Alan>& tebligatAlanlari() {
+    static const QList<Alan> alanlar = {
+        {"foySahisKodu", "foysahiskodu", T},
+        {"tebligatKodu", "tebligatkodu", T},
+        {"tebligTarihi", "tebligtarihi", D},
+        {"tebligatDurumu", "tebligatdurumu", T},
+        {"itirazTarihi", "itiraztarihi", D},
+        {"kesinlesmeTarihi", "kesinlesmetarihi", D},
+        {"sonOdemeTarihi", "sonodemetarihi", D},
+        {"malBeyaniTarihi", "malbeyanitarihi", D},
+        {"aciklama", "aciklama", M},
+    };
+    return alanlar;
+}
+
+// A rate table and its dated rates: a file's own (in its case file) and the shared ones
+// (in the settings).
+Bolum faizTablolari() {
+    return {"faizTablolari", "tblfaizoranitablosu", "foykodu", "faizoranitablosukodu", false,
+            {
+                {"faizOraniTablosuKodu", "faizoranitablosukodu", T},
+                {"faizOraniTablosuAdi", "faizoranitablosuadi", M},
+                {"mevduatFaizOraniTablosu", "mevduatfaizoranitablosu", T},
+            }};
+}
+
+Bolum faizOranlari() {
+    return {"faizOranlari", "tblfaizoranitablosu_detay", "foykodu", "faizoranitablosukodu, tarih",
+            false,
+            {
+                {"faizOraniTablosuKodu", "faizoranitablosukodu", T},
+                {"tarih", "tarih", D},
+                {"faizOrani", "faizorani", O},
+            }};
+}
+
 }  // namespace
 
 const QList<Bolum>& foyBolumleri() {
@@ -91,29 +128,9 @@ const QList<Bolum>& foyBolumleri() {
              {"cepTel2", "ceptel2", M},
          }},
         {"tebligatlar", "tblfoy_tebligat", "foykodu", "foysahiskodu, tebligatkodu", false,
-         {
-             {"foySahisKodu", "foysahiskodu", T},
-             {"tebligatKodu", "tebligatkodu", T},
-             {"tebligTarihi", "tebligtarihi", D},
-             {"tebligatDurumu", "tebligatdurumu", T},
-             {"itirazTarihi", "itiraztarihi", D},
-             {"kesinlesmeTarihi", "kesinlesmetarihi", D},
-             {"sonOdemeTarihi", "sonodemetarihi", D},
-             {"malBeyaniTarihi", "malbeyanitarihi", D},
-             {"aciklama", "aciklama", M},
-         }},
-        {"guncelTebligatlar", "tblfoy_tebligat_iz", "foykodu", "foysahiskodu, tebligatkodu", false,
-         {
-             {"tebligatKodu", "tebligatkodu", T},
-             {"foySahisKodu", "foysahiskodu", T},
-             {"tebligTarihi", "tebligtarihi", D},
-             {"tebligatDurumu", "tebligatdurumu", T},
-             {"itirazTarihi", "itiraztarihi", D},
-             {"kesinlesmeTarihi", "kesinlesmetarihi", D},
-             {"sonOdemeTarihi", "sonodemetarihi", D},
-             {"malBeyaniTarihi", "malbeyanitarihi", D},
-             {"aciklama", "aciklama", M},
-         }},
+         tebligatAlanlari()},
+        {"guncelTebligatlar", "tblfoy_tebligat_iz", "foykodu", "foysahiskodu, tebligatkodu",
+         false, tebligatAlanlari()},
         {"alacaklar", "tblfoy_alacak", "foykodu", "alacakkodu", false,
          {
              {"alacakKodu", "alacakkodu", T},
@@ -173,18 +190,8 @@ const QList<Bolum>& foyBolumleri() {
              {"resmi", "resmi", T},
              {"masrafTuruKodu", "masrafturukodu", T},
          }},
-        {"faizTablolari", "tblfaizoranitablosu", "foykodu", "faizoranitablosukodu", false,
-         {
-             {"faizOraniTablosuKodu", "faizoranitablosukodu", T},
-             {"faizOraniTablosuAdi", "faizoranitablosuadi", M},
-             {"mevduatFaizOraniTablosu", "mevduatfaizoranitablosu", T},
-         }},
-        {"faizOranlari", "tblfaizoranitablosu_detay", "foykodu", "faizoranitablosukodu, tarih", false,
-         {
-             {"faizOraniTablosuKodu", "faizoranitablosukodu", T},
-             {"tarih", "tarih", D},
-             {"faizOrani", "faizorani", O},
-         }},
+        faizTablolari(),
+        faizOranlari(),
         {"mahsupSiralari", "tblfoy_tahsilatmahsupsirasi", "foykodu", "tarih", false,
          {
              {"tarih", "tarih", D},
@@ -289,18 +296,8 @@ const QList<Bolum>& ayarBolumleri() {
              {"icraCezaVekaletUcreti", "icracezavekaletucreti", P},
              {"tahliyeVekaletUcreti", "tahliyevekaletucreti", P},
          }},
-        {"faizTablolari", "tblfaizoranitablosu", "foykodu", "faizoranitablosukodu", false,
-         {
-             {"faizOraniTablosuKodu", "faizoranitablosukodu", T},
-             {"faizOraniTablosuAdi", "faizoranitablosuadi", M},
-             {"mevduatFaizOraniTablosu", "mevduatfaizoranitablosu", T},
-         }},
-        {"faizOranlari", "tblfaizoranitablosu_detay", "foykodu", "faizoranitablosukodu, tarih", false,
-         {
-             {"faizOraniTablosuKodu", "faizoranitablosukodu", T},
-             {"tarih", "tarih", D},
-             {"faizOrani", "faizorani", O},
-         }},
+        faizTablolari(),
+        faizOranlari(),
         {"paraBirimleri", "tblparabirimi", "", "kod", false,
          {
              {"kod", "kod", T},
