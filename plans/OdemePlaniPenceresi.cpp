@@ -1,7 +1,7 @@
 // Opens the payment-plan wizard from the widget window host.
 
 #include "engine/clsHesapAna.h"
-#include "engine/ui/WidgetWindowHost.h"
+#include "ui/WidgetWindowHost.h"
 #include "plans/frmOdemePlani.h"
 
 #include <QApplication>

@@ -5,7 +5,7 @@
 #include "engine/MessageService.h"
 #include "engine/SharedState.h"
 #include "engine/Trap.h"
-#include "engine/ui/DocumentService.h"
+#include "ui/DocumentService.h"
 #include "file/clsFoyBilgileri.h"
 #include "plans/OdemePlaniMesajlari.h"
 #include "plans/TaahhutBelgesi.h"

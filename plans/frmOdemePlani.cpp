@@ -3,11 +3,11 @@
 #include "plans/frmOdemePlani.h"
 
 #include "calc/Enumerations.h"
-#include "engine/ui/ComboItems.h"
-#include "engine/ui/DataGrid.h"
-#include "engine/ui/DateEdit.h"
-#include "engine/ui/Kontroller.h"
-#include "engine/ui/MoneyEdit.h"
+#include "ui/ComboItems.h"
+#include "ui/DataGrid.h"
+#include "ui/DateEdit.h"
+#include "ui/Kontroller.h"
+#include "ui/MoneyEdit.h"
 #include "file/clsFoyBilgileri.h"
 #include "plans/OdemePlaniHesabi.h"
 

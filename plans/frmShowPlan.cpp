@@ -5,9 +5,9 @@
 #include "engine/SharedState.h"
 #include "engine/TextDate.h"
 #include "engine/Trap.h"
-#include "engine/ui/DataGrid.h"
-#include "engine/ui/DocumentService.h"
-#include "engine/ui/Kontroller.h"
+#include "ui/DataGrid.h"
+#include "ui/DocumentService.h"
+#include "ui/Kontroller.h"
 #include "plans/SmsGonderici.h"
 
 #include <QCheckBox>

@@ -1,10 +1,10 @@
 #include "plans/frmTahsilatEklemeSihirbazi.h"
 
 #include "engine/SharedState.h"
-#include "engine/ui/ComboItems.h"
-#include "engine/ui/DateEdit.h"
-#include "engine/ui/Kontroller.h"
-#include "engine/ui/MoneyEdit.h"
+#include "ui/ComboItems.h"
+#include "ui/DateEdit.h"
+#include "ui/Kontroller.h"
+#include "ui/MoneyEdit.h"
 
 #include <QComboBox>
 #include <QFormLayout>

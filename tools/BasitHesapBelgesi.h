@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/ui/DocumentService.h"
+#include "ui/DocumentService.h"
 #include "tools/BasitHesap.h"
 
 #include <QDateTime>

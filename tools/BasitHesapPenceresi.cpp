@@ -1,7 +1,7 @@
 // Opens the simple interest calculator from the widget window host.
 
 #include "engine/clsHesapAna.h"
-#include "engine/ui/WidgetWindowHost.h"
+#include "ui/WidgetWindowHost.h"
 #include "tools/frmBasitHesap.h"
 
 #include <QApplication>

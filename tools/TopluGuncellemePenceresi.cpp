@@ -1,7 +1,7 @@
 // Opens the bulk file update from the widget window host.
 
 #include "engine/clsHesapAna.h"
-#include "engine/ui/WidgetWindowHost.h"
+#include "ui/WidgetWindowHost.h"
 #include "tools/frmTopluFoyGunle.h"
 
 #include <QApplication>

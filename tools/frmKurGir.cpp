@@ -1,7 +1,7 @@
 #include "tools/frmKurGir.h"
 
 #include "engine/SharedState.h"
-#include "engine/ui/MoneyEdit.h"
+#include "ui/MoneyEdit.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

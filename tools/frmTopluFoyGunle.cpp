@@ -6,10 +6,10 @@
 #include "engine/Variant.h"
 #include "engine/clsHesapAna.h"
 #include "engine/modGeneral.h"
-#include "engine/ui/ComboItems.h"
-#include "engine/ui/DateEdit.h"
-#include "engine/ui/Kontroller.h"
-#include "engine/ui/MoneyEdit.h"
+#include "ui/ComboItems.h"
+#include "ui/DateEdit.h"
+#include "ui/Kontroller.h"
+#include "ui/MoneyEdit.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>

@@ -10,7 +10,7 @@
 #include "engine/SharedState.h"
 #include "engine/Trap.h"
 #include "engine/clsHesapAna.h"
-#include "engine/ui/DateEdit.h"
+#include "ui/DateEdit.h"
 #include "file/clsFoyBilgileri.h"
 
 #include <QAction>

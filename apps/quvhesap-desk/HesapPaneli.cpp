@@ -1,7 +1,7 @@
 #include "HesapPaneli.h"
 
 #include "engine/SharedState.h"
-#include "engine/ui/DateEdit.h"
+#include "ui/DateEdit.h"
 #include "file/clsFoyBilgileri.h"
 #include "summary/HesapOzetiGosterimi.h"
 

@@ -8,9 +8,9 @@
 #include "AnaPencere.h"
 
 #include "engine/SharedState.h"
-#include "engine/ui/MessageBoxErrorReporter.h"
-#include "engine/ui/MessageBoxService.h"
-#include "engine/ui/WidgetWindowHost.h"
+#include "ui/MessageBoxErrorReporter.h"
+#include "ui/MessageBoxService.h"
+#include "ui/WidgetWindowHost.h"
 
 #include <QApplication>
 #include <QCommandLineParser>

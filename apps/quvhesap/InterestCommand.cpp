@@ -6,7 +6,7 @@
 #include "engine/Schema.h"
 #include "engine/SharedState.h"
 #include "engine/clsHesapAna.h"
-#include "engine/ui/DocumentService.h"
+#include "ui/DocumentService.h"
 #include "file/clsFoyBilgileri.h"
 #include "tools/BasitHesap.h"
 #include "tools/BasitHesapBelgesi.h"

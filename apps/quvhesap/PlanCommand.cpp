@@ -9,7 +9,7 @@
 #include "engine/SharedState.h"
 #include "engine/Trap.h"
 #include "engine/clsHesapAna.h"
-#include "engine/ui/DocumentService.h"
+#include "ui/DocumentService.h"
 #include "file/clsFoyBilgileri.h"
 #include "plans/OdemePlaniHesabi.h"
 #include "plans/TaahhutBelgesi.h"

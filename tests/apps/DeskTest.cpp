@@ -7,7 +7,7 @@
 #include "engine/SharedState.h"
 #include "engine/WindowHost.h"
 #include "engine/clsHesapAna.h"
-#include "engine/ui/DateEdit.h"
+#include "ui/DateEdit.h"
 #include "file/DbFixture.h"
 #include "formats/DemoVerisi.h"
 #include "support/TestEnvironment.h"

@@ -3,7 +3,7 @@
 #include "engine/SharedState.h"
 #include "engine/Variant.h"
 #include "engine/clsHesapAna.h"
-#include "engine/ui/WidgetWindowHost.h"
+#include "ui/WidgetWindowHost.h"
 #include "file/DbFixture.h"
 #include "file/clsFoyBilgileri.h"
 #include "file/colTahsilatlar.h"

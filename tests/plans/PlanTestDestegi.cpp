@@ -2,7 +2,7 @@
 
 #include "engine/Schema.h"
 #include "engine/Variant.h"
-#include "engine/ui/DataGrid.h"
+#include "ui/DataGrid.h"
 #include "file/colTahsilatlar.h"
 #include "formats/DemoVerisi.h"
 #include "plans/OdemePlaniMesajlari.h"

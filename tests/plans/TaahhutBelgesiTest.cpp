@@ -4,7 +4,7 @@
 
 #include "PlanTestDestegi.h"
 
-#include "engine/ui/DocumentService.h"
+#include "ui/DocumentService.h"
 #include "plans/TaahhutBelgesi.h"
 #include "plans/TaahhutBelgesiDocument.h"
 #include "plans/frmShowPlan.h"

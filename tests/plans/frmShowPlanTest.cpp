@@ -7,7 +7,7 @@
 
 #include "engine/SharedState.h"
 #include "engine/Variant.h"
-#include "engine/ui/DataGrid.h"
+#include "ui/DataGrid.h"
 #include "plans/OdemePlaniMesajlari.h"
 #include "plans/SmsGonderici.h"
 #include "plans/frmShowPlan.h"

@@ -3,7 +3,7 @@
 
 #include "BasitHesapVerisi.h"
 
-#include "engine/ui/DocumentService.h"
+#include "ui/DocumentService.h"
 #include "support/TestEnvironment.h"
 #include "tools/BasitHesapBelgesi.h"
 #include "tools/BasitHesapExcel.h"

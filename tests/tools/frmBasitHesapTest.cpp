@@ -4,11 +4,11 @@
 
 #include "engine/SharedState.h"
 #include "engine/clsHesapAna.h"
-#include "engine/ui/DataGrid.h"
-#include "engine/ui/DateEdit.h"
-#include "engine/ui/DocumentService.h"
-#include "engine/ui/MoneyEdit.h"
-#include "engine/ui/WidgetWindowHost.h"
+#include "ui/DataGrid.h"
+#include "ui/DateEdit.h"
+#include "ui/DocumentService.h"
+#include "ui/MoneyEdit.h"
+#include "ui/WidgetWindowHost.h"
 #include "support/TestEnvironment.h"
 #include "tools/frmBasitHesap.h"
 

@@ -1,8 +1,8 @@
 #include "TopluGuncellemeTestVerisi.h"
 #include "engine/SharedState.h"
-#include "engine/ui/DateEdit.h"
-#include "engine/ui/MoneyEdit.h"
-#include "engine/ui/WidgetWindowHost.h"
+#include "ui/DateEdit.h"
+#include "ui/MoneyEdit.h"
+#include "ui/WidgetWindowHost.h"
 #include "tools/frmTopluFoyGunle.h"
 
 #include <QApplication>

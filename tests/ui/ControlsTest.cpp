@@ -1,6 +1,6 @@
 #include "engine/ComboItemData.h"
-#include "engine/ui/ComboItems.h"
-#include "engine/ui/DateEdit.h"
+#include "ui/ComboItems.h"
+#include "ui/DateEdit.h"
 #include "support/TestEnvironment.h"
 
 #include <QComboBox>

@@ -1,4 +1,4 @@
-#include "engine/ui/DocumentService.h"
+#include "ui/DocumentService.h"
 #include "support/TestEnvironment.h"
 
 #include <QFile>

@@ -2,8 +2,8 @@
 #include "engine/RuntimeError.h"
 #include "engine/SharedState.h"
 #include "engine/Trap.h"
-#include "engine/ui/MessageBoxErrorReporter.h"
-#include "engine/ui/MessageBoxService.h"
+#include "ui/MessageBoxErrorReporter.h"
+#include "ui/MessageBoxService.h"
 #include "support/TestEnvironment.h"
 #include "ui/ModalScript.h"
 

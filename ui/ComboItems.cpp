@@ -1,4 +1,4 @@
-#include "engine/ui/ComboItems.h"
+#include "ui/ComboItems.h"
 
 #include "engine/ComboItemData.h"
 

@@ -1,4 +1,4 @@
-#include "engine/ui/DocumentService.h"
+#include "ui/DocumentService.h"
 
 #include <QApplication>
 #include <QFile>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "engine/Money.h"
-#include "engine/ui/ComboItems.h"
+#include "ui/ComboItems.h"
 #include "file/GridSource.h"
 
 #include <QTableWidget>

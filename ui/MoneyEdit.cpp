@@ -1,4 +1,4 @@
-#include "engine/ui/MoneyEdit.h"
+#include "ui/MoneyEdit.h"
 
 #include "engine/NumberFormat.h"
 

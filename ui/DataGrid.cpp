@@ -1,12 +1,12 @@
-#include "engine/ui/DataGrid.h"
+#include "ui/DataGrid.h"
 
 #include "engine/ComboItemData.h"
 #include "engine/NumberFormat.h"
 #include "engine/RuntimeError.h"
 #include "engine/SharedState.h"
 #include "engine/TextDate.h"
-#include "engine/ui/DateEdit.h"
-#include "engine/ui/MoneyEdit.h"
+#include "ui/DateEdit.h"
+#include "ui/MoneyEdit.h"
 
 #include <QComboBox>
 #include <QHeaderView>

@@ -1,7 +1,7 @@
-#include "engine/ui/Kontroller.h"
+#include "ui/Kontroller.h"
 
-#include "engine/ui/DateEdit.h"
-#include "engine/ui/MoneyEdit.h"
+#include "ui/DateEdit.h"
+#include "ui/MoneyEdit.h"
 
 #include <QCheckBox>
 #include <QComboBox>

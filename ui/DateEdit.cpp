@@ -1,4 +1,4 @@
-#include "engine/ui/DateEdit.h"
+#include "ui/DateEdit.h"
 
 #include "engine/SharedState.h"
 #include "engine/TextDate.h"

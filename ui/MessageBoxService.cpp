@@ -1,4 +1,4 @@
-#include "engine/ui/MessageBoxService.h"
+#include "ui/MessageBoxService.h"
 
 #include <QApplication>
 #include <QMessageBox>

@@ -1,6 +1,6 @@
-#include "engine/ui/MessageBoxErrorReporter.h"
+#include "ui/MessageBoxErrorReporter.h"
 
-#include "engine/ui/MessageBoxService.h"
+#include "ui/MessageBoxService.h"
 
 #include <QApplication>
 #include <QMessageBox>

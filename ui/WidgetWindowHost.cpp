@@ -1,4 +1,4 @@
-#include "engine/ui/WidgetWindowHost.h"
+#include "ui/WidgetWindowHost.h"
 
 #include "engine/SharedState.h"
 #include "tools/frmKurGir.h"
