@@ -4,10 +4,9 @@
 // backend and calculated through the facade.
 //
 // A case: {"ad": name, "hesap": [the arithmetic], "ayarlar": {section: fields} over the
-// base settings (one row each: alacakli, harclar, secenekler), "foy": fields over the
-// base head, "alacaklar"/"tahsilatlar"/... rows (claims get their code in order and a
-// carried interest and own rate of 0), "beklenen": {summary field: value,
-// "Mesaj": text, "alacaklar[i].Alan": value}}.
+// base settings (one row each: alacakli, harclar, secenekler; a list replaces a section),
+// "foy": fields over the base head, "alacaklar"/"tahsilatlar"/... rows over the defaults
+// below, "beklenen": {summary field: value, "Mesaj": text, "alacaklar[i].Alan": value}}.
 //
 // The base: creditor 2 charges no fee and counts a 365-day year; one tariff row (from
 // 2000) of zeros with a rounding unit of 1; every office option off; an attorney-fee
@@ -50,6 +49,16 @@ const char* const kTemelFoy = R"({"format": "quvhesap-foy", "version": 1, "foyKo
          "alacakTipi": 13, "formTipi": 1, "dosyaSonucu": 1, "borcluSayisi": 1,
          "tahsilatMahsupSirasi": 1, "ihtiyatiHacizVar": 0},
  "alacakli": {"alacakliKodu": 2}})";
+
+// What the rows of a section hold unless a case says otherwise (codes: in order).
+const char* const kSatirVarsayilanlari = R"({
+ "alacaklar": {"alacakKodu": 0, "birikmisFaiz": 0, "faizOrani": 0},
+ "sonrakiAlacaklar": {"alacakKodu": 0, "alacakAdi": "Sonraki", "faizOrani": 0, "matrahlaraDahil": 0},
+ "todalar": {"alacakKodu": 0, "faizOrani": 0},
+ "sahislar": {"foySahisKodu": 0, "foySahisTipi": 1, "tahsilHarciHesapla": 1, "tumAdreslereGonderilsin": 0,
+              "muvekkileTebligatGonderilmesin": 0, "vekileTebligatGonder": 0},
+ "tahsilatlar": {"paraBirimiKodu": 1, "tahsilatSekli": 9},
+ "masraflar": {"resmi": 1}})";
 
 QJsonObject oku(const QByteArray& metin) {
     QString hata;
@@ -110,12 +119,15 @@ QByteArray foy(const QJsonObject& durum) {
         if (b.tekNesne || !satirlar.isArray())
             continue;
         QJsonArray dizi = satirlar.toArray();
-        if (QLatin1String(b.ad) == QLatin1String("alacaklar"))
-            for (qsizetype i = 0; i < dizi.size(); ++i)
-                dizi.replace(i, ustune(QJsonObject{{"alacakKodu", sayi(QString::number(i + 1))},
-                                                   {"birikmisFaiz", sayi("0")},
-                                                   {"faizOrani", sayi("0")}},
-                                       dizi[i].toObject()));
+        const QJsonObject varsayilan = oku(kSatirVarsayilanlari).value(QLatin1String(b.ad)).toObject();
+        for (qsizetype i = 0; i < dizi.size(); ++i) {
+            QJsonObject satir = ustune(varsayilan, dizi[i].toObject());
+            // Rows are numbered in order unless a case gives the code.
+            for (const char* kod : {"alacakKodu", "foySahisKodu"})
+                if (varsayilan.contains(QLatin1String(kod)) && !dizi[i].toObject().contains(QLatin1String(kod)))
+                    satir.insert(QLatin1String(kod), sayi(QString::number(i + 1)));
+            dizi.replace(i, satir);
+        }
         belge.insert(QLatin1String(b.ad), dizi);
     }
     return belge::jsonYaz(belge);
