@@ -1,5 +1,5 @@
-// Collection fee: the computation by manner and fee base, the rate by stage, the
-// advance-fee set-off and the remaining fee at the closing.
+// Collection fee: the computation by manner and fee base, the rate by stage and the
+// advance-fee set-off (the remaining fee at the closing is data: durumlar/tahsilharci.json).
 
 #include "MotorTestDestegi.h"
 
@@ -102,43 +102,6 @@ TEST_P(TahsilHarciTest, AdvanceFeeIsUsedUpFirst) {
     // the advance fee itself 100, then 80 + 50 - 100 = 30, then 20
     EXPECT_EQ(motor_.MasrafBakiyesi_TL, para("150"));
     hataYok();
-}
-
-// 9,000 of a fee base of 10,000 collected by a payment to the creditor (half rate:
-// 9000 × 2.275 % = 204.75); the rest, 1,000, bears the remaining fee at the closing.
-TEST_P(TahsilHarciTest, RemainingFeeAtTheClosing) {
-    struct Durum {
-        const char* ad;
-        int sekli;
-        int borcluOder;
-        bool sonrakiAlacak;
-        const char* kalan;
-    } durumlar[] = {
-        {"as paid into the office", 1, 1, false, "45.50"},  // 1000 × 4.55 %
-        {"as paid by hand", 2, 1, false, "22.75"},          // 1000 × 4.55 % / 2
-        {"not computed", 3, 1, false, "0"},
-        {"debtor does not bear it", 1, 0, false, "0"},
-        // a later claim of 1,000 in the fee base: rest 2000 × 4.55 % = 91.00
-        {"later claim in the base", 1, 1, true, "91.00"},
-    };
-    for (const Durum& d : durumlar) {
-        SCOPED_TRACE(d.ad);
-        SetUp();
-        harcAyarla(test::alanlar("tahsilharcorani1=4.55"));
-        alacakliAyarla(test::alanlar("tahsilharcihesapla=1"));
-        dosya({{QStringLiteral("hesaptarihi"), QStringLiteral("20230601")},
-               {QStringLiteral("sonrakitahsilharcihesaplamasekli"), d.sekli}});
-        borclu(1, d.borcluOder);
-        alacak("20230301", "10000");
-        if (d.sonrakiAlacak)
-            sonrakiAlacak("20230401", "1000", 0, true);
-        tahsilat("20230401", "9000", 9);
-        hesapla();
-        EXPECT_EQ(ozet().TahsilHarci_Odenen, para("204.75"));
-        EXPECT_EQ(ozet().TahsilHarci_Kalan, para(d.kalan));
-        EXPECT_EQ(motor_.MasrafBakiyesi_TL, para("204.75") + para(d.kalan));
-        hataYok();
-    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Backends, TahsilHarciTest, ::testing::ValuesIn(test::availableBackends()),
