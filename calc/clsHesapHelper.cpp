@@ -105,6 +105,7 @@ void clsHesapHelper::Init() {
         f.FaturaFaiziKDVOrani = tmpKDVOrani;
 
         f.Mesaj.clear();
+        f.TahsilatMahsuplari.clear();
         f.CurrentMahsupSirasi = f.MahsupSirasi;
         f.IlkSihirbazTahsilatinaKadarFaiz = Money();
         blnIlamli = ilamliFormTipi(f.FormTipi);

@@ -101,6 +101,10 @@ void clsHesapHelper::TahsilatiIsle(const clsHesapKalemi& CurrentHesapKalemi) {
             o.TakipOncesiToplamTahsilat_TL += L;
             o.TakipOncesiToplamTahsilat_Doviz += D;
         }
+        // The record of the parts; nothing else adds to the list while this runs.
+        f.TahsilatMahsuplari.append(
+            {CurrentHesapKalemi.Tarih, CurrentHesapKalemi.ItemIndex, L, D, sonra, {}, {}});
+        TahsilatMahsubu& kayit = f.TahsilatMahsuplari.last();
 
         // The order in force: a table gives it by date; without one, "total debt after
         // the enforcement start" still goes principal first before it.
@@ -151,6 +155,7 @@ void clsHesapHelper::TahsilatiIsle(const clsHesapKalemi& CurrentHesapKalemi) {
             Money mahsup;
             const bool devam =
                 dovizden(f.KidemTazminatiKalemi->UyapBakiyeleri().FaizBakiyesi, mahsup);
+            kayit.ekle(MahsupBileseni::FaizDoviz, mahsup);
             FaizBakiyesi_Doviz -= mahsup;
             o.TakipOncesiMahsup_FaizMasraf_Doviz += mahsup;
             return devam;
@@ -162,6 +167,7 @@ void clsHesapHelper::TahsilatiIsle(const clsHesapKalemi& CurrentHesapKalemi) {
                 case Bilesen::Anapara:
                     for (clsAlacakKalemi& alacak : f.Alacaklar()) {
                         const bool devam = dovizden(alacak.AsilAlacakBakiyesi, mahsup);
+                        kayit.ekle(MahsupBileseni::Anapara, mahsup);
                         anaparaMahsup += mahsup;
                         if (!sonra)
                             alacak.UyapBakiyeleri().AsilAlacakBakiyesi -= mahsup;
@@ -175,6 +181,7 @@ void clsHesapHelper::TahsilatiIsle(const clsHesapKalemi& CurrentHesapKalemi) {
                         return true;
                     clsAlacakKalemi& kidem = *f.KidemTazminatiKalemi;
                     const bool devam = dovizden(kidem.AsilAlacakBakiyesi, mahsup);
+                    kayit.ekle(MahsupBileseni::KidemAnapara, mahsup);
                     anaparaMahsup += mahsup;
                     if (!sonra)
                         kidem.UyapBakiyeleri().AsilAlacakBakiyesi -= mahsup;
@@ -184,6 +191,7 @@ void clsHesapHelper::TahsilatiIsle(const clsHesapKalemi& CurrentHesapKalemi) {
                 case Bilesen::SonrakiAnapara:
                     for (clsAlacakKalemi& alacak : f.SonrakiAlacaklar()) {
                         const bool devam = tlden(alacak.AsilAlacakBakiyesi, mahsup);
+                        kayit.ekle(MahsupBileseni::SonrakiAnapara, mahsup);
                         anaparaMahsup += mahsup;
                         SonrakiAlacakBakiyesi -= mahsup;
                         if (!devam)
@@ -195,6 +203,7 @@ void clsHesapHelper::TahsilatiIsle(const clsHesapKalemi& CurrentHesapKalemi) {
                         if (alacak.FaizBaslangicTarihi.isEmpty())
                             continue;
                         const bool devam = tlden(alacak.AsilAlacakBakiyesi, mahsup);
+                        kayit.ekle(MahsupBileseni::TODAAnapara, mahsup);
                         todaMahsup += mahsup;
                         // A principal payment reduces the principal the judiciary system
                         // holds for the claim, not its interest.
@@ -208,6 +217,7 @@ void clsHesapHelper::TahsilatiIsle(const clsHesapKalemi& CurrentHesapKalemi) {
                 case Bilesen::FaizDoviz: {
                     if (sonra) {
                         const bool devam = dovizden(FaizBakiyesi_Doviz, mahsup);
+                        kayit.ekle(MahsupBileseni::FaizDoviz, mahsup);
                         o.TakipSonrasiMahsup_FaizMasraf_Doviz += mahsup;
                         return devam;
                     }
@@ -222,6 +232,8 @@ void clsHesapHelper::TahsilatiIsle(const clsHesapKalemi& CurrentHesapKalemi) {
                             alacak.UyapBakiyeleri().TahsilatiFaizVeFerilerineMahsupEt(
                                 D, faizKismi, masrafKismi, f.BSMVOrani, tmpKDVOrani);
                         L = D * kur;
+                        kayit.ekle(MahsupBileseni::FaizDoviz, faizKismi);
+                        kayit.ekle(MahsupBileseni::MasrafDoviz, masrafKismi);
                         FaizBakiyesi_Doviz -= faizKismi;
                         MasrafBakiyesi_Doviz -= masrafKismi;
                         o.TakipOncesiMahsup_FaizMasraf_Doviz += faizKismi + masrafKismi;
@@ -235,6 +247,7 @@ void clsHesapHelper::TahsilatiIsle(const clsHesapKalemi& CurrentHesapKalemi) {
                 case Bilesen::FaizTL: {
                     if (sonra) {
                         const bool devam = tlden(FaizBakiyesi_TL, mahsup);
+                        kayit.ekle(MahsupBileseni::FaizTL, mahsup);
                         o.TakipSonrasiMahsup_FaizMasraf_TL += mahsup;
                         return devam;
                     }
@@ -242,6 +255,7 @@ void clsHesapHelper::TahsilatiIsle(const clsHesapKalemi& CurrentHesapKalemi) {
                         if (alacak.FaizBaslangicTarihi.isEmpty())
                             continue;
                         const bool devam = tlden(alacak.UyapBakiyeleri().FaizBakiyesi, mahsup);
+                        kayit.ekle(MahsupBileseni::FaizTL, mahsup);
                         FaizBakiyesi_TL -= mahsup;
                         // In a lira file the debt's currency is the lira: the interest of
                         // other claims is booked with the interest of the claims. In a
@@ -257,14 +271,15 @@ void clsHesapHelper::TahsilatiIsle(const clsHesapKalemi& CurrentHesapKalemi) {
                     return true;
                 }
                 case Bilesen::MasrafDoviz: {
-                    if (!dovizden(MasrafBakiyesi_Doviz, mahsup)) {
-                        faizMasrafDoviz += mahsup;
-                        return false;
-                    }
+                    const bool kalanVar = dovizden(MasrafBakiyesi_Doviz, mahsup);
+                    kayit.ekle(MahsupBileseni::MasrafDoviz, mahsup);
                     faizMasrafDoviz += mahsup;
+                    if (!kalanVar)
+                        return false;
                     // Then the parts of the claims that bear no interest.
                     for (clsAlacakKalemi& alacak : f.Alacaklar()) {
                         const bool devam = dovizden(alacak.FaizIslemeyecekTutarBakiyesi, mahsup);
+                        kayit.ekle(MahsupBileseni::FaizIslemeyenTutar, mahsup);
                         FaizIslemeyecekTutarBakiyesi -= mahsup;
                         if (FaizIslemeyecekTutarBakiyesi < Money())
                             FaizIslemeyecekTutarBakiyesi = Money();
@@ -276,11 +291,13 @@ void clsHesapHelper::TahsilatiIsle(const clsHesapKalemi& CurrentHesapKalemi) {
                 }
                 case Bilesen::MasrafTL: {
                     const bool devam = tlden(MasrafBakiyesi_TL, mahsup);
+                    kayit.ekle(MahsupBileseni::MasrafTL, mahsup);
                     faizMasrafTL += mahsup;
                     return devam;
                 }
                 case Bilesen::VekaletUcreti: {
                     const bool devam = tlden(VekaletUcretiBakiyesi, mahsup);
+                    kayit.ekle(MahsupBileseni::VekaletUcreti, mahsup);
                     faizMasrafTL += mahsup;
                     return devam;
                 }
@@ -294,6 +311,7 @@ void clsHesapHelper::TahsilatiIsle(const clsHesapKalemi& CurrentHesapKalemi) {
 
         // Every debt is paid and something is left over.
         if (D > Money()) {
+            kayit.Kalan = D;
             if (sonra) {
                 o.FazlaTahsilat += D;
             } else {

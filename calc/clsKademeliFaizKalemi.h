@@ -29,6 +29,8 @@ public:
     // "Faiz başlangıç tarihinden takip tarihine kadar." and so on: a phrase for the
     // opening event and one for the closing event.
     QString DefaultAciklama() const;
+    // The description a statement prints: the line's own, or else the built one.
+    QString AciklamaMetni() const { return Aciklama.isEmpty() ? DefaultAciklama() : Aciklama; }
 };
 
 }  // namespace quv

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calc/Enumerations.h"
+#include "calc/TahsilatMahsubu.h"
 #include "engine/Money.h"
 #include "file/Enumerations.h"
 #include "parameters/Enumerations.h"
@@ -117,6 +118,9 @@ public:
     bool Kaydedilecek = true;
     bool KarsiliksizCekTazminatiniSifirla = false;
     bool VekaletUcretiIlkMasrafSabitle = false;
+    // How each collection of the last replay was applied, in replay order (for the
+    // account statement; the engine only writes it).
+    QList<TahsilatMahsubu> TahsilatMahsuplari;
 
     // Only employee-claim files of type 9 count as such; 26 and 27 still get the
     // severance claim.

@@ -34,7 +34,9 @@ QString blockHtml(const DocumentBlock& block) {
     qsizetype rows = 0;
     for (const QStringList& column : block.columns)
         rows = std::max(rows, column.size());
-    html += QStringLiteral("<table cellspacing=\"0\" cellpadding=\"2\">");
+    html += block.wrapColumn >= 0
+                ? QStringLiteral("<table width=\"100%\" cellspacing=\"0\" cellpadding=\"2\">")
+                : QStringLiteral("<table cellspacing=\"0\" cellpadding=\"2\">");
     for (qsizetype r = 0; r < rows; ++r) {
         html += QStringLiteral("<tr>");
         for (qsizetype c = 0; c < block.columns.size(); ++c) {
@@ -42,8 +44,14 @@ QString blockHtml(const DocumentBlock& block) {
             const Qt::Alignment alignment =
                 c < block.alignments.size() ? block.alignments.at(c) : Qt::AlignLeft;
             const QString text = r < column.size() ? column.at(r) : QString();
+            // A block with a wrapping column spaces its cells in points: a padding in
+            // pixels leaves that column almost no room on a high-resolution page.
+            const QString padding = block.wrapColumn >= 0 ? QStringLiteral("padding-right:4pt")
+                                                          : QStringLiteral("padding-right:12px");
+            const QString style =
+                c == block.wrapColumn ? padding : QStringLiteral("white-space:pre; ") + padding;
             html += QStringLiteral("<td align=\"") + cellAlignment(alignment) +
-                    QStringLiteral("\" style=\"white-space:pre; padding-right:12px\">") +
+                    QStringLiteral("\" style=\"") + style + QStringLiteral("\">") +
                     text.toHtmlEscaped() + QStringLiteral("</td>");
         }
         html += QStringLiteral("</tr>");

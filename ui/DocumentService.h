@@ -16,6 +16,9 @@ struct DocumentBlock {
     QList<QStringList> columns;
     // Alignment of each column (Qt::AlignLeft when missing), e.g. amounts right.
     QList<Qt::Alignment> alignments;
+    // The column whose cells may break at blanks (long descriptions); the block then
+    // spans the page. Every other cell stays on one line.
+    int wrapColumn = -1;
 };
 
 // A printed document: a title (lines separated by line breaks) and one block of

@@ -28,7 +28,7 @@ void kademeliJson(JsonYazici& json, clsAlacakKalemi& kalem) {
         json.oran(QStringLiteral("Oran"), satir.Oran);
         json.para(QStringLiteral("AsilAlacakTutari"), satir.AsilAlacakTutari);
         json.para(QStringLiteral("Tutar"), satir.Tutar);
-        json.metin(QStringLiteral("Aciklama"), satir.Aciklama);
+        json.metin(QStringLiteral("Aciklama"), satir.AciklamaMetni());
         json.nesneBitir();
     }
     json.diziBitir();
@@ -90,7 +90,7 @@ QString okunurCikti(clsFoyBilgileri& foy, bool kademeli) {
                                 .arg(s.Gunsayisi)
                                 .arg(formatNumber(static_cast<double>(s.Oran), FormatMoneyZero),
                                      formatNumber(s.AsilAlacakTutari, FormatMoneyZero),
-                                     formatNumber(s.Tutar, FormatMoneyZero), s.Aciklama);
+                                     formatNumber(s.Tutar, FormatMoneyZero), s.AciklamaMetni());
         }
     }
     return satirlar.join(u'\n');
@@ -115,10 +115,7 @@ int calc(const QStringList& arguments) {
     parse(parser, QStringLiteral("calc"), arguments);
     const QString url = required(parser, QStringLiteral("db"));
     const qint32 foyKodu = fileCode(required(parser, QStringLiteral("foy")), QStringLiteral("foy"));
-    const QString tarih =
-        parser.isSet(QStringLiteral("date"))
-            ? textDate(parser.value(QStringLiteral("date")), QStringLiteral("date"))
-            : QString();
+    const QString tarih = optionalTextDate(parser, QStringLiteral("date"));
     const bool kademeli = parser.isSet(QStringLiteral("tiered"));
     const bool json = parser.isSet(QStringLiteral("json"));
 
@@ -127,6 +124,8 @@ int calc(const QStringList& arguments) {
     shared().setWindowHost(std::make_shared<TerminalKurSorucu>());
     clsHesapAna hesap;
     std::shared_ptr<Database> db = connect(url);
+    if (!parser.isSet(QStringLiteral("no-run")) && !tariffsPresent(*db))
+        return ExitFailed;
     hesap.setActiveConnection(db);
     hesap.setActiveVeritabaniTuru(db->veritabaniTuru());
 

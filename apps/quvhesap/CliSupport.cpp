@@ -66,6 +66,19 @@ QString textDate(const QString& value, const QString& option) {
     return value;
 }
 
+QString optionalTextDate(const QCommandLineParser& parser, const QString& option) {
+    return parser.isSet(option) ? textDate(parser.value(option), option) : QString();
+}
+
+bool tariffsPresent(Database& db) {
+    if (!db.openRecordSet(QStringLiteral("select tarih from tblharclar")).eof())
+        return true;
+    printErr(QStringLiteral("Veritabanında harç tarifesi yok; önce büro ayarlarını içe aktarın: "
+                            "quvhesap settings import --db %1 DOSYA")
+                 .arg(db.url().redacted()));
+    return false;
+}
+
 std::shared_ptr<Database> connect(const QString& urlOrPath, Database::OpenMode mode) {
     std::shared_ptr<Database> db = Database::open(urlOrPath, mode);
     shared().setConnection(db);

@@ -45,6 +45,13 @@ QString required(const QCommandLineParser& parser, const QString& option);
 // Validated values.
 qint32 fileCode(const QString& value, const QString& option);
 QString textDate(const QString& value, const QString& option);
+// The validated text date of an option that may be left out (then the empty text).
+QString optionalTextDate(const QCommandLineParser& parser, const QString& option);
+
+// False, with a message that says how to fill them, when the database holds no dated
+// tariffs yet (a new database before its settings are imported): every calculation
+// with fees would fail on it.
+bool tariffsPresent(Database& db);
 
 // Opens the database and hands it to the component's shared state.
 std::shared_ptr<Database> connect(const QString& urlOrPath,

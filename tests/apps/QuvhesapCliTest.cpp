@@ -4,6 +4,7 @@
 #include "support/TestEnvironment.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -127,7 +128,10 @@ TEST(QuvhesapCli, CalcPrintsTheSummaryAsJsonAndSavesOnlyOnRequest) {
     EXPECT_TRUE(json.value(QStringLiteral("Hatalar")).toArray().isEmpty());
     QJsonArray alacaklar = json.value(QStringLiteral("Alacaklar")).toArray();
     ASSERT_FALSE(alacaklar.isEmpty());
-    EXPECT_TRUE(alacaklar.first().toObject().contains(QStringLiteral("KademeliFaizDetayi")));
+    // 1001's claim starts on 10 January 2022; a collection on 1 March closes its first line.
+    EXPECT_EQ(alacaklar.first()[QStringLiteral("KademeliFaizDetayi")][0][QStringLiteral("Aciklama")]
+                  .toString(),
+              QStringLiteral("Faiz başlangıç tarihinden tahsilat tarihine kadar."));
     // Amounts are written from the fixed-point value: at most four decimals, no binary noise.
     static const QRegularExpression amount(
         QStringLiteral("\"BakiyeGuncelTL\":-?\\d+(\\.\\d{1,4})?[,}]"));
@@ -141,6 +145,27 @@ TEST(QuvhesapCli, CalcPrintsTheSummaryAsJsonAndSavesOnlyOnRequest) {
     EXPECT_EQ(count(path, "select count(*) from tblfoy_hesap where foykodu = 1001"), 1);
 }
 
+// The statement's PDF, a missing file and a path that cannot be written; nothing saved.
+TEST(QuvhesapCli, StatementWritesThePdf) {
+    const QString path = database("cli-statement.sqlite", true);
+    const QString pdf = test::scratchPath(QStringLiteral("cli-hesap-dokumu.pdf"));
+    const QByteArray yaz = pdf.toUtf8();
+    const struct {
+        const char* foy;
+        const char* dosya;
+        int cikis;
+    } durumlar[] = {{"1001", yaz.constData(), 0},
+                    {"9999", yaz.constData(), 2},
+                    {"1001", "/yok/klasor/dokum.pdf", 1}};
+    for (const auto& d : durumlar) {
+        QFile::remove(pdf);
+        CliRun run = quvhesap("statement", path, {"--foy", d.foy, "--pdf", d.dosya});
+        EXPECT_EQ(run.exitCode, d.cikis) << d.foy << d.dosya << run.err.toStdString();
+        EXPECT_EQ(QFileInfo(pdf).size() > 0, d.cikis == 0) << d.foy << d.dosya;
+    }
+    EXPECT_EQ(count(path, "select count(*) from tblfoy_hesap"), 0);
+}
+
 // A missing exchange rate with nobody at a terminal: reported, never invented, nothing saved.
 // The path of a new user: an empty database, the demo settings and one case file, and
 // the file calculates as on the demo database. A refused document exits 2 with every
@@ -152,6 +177,9 @@ TEST(QuvhesapCli, SettingsAndCaseFilesMakeANewDatabaseCalculable) {
     const char* foy = QUV_DEMO_DIR "/cases/1004.json";
     const QByteArray yol = yeni.toUtf8();
     const char* db = yol.constData();
+    const CliRun bos = quvhesap("calc", yeni, {"--foy", "1004"});
+    EXPECT_EQ(bos.exitCode, 1);
+    EXPECT_TRUE(bos.err.contains("harç tarifesi yok")) << bos.err.toStdString();
     EXPECT_EQ(quvhesap("settings", "", {"import", "--db", db, ayarlar}).exitCode, 0);
     EXPECT_EQ(quvhesap("case", "", {"import", "--db", db, foy}).exitCode, 0);
     const CliRun once = quvhesap("calc", demo, {"--foy", "1004", "--json"});

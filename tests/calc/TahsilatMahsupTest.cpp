@@ -16,6 +16,14 @@ using test::para;
 
 class TahsilatMahsupTest : public test::HesapMotoruTesti {};
 
+// The recorded parts of a lira collection and what was left, added up.
+Money parcalarToplami(const TahsilatMahsubu& m) {
+    Money toplam = m.Kalan;
+    for (const MahsupKismi& k : m.Kisimlar)
+        toplam += k.Tutar;
+    return toplam;
+}
+
 // After the enforcement start, on 1 May 2023 (also the closing date), 1,000 is collected
 // against: principal 10,000; interest 145.48 + 150.41 = 295.89 (61 days after the start:
 // 10000 / 36500 × 61 × 9 = 150.4109); an expense of 200 (1 April); an attorney fee of 1,000.
@@ -54,6 +62,8 @@ TEST_P(TahsilatMahsupTest, EveryOffsetOrderAfterTheEnforcementStart) {
         EXPECT_EQ(motor_.VekaletUcretiBakiyesi, para(d.kalanVekalet));
         EXPECT_EQ(o.FazlaTahsilat, Money());
         EXPECT_EQ(o.Bakiye_TL, para("10495.89"));  // 10000 + 295.89 + 200 + 1000 - 1000
+        ASSERT_EQ(foy().TahsilatMahsuplari.size(), 1);
+        EXPECT_EQ(parcalarToplami(foy().TahsilatMahsuplari.first()), para("1000"));
         hataYok();
     }
 }
@@ -237,6 +247,12 @@ TEST_P(TahsilatMahsupTest, SurplusBeforeTheEnforcementStartIsAMessage) {
     EXPECT_EQ(ozet().TakipOncesiMahsup_FaizMasraf_Doviz, para("0.76"));
     EXPECT_EQ(foy().Mesaj, QStringLiteral("\r01.02.2023 tarihinde tahsilat fazlası var."));
     EXPECT_EQ(ozet().FazlaTahsilat, Money());
+    // The record keeps the parts and the 399.24 left: 100 + 0.76 + 399.24 = 500.
+    const TahsilatMahsubu& m = foy().TahsilatMahsuplari.value(0);
+    ASSERT_EQ(m.Kisimlar.size(), 2);
+    EXPECT_EQ(m.Kisimlar[0].Bilesen, MahsupBileseni::Anapara);
+    EXPECT_EQ(m.Kisimlar[1].Tutar, para("0.76"));
+    EXPECT_EQ(parcalarToplami(m), para("500"));
     EXPECT_EQ(ozet().Bakiye_TL, Money());
     hataYok();
 }
