@@ -17,20 +17,13 @@ namespace {
 
 const Money kBirKur = Money::fromRaw(Money::Scale);
 
-// The lira value of one unit of a foreign currency on a date: the stored rate, else
-// what the user enters in the exchange-rate dialog for the caption.
-Money kurBul(const QString& tarih, quint8 doviz, const QString& aciklama) {
-    Money kur = modGeneral::KurBilgisiCek(tarih, doviz);
-    if (kur <= Money())
-        kur = modGeneral::KurBilgisiAl(tarih, doviz, aciklama);
-    return kur;
-}
+using modGeneral::KurBul;
 
 // A collection's rate for one currency: 1 for the lira, looked up (or asked for) for
 // a foreign currency; a missing code (0) leaves the rate as it was loaded.
 void tahsilatKuruBul(Money& kur, const QString& tarih, quint8 doviz) {
     if (doviz > 1)
-        kur = kurBul(tarih, doviz, QStringLiteral("(Tahsilat Tarihi)"));
+        kur = KurBul(tarih, doviz, QStringLiteral("(Tahsilat Tarihi)"));
     else if (doviz == 1)
         kur = kBirKur;
 }
@@ -57,7 +50,7 @@ void clsFoyBilgileri::HesapKalemleriniDoldur(const QString& TaahhuteBulunmaTarih
             if (ParaBirimiKodu == 1)
                 dosyaDegeri = kBirKur;
             else
-                dosyaDegeri = kurBul(kalem.Tarih, ParaBirimiKodu, aciklama);
+                dosyaDegeri = KurBul(kalem.Tarih, ParaBirimiKodu, aciklama);
             kalem.Kur = dosyaDegeri;
         };
 

@@ -7,6 +7,7 @@
 #include "engine/RuntimeError.h"
 #include "engine/Trap.h"
 #include "engine/clsHesapAna.h"
+#include "engine/modGeneral.h"
 #include "file/clsAlacakKalemi.h"
 #include "file/clsFoyBilgileri.h"
 #include "file/colAlacaklar.h"
@@ -182,22 +183,9 @@ void clsHesapHelper::TumKalemleriIsle() {
             case E_KT_KidemTazminati:
                 Handle_KidemTazminati(kalem);
                 break;
-            case E_KT_Masraf: {
-                // A surplus of earlier collections pays the expense first.
-                clsHesapOzeti& o = f.HesapOzeti();
-                Money tutar = kalem.Tutar;
-                if (o.FazlaTahsilat > Money()) {
-                    Money fazla = o.FazlaTahsilat;
-                    Money kalan = tutar;
-                    Money mahsup;
-                    TahsilatDus(fazla, kalan, mahsup);
-                    o.FazlaTahsilat = fazla;
-                    tutar = kalan;
-                }
-                MasrafBakiyesi_TL += tutar;
-                o.ToplamMasraf += kalem.Tutar;
+            case E_KT_Masraf:
+                Handle_Masraf(kalem);
                 break;
-            }
             case E_KT_IlkHaciz:
                 blnHacizVar = true;
                 break;
@@ -243,6 +231,36 @@ void clsHesapHelper::TumKalemleriIsle() {
             kapanis.Tarih = kalemler.Item(kalemler.Count()).Tarih;
         Handle_GununTarihi(kapanis);
     }
+}
+
+void clsHesapHelper::Handle_Masraf(const clsHesapKalemi& CurrentHesapKalemi) {
+    clsFoyBilgileri& f = foy();
+    clsHesapOzeti& o = f.HesapOzeti();
+    const Money tutar = CurrentHesapKalemi.Tutar;
+    Money kalanTL = tutar;
+    if (o.FazlaTahsilat > Money()) {
+        if (f.ParaBirimiKodu == 1) {
+            Money mahsup;
+            TahsilatDus(o.FazlaTahsilat, kalanTL, mahsup);
+        } else {
+            // The surplus is held in the debt's currency: the lira expense is converted at
+            // the rate of its date, and what the surplus does not cover stays in lira.
+            const Money kur = modGeneral::KurBul(CurrentHesapKalemi.Tarih, f.ParaBirimiKodu,
+                                                 QStringLiteral("(Masraf Tarihi)"));
+            if (kur > Money()) {
+                const Money doviz = Money::fromDouble(tutar / kur);
+                if (o.FazlaTahsilat >= doviz) {
+                    o.FazlaTahsilat -= doviz;
+                    kalanTL = Money();
+                } else {
+                    kalanTL = tutar - o.FazlaTahsilat * kur;
+                    o.FazlaTahsilat = Money();
+                }
+            }
+        }
+    }
+    MasrafBakiyesi_TL += kalanTL;
+    o.ToplamMasraf += tutar;
 }
 
 }  // namespace quv

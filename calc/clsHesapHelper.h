@@ -79,6 +79,9 @@ public:
 
     // Timeline handlers, one per kind of item.
     void Handle_Alacak(const clsHesapKalemi& CurrentHesapKalemi);
+    // An expense after the enforcement start: a surplus of earlier collections pays it
+    // first, the rest is owed in lira.
+    void Handle_Masraf(const clsHesapKalemi& CurrentHesapKalemi);
     void Handle_FaizIsleyecekTODA(const clsHesapKalemi& CurrentHesapKalemi);
     void Handle_FaizOraniDegisikligi(const clsHesapKalemi& CurrentHesapKalemi);
     void Handle_GununTarihi(const clsHesapKalemi& CurrentHesapKalemi);

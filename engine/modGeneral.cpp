@@ -71,6 +71,13 @@ Money KurBilgisiAl(const QString& pTarih, quint8 pDoviz, const QString& Aciklama
     });
 }
 
+Money KurBul(const QString& pTarih, quint8 pDoviz, const QString& Aciklama) {
+    Money kur = KurBilgisiCek(pTarih, pDoviz);
+    if (kur <= Money())
+        kur = KurBilgisiAl(pTarih, pDoviz, Aciklama);
+    return kur;
+}
+
 void FoyPencereKaydet(qint32 FoyKodu, quint8 pencereKodu) {
     trapped(QStringLiteral("Hesap.modGenel.FoyPencereKaydet"), [&] {
         Database& db = shared().connection();

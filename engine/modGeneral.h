@@ -24,6 +24,9 @@ Money KurBilgisiCek(const QString& pTarih, quint8 pDoviz);
 
 // Asks the user for the exchange rate (the exchange-rate dialog) and returns it.
 Money KurBilgisiAl(const QString& pTarih, quint8 pDoviz, const QString& Aciklama);
+// The stored rate of the day, else the one the user enters for the caption (through
+// KurBilgisiAl, which reports when nobody can answer).
+Money KurBul(const QString& pTarih, quint8 pDoviz, const QString& Aciklama);
 
 // Records that a window has been used for a file (one row per file and window).
 void FoyPencereKaydet(qint32 FoyKodu, quint8 pencereKodu);
