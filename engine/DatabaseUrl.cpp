@@ -7,6 +7,33 @@
 
 namespace quv {
 
+namespace {
+
+// The "key=value" parts of an ODBC connection string; a braced value may hold ";"
+// ("}}" is a "}" inside it), so the string is not split there.
+QStringList odbcParts(const QString& connection) {
+    QStringList parts{QString()};
+    bool braced = false;
+    for (qsizetype i = 0; i < connection.size(); ++i) {
+        const QChar c = connection.at(i);
+        QString& part = parts.last();
+        if (braced && c == u'}' && i + 1 < connection.size() && connection.at(i + 1) == u'}')
+            part += connection.at(i++);
+        else if (braced && c == u'}')
+            braced = false;
+        else if (!braced && c == u';') {
+            parts << QString();
+            continue;
+        } else if (!braced && c == u'{' && part.contains(u'=') &&
+                   part.section(u'=', 1).trimmed().isEmpty())
+            braced = true;
+        part += c;
+    }
+    return parts;
+}
+
+}  // namespace
+
 DatabaseUrl DatabaseUrl::parse(const QString& text) {
     DatabaseUrl url;
     QString trimmed = text.trimmed();
@@ -59,7 +86,7 @@ QString DatabaseUrl::redacted() const {
                 .arg(port)
                 .arg(database);
         case Backend::ODBC: {
-            QStringList parts = odbcConnection.split(u';');
+            QStringList parts = odbcParts(odbcConnection);
             for (QString& part : parts) {
                 QString key = part.section(u'=', 0, 0).trimmed();
                 if (key.compare(QStringLiteral("PWD"), Qt::CaseInsensitive) == 0 ||

@@ -11,15 +11,21 @@
 #include "engine/Trap.h"
 #include "engine/clsHesapAna.h"
 #include "ui/DateEdit.h"
+#include "editors/FoyIslemleri.h"
+#include "editors/frmFoy.h"
+#include "editors/frmParametreler.h"
+#include "ui/WidgetWindowHost.h"
 #include "file/clsFoyBilgileri.h"
 
 #include <QAction>
 #include <QCheckBox>
+#include <QCollator>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -42,17 +48,32 @@ namespace {
 const QString kSonVeritabani = QStringLiteral("sonVeritabani");
 
 // A cell that sorts by the value behind it (the code, the text date, the amount)
-// rather than by the text it shows.
+// rather than by the text it shows. Texts (names, the yyyymmdd dates) sort by the
+// Turkish alphabet without regard to case, digit runs by their value.
 class SiraliHucre : public QTableWidgetItem {
 public:
     bool operator<(const QTableWidgetItem& diger) const override {
         const QVariant a = data(Qt::UserRole);
         const QVariant b = diger.data(Qt::UserRole);
         if (a.typeId() == QMetaType::QString || b.typeId() == QMetaType::QString)
-            return QString::localeAwareCompare(a.toString(), b.toString()) < 0;
+            return siralayici().compare(a.toString(), b.toString()) < 0;
         return a.toLongLong() < b.toLongLong();
     }
+
+private:
+    static const QCollator& siralayici() {
+        static const QCollator turkce = [] {
+            QCollator c(QLocale(QLocale::Turkish, QLocale::Turkey));
+            c.setCaseSensitivity(Qt::CaseInsensitive);
+            c.setNumericMode(true);
+            return c;
+        }();
+        return turkce;
+    }
 };
+
+// The file's debtors' names, kept on its code cell for the search.
+constexpr int kBorcluRolu = Qt::UserRole + 1;
 
 // The user the agenda entries are written for: the login name of the session.
 QString kullaniciAdi() {
@@ -60,6 +81,21 @@ QString kullaniciAdi() {
     if (ad.isEmpty())
         ad = qEnvironmentVariable("USERNAME");
     return ad;
+}
+
+// True when the server turned the login down (a wrong user name or password) rather
+// than being out of reach.
+bool girisReddedildi(const QString& hata) {
+    static const QStringList isaretler{QStringLiteral("password authentication failed"),
+                                       QStringLiteral("28P01"),
+                                       QStringLiteral("no password supplied"),
+                                       QStringLiteral("Login failed"),
+                                       QStringLiteral("28000"),
+                                       QStringLiteral("şifre doğrulaması")};
+    for (const QString& isaret : isaretler)
+        if (hata.contains(isaret, Qt::CaseInsensitive))
+            return true;
+    return false;
 }
 
 void bilgi(const QString& metin) {
@@ -74,6 +110,7 @@ AnaPencere::AnaPencere(QSettings* ayarlar, QWidget* parent)
                    ? ayarlar
                    : new QSettings(QStringLiteral("quvHesap"), QStringLiteral("quvhesap-desk"))),
       adres_(new QLineEdit),
+      arama_(new QLineEdit),
       tablo_(new QTableWidget),
       panel_(new HesapPaneli),
       durum_(new QLabel) {
@@ -101,7 +138,8 @@ AnaPencere::AnaPencere(QSettings* ayarlar, QWidget* parent)
     // The file list.
     tablo_->setColumnCount(SutunSayisi);
     tablo_->setHorizontalHeaderLabels(
-        {QStringLiteral("Föy Kodu"), QStringLiteral("Takip Tarihi"), QStringLiteral("Hesap Tarihi"),
+        {QStringLiteral("Föy Kodu"), QStringLiteral("Borçlu"), QStringLiteral("Alacaklı Kodu"),
+         QStringLiteral("Takip Tarihi"), QStringLiteral("Hesap Tarihi"),
          QStringLiteral("Alacak Tipi"), QStringLiteral("Dosya Sonucu"),
          QStringLiteral("Bakiye (TL)")});
     tablo_->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -111,18 +149,39 @@ AnaPencere::AnaPencere(QSettings* ayarlar, QWidget* parent)
     tablo_->verticalHeader()->setVisible(false);
     tablo_->verticalHeader()->setDefaultSectionSize(tablo_->fontMetrics().height() + 8);
     tablo_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    tablo_->horizontalHeader()->setSectionResizeMode(SutunAlacakTipi, QHeaderView::Stretch);
+    // Names are long: the column has a set width the user can change, the whole name
+    // in the tool tip.
+    tablo_->horizontalHeader()->setSectionResizeMode(SutunBorclu, QHeaderView::Interactive);
+    tablo_->setColumnWidth(SutunBorclu, tablo_->fontMetrics().averageCharWidth() * 22);
+    tablo_->horizontalHeaderItem(SutunAlacakli)
+        ->setToolTip(QStringLiteral("Veritabanında alacaklının adı tutulmuyor; kodu gösterilir."));
     tablo_->setSortingEnabled(true);
     tablo_->sortByColumn(SutunFoyKodu, Qt::AscendingOrder);
     connect(tablo_, &QTableWidget::itemSelectionChanged, this, &AnaPencere::seciliFoyDegisti);
     connect(tablo_, &QTableWidget::cellDoubleClicked, this, [this] { seciliFoyuHesapla(); });
     connect(panel_->hesaplaDugmesi(), &QPushButton::clicked, this, [this] { seciliFoyuHesapla(); });
 
+    // The search above the list.
+    arama_->setPlaceholderText(QStringLiteral("Föy kodu ya da borçlu adı ile ara"));
+    arama_->setClearButtonEnabled(true);
+    connect(arama_, &QLineEdit::textChanged, this, &AnaPencere::aramayiUygula);
+    auto* aramaSatiri = new QHBoxLayout;
+    aramaSatiri->setContentsMargins(0, 0, 0, 0);
+    aramaSatiri->addWidget(new QLabel(QStringLiteral("Ara:")));
+    aramaSatiri->addWidget(arama_, 1);
+    auto* liste = new QWidget;
+    auto* listeDuzeni = new QVBoxLayout(liste);
+    listeDuzeni->setContentsMargins(0, 0, 0, 0);
+    listeDuzeni->addLayout(aramaSatiri);
+    listeDuzeni->addWidget(tablo_, 1);
+
     auto* bolme = new QSplitter(Qt::Horizontal);
-    bolme->addWidget(tablo_);
+    bolme->addWidget(liste);
     bolme->addWidget(panel_);
     bolme->setStretchFactor(0, 3);
     bolme->setStretchFactor(1, 2);
+    // The list's columns fit beside the panel at the starting size.
+    bolme->setSizes({960, 400});
 
     auto* merkez = new QWidget;
     auto* duzen = new QVBoxLayout(merkez);
@@ -154,6 +213,19 @@ AnaPencere::AnaPencere(QSettings* ayarlar, QWidget* parent)
                                                     &AnaPencere::topluFoyGuncelleme);
     odemePlaniEylemi_ =
         islemMenusu->addAction(QStringLiteral("Ödeme &Planı"), this, &AnaPencere::odemePlani);
+    hesapDokumuEylemi_ =
+        islemMenusu->addAction(QStringLiteral("Hesap &Dökümü"), this, &AnaPencere::hesapDokumu);
+    hesapDokumuPdfEylemi_ = islemMenusu->addAction(QStringLiteral("Hesap Dökümü P&DF..."), this,
+                                                   &AnaPencere::hesapDokumuPdf);
+
+    auto* foyMenusu = menuBar()->addMenu(QStringLiteral("&Föy"));
+    yeniFoyEylemi_ = foyMenusu->addAction(QStringLiteral("Yeni Föy"), this, &AnaPencere::yeniFoy);
+    foyDuzenleEylemi_ =
+        foyMenusu->addAction(QStringLiteral("Föyü Düzenle"), this, &AnaPencere::foyuDuzenle);
+    foySilEylemi_ = foyMenusu->addAction(QStringLiteral("Föyü Sil"), this, &AnaPencere::foyuSil);
+    foyMenusu->addSeparator();
+    parametrelerEylemi_ =
+        foyMenusu->addAction(QStringLiteral("Parametreler"), this, &AnaPencere::parametreler);
 
     QToolBar* arac = addToolBar(QStringLiteral("İşlemler"));
     arac->setObjectName(QStringLiteral("islemler"));
@@ -165,10 +237,16 @@ AnaPencere::AnaPencere(QSettings* ayarlar, QWidget* parent)
     arac->addAction(basitHesapEylemi_);
     arac->addAction(topluGuncellemeEylemi_);
     arac->addAction(odemePlaniEylemi_);
+    arac->addAction(hesapDokumuEylemi_);
+    arac->addSeparator();
+    arac->addAction(yeniFoyEylemi_);
+    arac->addAction(foyDuzenleEylemi_);
+    arac->addAction(foySilEylemi_);
+    arac->addAction(parametrelerEylemi_);
 
     statusBar()->addWidget(durum_, 1);
     durum_->setText(QStringLiteral("Veritabanı açık değil."));
-    resize(1180, 680);
+    resize(1360, 700);
     eylemleriGuncelle();
 }
 
@@ -188,16 +266,32 @@ bool AnaPencere::veritabaniAc(const QString& adres) {
         bilgi(QStringLiteral("Açılacak veritabanını yazın ya da bir SQLite dosyası seçin."));
         return false;
     }
+    // A server address without a password is not tried as it is (that only fails
+    // with the driver's complaint): the password is asked and used for this
+    // connection; the address box and the settings keep the address without it.
+    QString acilacak = metin;
+    bool sifreSoruldu = false;
+    if (sifreSorulmali(metin)) {
+        const std::optional<QString> sifre = sifreSor(metin);
+        if (!sifre)
+            return false;
+        sifreSoruldu = true;
+        if (!sifre->isEmpty())
+            acilacak = sifreliAdres(metin, *sifre);
+    }
     std::shared_ptr<Database> db;
     try {
-        db = Database::open(metin);
+        db = Database::open(acilacak);
         if (!tablolarHazir(*db))
             return false;
     } catch (const RuntimeError& e) {
         const QString baslik = QStringLiteral("Veritabanı açılamadı");
-        bilgi(e.description().startsWith(baslik)
-                  ? e.description()
-                  : baslik + QStringLiteral(".\r") + e.description());
+        const QString ayrinti = e.description();
+        if (sifreSoruldu && girisReddedildi(ayrinti))
+            bilgi(baslik + QStringLiteral(": kullanıcı adı ya da şifre yanlış.\r") +
+                  DatabaseUrl::parse(metin).redacted());
+        else
+            bilgi(ayrinti.startsWith(baslik) ? ayrinti : baslik + QStringLiteral(".\r") + ayrinti);
         return false;
     }
 
@@ -218,7 +312,37 @@ bool AnaPencere::veritabaniAc(const QString& adres) {
         tablo_->setRowCount(0);
     }
     foyleriYenile();
+    // Without tariffs no file calculates: said when the database opens, with the ways
+    // to enter them, rather than by the first calculation's failure.
+    if (!trapped<bool>(QStringLiteral("quvHesapDesk.AnaPencere.veritabaniAc"), true,
+                       [&] { return editors::tarifeVar(*db_); }) &&
+        editors::tarifeleriIste(*db_, this))
+        foyleriYenile();
     return true;
+}
+
+std::optional<QString> AnaPencere::sifreSor(const QString& adres) {
+    const QString gosterilen = DatabaseUrl::parse(adres).redacted();
+    if (sifreSorucu_)
+        return sifreSorucu_(gosterilen);
+    // Without the windows' host (an unattended run) nobody can answer; a dialog
+    // would wait for ever.
+    if (!dynamic_cast<WidgetWindowHost*>(&shared().windowHost())) {
+        bilgi(QStringLiteral("Veritabanının şifresi sorulamıyor; veritabanı açılmadı.\r") +
+              gosterilen);
+        return std::nullopt;
+    }
+    QInputDialog soru(this);
+    soru.setWindowTitle(QStringLiteral("Veritabanı Şifresi"));
+    soru.setLabelText(QStringLiteral("%1\n\nŞifre (sunucu şifresiz bağlanıyorsa boş "
+                                     "bırakın):")
+                          .arg(gosterilen));
+    soru.setTextEchoMode(QLineEdit::Password);
+    soru.setOkButtonText(QStringLiteral("Bağlan"));
+    soru.setCancelButtonText(QStringLiteral("Vazgeç"));
+    if (modalGoster(soru) != QDialog::Accepted)
+        return std::nullopt;
+    return soru.textValue();
 }
 
 bool AnaPencere::tablolarHazir(Database& db) {
@@ -259,9 +383,38 @@ void AnaPencere::foyleriYenile() {
             satiriYaz(i, satirlar.at(i));
         tablo_->setSortingEnabled(true);
     }
-    durum_->setText(QStringLiteral("%1 föy").arg(satirlar.size()));
-    if (secili == 0 || !foySec(secili))
+    aramayiUygula();
+    // The selection comes back only where the search still shows the file.
+    const int satir = satirBul(secili);
+    if (satir < 0 || tablo_->isRowHidden(satir) || !foySec(secili))
         seciliFoyDegisti();
+}
+
+void AnaPencere::aramayiUygula() {
+    const QString arama = arama_->text();
+    for (int satir = 0; satir < tablo_->rowCount(); ++satir) {
+        const QTableWidgetItem* kod = tablo_->item(satir, SutunFoyKodu);
+        const bool uyar = kod && aramayaUyar(kod->data(Qt::UserRole).toInt(),
+                                             kod->data(kBorcluRolu).toStringList(), arama);
+        tablo_->setRowHidden(satir, !uyar);
+    }
+    // A hidden file is not acted on by mistake.
+    const int secili = satirBul(seciliFoyKodu());
+    if (secili >= 0 && tablo_->isRowHidden(secili))
+        tablo_->clearSelection();
+    durumuYaz();
+}
+
+void AnaPencere::durumuYaz() {
+    if (!db_)
+        return;
+    int gorunen = 0;
+    for (int satir = 0; satir < tablo_->rowCount(); ++satir)
+        gorunen += tablo_->isRowHidden(satir) ? 0 : 1;
+    durum_->setText(
+        gorunen == tablo_->rowCount()
+            ? QStringLiteral("%1 föy").arg(gorunen)
+            : QStringLiteral("%1 föyden %2 föy gösteriliyor").arg(tablo_->rowCount()).arg(gorunen));
 }
 
 void AnaPencere::satiriYaz(int satir, const FoySatiri& foy) {
@@ -278,6 +431,12 @@ void AnaPencere::satiriYaz(int satir, const FoySatiri& foy) {
     };
     const Qt::Alignment sag = Qt::AlignRight | Qt::AlignVCenter;
     hucre(SutunFoyKodu, QString::number(foy.FoyKodu), foy.FoyKodu, sag);
+    tablo_->item(satir, SutunFoyKodu)->setData(kBorcluRolu, foy.Borclular);
+    const QString borclular = foy.Borclular.join(QStringLiteral(", "));
+    hucre(SutunBorclu, borclular, borclular);
+    tablo_->item(satir, SutunBorclu)->setToolTip(foy.Borclular.join(u'\n'));
+    hucre(SutunAlacakli, foy.AlacakliKodu ? QString::number(foy.AlacakliKodu) : QString(),
+          foy.AlacakliKodu, sag);
     hucre(SutunTakipTarihi, shared().dates().display(foy.TakipTarihi), foy.TakipTarihi);
     hucre(SutunHesapTarihi, shared().dates().display(foy.HesapTarihi), foy.HesapTarihi);
     const QString alacakTipi = alacakTipiAdi(foy.AlacakTipi);
@@ -302,10 +461,13 @@ void AnaPencere::satiriYenile(qint32 FoyKodu) {
         foyleriYenile();
         return;
     }
-    QSignalBlocker sessiz(tablo_);
-    tablo_->setSortingEnabled(false);
-    satiriYaz(satir, satirlar.first());
-    tablo_->setSortingEnabled(true);
+    {
+        QSignalBlocker sessiz(tablo_);
+        tablo_->setSortingEnabled(false);
+        satiriYaz(satir, satirlar.first());
+        tablo_->setSortingEnabled(true);
+    }
+    aramayiUygula();
 }
 
 int AnaPencere::satirBul(qint32 FoyKodu) const {
@@ -326,9 +488,14 @@ qint32 AnaPencere::seciliFoyKodu() const {
 }
 
 bool AnaPencere::foySec(qint32 FoyKodu) {
-    const int satir = satirBul(FoyKodu);
+    int satir = satirBul(FoyKodu);
     if (satir < 0)
         return false;
+    // A file chosen by its code is shown even when the search had hidden it.
+    if (tablo_->isRowHidden(satir)) {
+        arama_->clear();
+        satir = satirBul(FoyKodu);
+    }
     tablo_->selectRow(satir);
     tablo_->scrollToItem(tablo_->item(satir, SutunFoyKodu));
     return true;
@@ -360,6 +527,12 @@ void AnaPencere::eylemleriGuncelle() {
     topluGuncellemeEylemi_->setEnabled(acik);
     hesaplaEylemi_->setEnabled(secili);
     odemePlaniEylemi_->setEnabled(secili);
+    hesapDokumuEylemi_->setEnabled(secili);
+    hesapDokumuPdfEylemi_->setEnabled(secili);
+    yeniFoyEylemi_->setEnabled(acik);
+    foyDuzenleEylemi_->setEnabled(secili);
+    foySilEylemi_->setEnabled(secili);
+    parametrelerEylemi_->setEnabled(acik);
     panel_->hesaplaDugmesi()->setEnabled(secili);
 }
 
@@ -441,6 +614,67 @@ void AnaPencere::dosyaSec() {
         return;
     adres_->setText(yol);
     veritabaniAc(yol);
+}
+
+void AnaPencere::yeniFoy() {
+    if (!veritabaniGerekli())
+        return;
+    editors::frmFoy pencere(*db_, 0, this);
+    if (pencere.yukle() && modalGoster(pencere) == QDialog::Accepted)
+        foyKaydedildi(pencere.foyKodu());
+}
+
+void AnaPencere::foyuDuzenle() {
+    if (!veritabaniGerekli())
+        return;
+    const qint32 kod = seciliFoyKodu();
+    if (kod == 0) {
+        bilgi(QStringLiteral("Düzenlenecek föyü listeden seçin."));
+        return;
+    }
+    editors::frmFoy pencere(*db_, kod, this);
+    if (pencere.yukle() && modalGoster(pencere) == QDialog::Accepted)
+        pencere.silindi() ? foySilindi(kod) : foyKaydedildi(kod);
+}
+
+void AnaPencere::foyuSil() {
+    if (!veritabaniGerekli())
+        return;
+    const qint32 kod = seciliFoyKodu();
+    if (kod == 0) {
+        bilgi(QStringLiteral("Silinecek föyü listeden seçin."));
+        return;
+    }
+    if (editors::foyuSil(*db_, kod))
+        foySilindi(kod);
+}
+
+void AnaPencere::foySilindi(qint32 FoyKodu) {
+    gosterilenFoy_ = 0;
+    panel_->temizle(QStringLiteral("Föy %1 silindi.").arg(FoyKodu));
+    foyleriYenile();
+}
+
+void AnaPencere::parametreler() {
+    if (!veritabaniGerekli())
+        return;
+    editors::frmParametreler pencere(*db_, this);
+    if (!pencere.yukle() || modalGoster(pencere) != QDialog::Accepted)
+        return;
+    // The facade keeps the tariffs it loaded for a period: a new one reads the saved ones.
+    auto hesap = std::make_unique<clsHesapAna>();
+    hesap->setActiveUserName(kullaniciAdi());
+    hesap->setActiveVeritabaniTuru(db_->veritabaniTuru());
+    hesap->setActiveConnection(db_);
+    hesap_ = std::move(hesap);
+    if (seciliFoyKodu() != 0)
+        seciliFoyuHesapla();
+}
+
+void AnaPencere::foyKaydedildi(qint32 FoyKodu) {
+    foyleriYenile();
+    if (foySec(FoyKodu))
+        seciliFoyuHesapla();
 }
 
 }  // namespace quv::desk

@@ -5,14 +5,24 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
 namespace quv::desk {
 
-// One line of the file list: the file's head data and its stored current balance.
+// The party type of a debtor in tblfoy_sahis; the other types (guarantors and the
+// like) are not named in the list.
+constexpr qint32 kBorcluSahisTipi = 1;
+
+// One line of the file list: the file's head data, its debtors' names and its stored
+// current balance.
 struct FoySatiri {
     qint32 FoyKodu = 0;
+    // "Ad Soyad" of every debtor in the order of their party code.
+    QStringList Borclular;
+    // The creditor's code: the host tables keep no creditor name.
+    qint32 AlacakliKodu = 0;
     QString TakipTarihi;
     QString HesapTarihi;
     qint32 AlacakTipi = 0;
@@ -23,5 +33,14 @@ struct FoySatiri {
 
 // Every file of tblfoy in the order of its code, or only the given file.
 QList<FoySatiri> foyListesiniOku(Database& db, std::optional<qint32> yalnizFoy = std::nullopt);
+
+// A text folded for a case-insensitive search by the Turkish rules: "I" is the capital
+// of "ı" and "İ" that of "i".
+QString aramaIcinKatla(const QString& metin);
+
+// True when every word of the search text is the start of the file's code or a part
+// of one of its debtors' names, without regard to Turkish case; an empty search fits
+// every file.
+bool aramayaUyar(qint32 FoyKodu, const QStringList& borclular, const QString& arama);
 
 }  // namespace quv::desk

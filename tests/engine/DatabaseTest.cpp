@@ -203,6 +203,9 @@ TEST(DatabaseUrl, ParsesTheThreeKinds) {
         DatabaseUrl::parse("odbc:Driver={ODBC Driver 18 for SQL Server};Server=srv;UID=u;PWD=p4ss");
     EXPECT_EQ(odbc.backend, Backend::ODBC);
     EXPECT_FALSE(odbc.redacted().contains("p4ss"));
+    // A braced password may hold ";": none of it is shown.
+    EXPECT_EQ(DatabaseUrl::parse("odbc:DSN=ofis;PWD={a;b}}c};UID=u").redacted(),
+              QStringLiteral("odbc:DSN=ofis;PWD=***;UID=u"));
     for (const char* bad : {"", "postgresql://host-only", "mysql://x/y", "odbc:"})
         EXPECT_THROW(DatabaseUrl::parse(QString::fromLatin1(bad)), RuntimeError) << bad;
 }

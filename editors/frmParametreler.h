@@ -1,0 +1,21 @@
+#pragma once
+
+#include "editors/BelgePenceresi.h"
+
+namespace quv::editors {
+
+// The office's settings, one tab per section: dated tariffs, the attorney-fee scale,
+// other attorney fees, the shared rate tables and their rates, currencies, exchange
+// rates, enforcement offices, courts, expense kinds, attorneys and the options with
+// the SMS settings. Passwords are shown masked and kept unless retyped. Saving
+// replaces every section in one transaction.
+class frmParametreler : public BelgePenceresi {
+    Q_OBJECT
+public:
+    explicit frmParametreler(Database& db, QWidget* parent = nullptr);
+
+    bool yukle();
+    bool kaydet() override;
+};
+
+}  // namespace quv::editors
