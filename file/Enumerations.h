@@ -107,6 +107,10 @@ enum enum_TabloOran : qint16 {
     E_TO_OranKullan = 2,
 };
 
+// The party type of a debtor in tblfoy_sahis (guarantors and the other parties have
+// types of their own).
+inline constexpr qint32 kBorcluSahisTipi = 1;
+
 // The groups of values that several calculations branch on. A stored value outside
 // the tables (0, say) belongs to no group.
 namespace FoyGruplari {

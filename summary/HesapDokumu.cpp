@@ -6,6 +6,7 @@
 #include "engine/SharedState.h"
 #include "engine/Trap.h"
 #include "engine/clsHesapAna.h"
+#include "file/Enumerations.h"
 #include "file/FieldReads.h"
 #include "file/clsAlacakKalemi.h"
 #include "file/clsFoyBilgileri.h"
@@ -57,8 +58,10 @@ QList<HesapDokumu::Satir> kunye(const clsFoyBilgileri& foy) {
                 {QStringLiteral("Alacaklı Vekili"), QStringLiteral("Av. ") + adSoyad(vekil)});
     }
     QStringList borclular;
+    // Only the debtors: a guarantor or another party is not named as one.
     RecordSet sahis = oku(QStringLiteral("select ad, soyad from tblfoy_sahis where foykodu = ? "
-                                         "order by foysahiskodu"),
+                                         "and foysahistipi = %1 order by foysahiskodu")
+                              .arg(kBorcluSahisTipi),
                           kod);
     for (; !sahis.eof(); sahis.moveNext())
         if (!adSoyad(sahis).isEmpty())

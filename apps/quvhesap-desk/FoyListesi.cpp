@@ -2,6 +2,7 @@
 
 #include "engine/Variant.h"
 #include "engine/modGeneral.h"
+#include "file/Enumerations.h"
 
 #include <QHash>
 

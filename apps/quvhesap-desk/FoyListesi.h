@@ -11,10 +11,6 @@
 
 namespace quv::desk {
 
-// The party type of a debtor in tblfoy_sahis; the other types (guarantors and the
-// like) are not named in the list.
-constexpr qint32 kBorcluSahisTipi = 1;
-
 // One line of the file list: the file's head data, its debtors' names and its stored
 // current balance.
 struct FoySatiri {

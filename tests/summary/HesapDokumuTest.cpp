@@ -29,6 +29,9 @@ TEST_P(HesapDokumuTest, ClaimLinesCollectionPartsAndHead) {
     tahsilat("20230501", "1000");
     tabloSatiri("tblfoy_sahis", QStringLiteral("foykodu=1 foysahiskodu=1 foysahistipi=1 ad=Ayşe "
                                                "soyad=Kaya"));
+    // A guarantor (another party type) is not named as a debtor.
+    tabloSatiri("tblfoy_sahis", QStringLiteral("foykodu=1 foysahiskodu=2 foysahistipi=2 ad=Ali "
+                                               "soyad=Kefil"));
     tabloSatiri("tblavukat", QStringLiteral("avukatkodu=3 ad=Can soyad=Demir"));
     clsHesapAna hesap;
     const std::optional<HesapDokumu> d = hesapDokumuHesapla(hesap, 1, QStringLiteral("20231231"));
@@ -99,8 +102,10 @@ TEST_P(HesapDokumuTest, PdfOfDemoFile1001) {
     p.start(pdftotext, {dosya, QStringLiteral("-")});
     ASSERT_TRUE(p.waitForFinished(60000));
     const QString metin = QString::fromUtf8(p.readAllStandardOutput()).simplified();
-    for (const char* s : {"HESAP DÖKÜMÜ", "Hüseyin Çelik, Fatma Çelik", "Tahsilatlar"})
+    for (const char* s : {"HESAP DÖKÜMÜ", "Hüseyin Çelik", "Tahsilatlar"})
         EXPECT_TRUE(metin.contains(QString::fromUtf8(s))) << s;
+    // Fatma Çelik is the guarantor of file 1001, not a debtor.
+    EXPECT_FALSE(metin.contains(QStringLiteral("Fatma")));
 }
 
 INSTANTIATE_TEST_SUITE_P(Backends, HesapDokumuTest, ::testing::ValuesIn(test::availableBackends()),
