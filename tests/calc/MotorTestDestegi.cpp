@@ -7,22 +7,28 @@ namespace quv::test {
 
 namespace {
 
-QString metin(const char* s) {
-    return QString::fromUtf8(s);
-}
-
 // The fields with the given ones replacing those of the same name or added.
 void birlestir(FieldValues& alanlar, const FieldValues& degisenler) {
     for (const auto& degisen : degisenler) {
-        bool bulundu = false;
-        for (auto& alan : alanlar)
-            if (alan.first == degisen.first) {
-                alan.second = degisen.second;
-                bulundu = true;
-            }
-        if (!bulundu)
+        auto it = std::find_if(alanlar.begin(), alanlar.end(),
+                               [&](const auto& a) { return a.first == degisen.first; });
+        if (it != alanlar.end())
+            it->second = degisen.second;
+        else
             alanlar.append(degisen);
     }
+}
+
+// The text with its "%n" markers replaced by the arguments in order (utf-8 texts as given).
+template <typename... T>
+QString satir(const char* kalip, const T&... degerler) {
+    QString out = QString::fromLatin1(kalip);
+    ((out = out.arg(degerler)), ...);
+    return out;
+}
+
+QString u8(const char* s) {
+    return QString::fromUtf8(s);
 }
 
 }  // namespace
@@ -42,19 +48,19 @@ void HesapMotoruTesti::SetUp() {
         QString::fromLatin1(::testing::UnitTest::GetInstance()->current_test_info()->name()));
     insertCreditorAndCurrencies(*db_);
     // The named columns all 0.
-    auto sifir = [](QString metin, const char* sutunlar) {
-        return alanlar(metin + u' ' +
+    auto sifir = [](const char* metin, const char* sutunlar) {
+        return alanlar(QString::fromLatin1(metin) + u' ' +
                        QString::fromLatin1(sutunlar).replace(u' ', QStringLiteral("=0 ")) +
                        QStringLiteral("=0"));
     };
     db_->addRow(QStringLiteral("tblalacakli"),
-                sifir(QStringLiteral("alacaklikodu=2"),
+                sifir("alacaklikodu=2",
                       "harchesapla tahsilharcihesapla ihharcihesapla faturafaizinekdvekle "
                       "vekaletharcihesapla pesinharchesapla ceksenetfaizinekdvekle "
                       "onornekceksenetfaizinekdvekle faizyildakigunsayisi mtsharcihesapla"));
     db_->addRow(
         QStringLiteral("tblharclar"),
-        sifir(QStringLiteral("tarih=20000101 yuvarlamadegeri=1"),
+        sifir("tarih=20000101 yuvarlamadegeri=1",
               "basvuruharci vekaletnameharci pesinharcorani tahsilharcorani1 tahsilharcorani2 "
               "tahsilharcorani3 maasdatahsilharciorani cezaeviharciorani feragatharciorani1 "
               "feragatharciorani2 feragatharciorani3 tahliyeharcorani1 tahliyeharcorani2 "
@@ -63,7 +69,7 @@ void HesapMotoruTesti::SetUp() {
               "suretdamgapulu ilktebligatgideri ilktebligatgideri_mts kefaletharciorani kkdforani "
               "baropulu stopaj ssdf kdv cekbankasorumlulukbedeli mtsharciorani"));
     db_->addRow(QStringLiteral("tbloptions_all"),
-                sifir(QStringLiteral("kod=1"),
+                sifir("kod=1",
                       "dosyagidborcaekle pesinharcborcaekle ihdosyagidekle ihtebliggidekle "
                       "cekesuretdpekle nafakayafaiz vekucretekdvekle faizyildakigunsayisi "
                       "senetekomisyonhesapla dortteucvekaletucretiuygula "
@@ -74,9 +80,7 @@ void HesapMotoruTesti::SetUp() {
 void HesapMotoruTesti::guncelle(const QString& tablo, const QString& kosul,
                                 const FieldValues& alanlar) {
     for (const auto& [ad, deger] : alanlar)
-        db_->execute(QStringLiteral("update ") + tablo + QStringLiteral(" set ") + ad +
-                         QStringLiteral(" = ? where ") + kosul,
-                     {deger});
+        db_->execute(satir("update %1 set %2 = ? where %3", tablo, ad, kosul), {deger});
 }
 
 void HesapMotoruTesti::alacakliAyarla(const FieldValues& alanlar) {
@@ -92,25 +96,17 @@ void HesapMotoruTesti::secenekAyarla(const FieldValues& alanlar) {
 }
 
 void HesapMotoruTesti::dosya(const FieldValues& degisenler) {
-    FieldValues alanlar = {
-        {QStringLiteral("alacaklikodu"), 2},
-        {QStringLiteral("takiptarihi"), QStringLiteral("20230301")},
-        {QStringLiteral("hesaptarihi"), QStringLiteral("20231231")},
-        {QStringLiteral("foykayittarihi"), QStringLiteral("20230101")},
-        {QStringLiteral("faizorani"), 9},
-        {QStringLiteral("alacaktipi"), 13},
-        {QStringLiteral("formtipi"), 1},
-    };
+    FieldValues alanlar = test::alanlar(
+        QStringLiteral("alacaklikodu=2 takiptarihi=20230301 hesaptarihi=20231231 "
+                       "foykayittarihi=20230101 faizorani=9 alacaktipi=13 formtipi=1"));
     birlestir(alanlar, degisenler);
     insertFile(*db_, 1, alanlar);
 }
 
 void HesapMotoruTesti::alacak(const char* tarih, const char* tutar, const FieldValues& ekler) {
     FieldValues alanlar =
-        test::alanlar(QStringLiteral("foykodu=1 alacakkodu=%1 tarih=%2 tutar=%3 birikmisfaiz=0 "
-                                     "faizorani=0")
-                          .arg(++alacakSayisi_)
-                          .arg(metin(tarih), metin(tutar)));
+        test::alanlar(satir("foykodu=1 alacakkodu=%1 tarih=%2 tutar=%3 birikmisfaiz=0 faizorani=0",
+                            QString::number(++alacakSayisi_), u8(tarih), u8(tutar)));
     birlestir(alanlar, ekler);
     db_->addRow(QStringLiteral("tblfoy_alacak"), alanlar);
 }
@@ -118,66 +114,57 @@ void HesapMotoruTesti::alacak(const char* tarih, const char* tutar, const FieldV
 void HesapMotoruTesti::sonrakiAlacak(const char* tarih, const char* tutar, double faizOrani,
                                      bool matrahaDahil) {
     tabloSatiri("tblfoy_sonrakialacak",
-                QStringLiteral("foykodu=1 alacakkodu=%1 alacakadi=Sonraki "
-                               "tarih=%2 tutar=%3 faizorani=%4 matrahlaradahil=%5")
-                    .arg(++digerSayisi_)
-                    .arg(metin(tarih), metin(tutar))
-                    .arg(faizOrani)
-                    .arg(matrahaDahil ? 1 : 0));
+                satir("foykodu=1 alacakkodu=%1 alacakadi=Sonraki tarih=%2 tutar=%3 faizorani=%4 "
+                      "matrahlaradahil=%5",
+                      QString::number(++digerSayisi_), u8(tarih), u8(tutar),
+                      QString::number(faizOrani), QString::number(int(matrahaDahil))));
 }
 
 void HesapMotoruTesti::toda(const char* ad, const char* tutar, const char* faizBaslangic,
                             double faizOrani) {
+    // The name may hold blanks, so the row is not given as text.
     db_->addRow(QStringLiteral("tblfoy_toda"),
                 {{QStringLiteral("foykodu"), 1},
                  {QStringLiteral("alacakkodu"), ++digerSayisi_},
-                 {QStringLiteral("ad"), metin(ad)},
-                 {QStringLiteral("tutar"), metin(tutar)},
-                 {QStringLiteral("faizbaslangictarihi"), metin(faizBaslangic)},
+                 {QStringLiteral("ad"), u8(ad)},
+                 {QStringLiteral("tutar"), u8(tutar)},
+                 {QStringLiteral("faizbaslangictarihi"), u8(faizBaslangic)},
                  {QStringLiteral("faizorani"), faizOrani}});
 }
 
 void HesapMotoruTesti::tahsilat(const char* tarih, const char* tutar, int sekil, int doviz) {
-    tabloSatiri("tblfoy_tahsilat", QStringLiteral("foykodu=1 tahsilattarihi=%1 tahsilatmiktari=%2 "
-                                                  "parabirimikodu=%3 tahsilatsekli=%4")
-                                       .arg(metin(tarih), metin(tutar))
-                                       .arg(doviz)
-                                       .arg(sekil));
+    tabloSatiri("tblfoy_tahsilat",
+                satir("foykodu=1 tahsilattarihi=%1 tahsilatmiktari=%2 "
+                      "parabirimikodu=%3 tahsilatsekli=%4",
+                      u8(tarih), u8(tutar), QString::number(doviz), QString::number(sekil)));
 }
 
 void HesapMotoruTesti::masraf(const char* tarih, const char* tutar) {
-    tabloSatiri("tblfoy_masraf", QStringLiteral("foykodu=1 masraftarihi=%1 masraftutari=%2 resmi=1")
-                                     .arg(metin(tarih), metin(tutar)));
+    tabloSatiri("tblfoy_masraf",
+                satir("foykodu=1 masraftarihi=%1 masraftutari=%2 resmi=1", u8(tarih), u8(tutar)));
 }
 
 void HesapMotoruTesti::kur(const char* tarih, int doviz, const char* tutar) {
-    tabloSatiri("tblkur", QStringLiteral("tarih=%1 parabirimikodu=%2 tltutar=%3")
-                              .arg(metin(tarih))
-                              .arg(doviz)
-                              .arg(metin(tutar)));
+    tabloSatiri("tblkur", satir("tarih=%1 parabirimikodu=%2 tltutar=%3", u8(tarih),
+                                QString::number(doviz), u8(tutar)));
 }
 
 void HesapMotoruTesti::faizOrani(int tabloKodu, const char* tarih, double oran) {
     tabloSatiri("tblfaizoranitablosu_detay",
-                QStringLiteral("foykodu=0 faizoranitablosukodu=%1 tarih=%2 faizorani=%3")
-                    .arg(tabloKodu)
-                    .arg(metin(tarih))
-                    .arg(oran));
+                satir("foykodu=0 faizoranitablosukodu=%1 tarih=%2 faizorani=%3",
+                      QString::number(tabloKodu), u8(tarih), QString::number(oran)));
 }
 
 void HesapMotoruTesti::mahsupSirasi(const char* tarih, int sira) {
-    tabloSatiri(
-        "tblfoy_tahsilatmahsupsirasi",
-        QStringLiteral("foykodu=1 tarih=%1 tahsilatmahsupsirasi=%2").arg(metin(tarih)).arg(sira));
+    tabloSatiri("tblfoy_tahsilatmahsupsirasi", satir("foykodu=1 tarih=%1 tahsilatmahsupsirasi=%2",
+                                                     u8(tarih), QString::number(sira)));
 }
 
 void HesapMotoruTesti::borclu(int kod, int tahsilHarci) {
-    tabloSatiri("tblfoy_sahis",
-                QStringLiteral("foykodu=1 foysahiskodu=%1 foysahistipi=1 "
-                               "tahsilharcihesapla=%2 tumadresleregonderilsin=0 "
-                               "muvekkiletebligatgonderilmesin=0 vekiletebligatgonder=0")
-                    .arg(kod)
-                    .arg(tahsilHarci));
+    tabloSatiri("tblfoy_sahis", satir("foykodu=1 foysahiskodu=%1 foysahistipi=1 "
+                                      "tahsilharcihesapla=%2 tumadresleregonderilsin=0 "
+                                      "muvekkiletebligatgonderilmesin=0 vekiletebligatgonder=0",
+                                      QString::number(kod), QString::number(tahsilHarci)));
 }
 
 clsHesapHelper& HesapMotoruTesti::hesapla(const std::function<void(clsFoyBilgileri&)>& hazirla) {

@@ -11,20 +11,17 @@ namespace quv {
 namespace {
 
 TEST(TextDate, ValidityFollowsTheCalendar) {
-    struct Case {
-        const char* text;
-        bool valid;
-    } cases[] = {
-        {"20240229", true},                   // 2024 is a leap year
-        {"20230229", false},                  // 2023 is not
-        {"21000229", false},                  // divisible by 100, not by 400
-        {"20000229", true},                   // divisible by 400
-        {"20230231", false},                  // 31 February
-        {"20231301", false},                  // month 13
-        {"2023-01-15", false}, {"0", false},  // what a Null collection date reads as
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(TextDate::isValid(QString::fromLatin1(c.text)), c.valid) << c.text;
+    // 2024 is a leap year, 2000 is divisible by 400; 2023 is not, 2100 only by 100;
+    // 31 February, month 13, another format, what a Null collection date reads as.
+    for (auto [text, valid] : {std::pair{"20240229", true},
+                               {"20000229", true},
+                               {"20230229", false},
+                               {"21000229", false},
+                               {"20230231", false},
+                               {"20231301", false},
+                               {"2023-01-15", false},
+                               {"0", false}})
+        EXPECT_EQ(TextDate::isValid(text), valid) << text;
 }
 
 TEST(TextDate, AnInvalidTextRaisesTypeMismatchAValidOneDisplays) {
@@ -36,19 +33,13 @@ TEST(TextDate, AnInvalidTextRaisesTypeMismatchAValidOneDisplays) {
 
 TEST(GunSayisiBul, CountsCalendarDaysInEitherOrder) {
     test::SharedStateGuard guard;
-    struct Case {
-        const char* a;
-        const char* b;
-        qint32 days;
-    } cases[] = {{"20230301", "20230331", 30},
-                 {"20230331", "20230301", 30},
-                 {"20240228", "20240301", 2},  // leap day in between
-                 {"20230101", "20240101", 365},
-                 {"", "20230115", 0}};
-    for (const auto& c : cases)
-        EXPECT_EQ(modGeneral::GunSayisiBul(QString::fromLatin1(c.a), QString::fromLatin1(c.b)),
-                  c.days)
-            << c.a << " - " << c.b;
+    // The leap day of 2024 lies between 28 February and 1 March.
+    for (auto [a, b, days] : {std::tuple{"20230301", "20230331", 30},
+                              {"20230331", "20230301", 30},
+                              {"20240228", "20240301", 2},
+                              {"20230101", "20240101", 365},
+                              {"", "20230115", 0}})
+        EXPECT_EQ(modGeneral::GunSayisiBul(a, b), days) << a << " - " << b;
     // An invalid date is reported and counts 0.
     EXPECT_EQ(modGeneral::GunSayisiBul("20230231", "20230301"), 0);
     ASSERT_EQ(guard.errors().messages().size(), 1);

@@ -12,15 +12,12 @@ using namespace modGeneral;
 
 class TebligatTakibiTest : public test::DbFixture {
 protected:
-    void party(int foy, int sahis, int tip = 1) {
-        db_->addRow("tblfoy_sahis",
-                    kv({"foykodu", foy, "foysahiskodu", sahis, "foysahistipi", tip}));
+    void party(int foy, int sahis) {
+        add("tblfoy_sahis", kv({"foykodu", foy, "foysahiskodu", sahis, "foysahistipi", 1}));
     }
-    void notification(int foy, int sahis, int kod, const char* tarih, int durum,
-                      const QVariant& aciklama = QVariant()) {
-        db_->addRow("tblfoy_tebligat", kv({"foykodu", foy, "foysahiskodu", sahis, "tebligatkodu",
-                                           kod, "tebligtarihi", QString::fromLatin1(tarih),
-                                           "tebligatdurumu", durum, "aciklama", aciklama}));
+    void notification(int foy, int sahis, int kod, const char* tarih, int durum) {
+        add("tblfoy_tebligat", kv({"foykodu", foy, "foysahiskodu", sahis, "tebligatkodu", kod,
+                                   "tebligtarihi", tarih, "tebligatdurumu", durum}));
     }
     // (foysahiskodu, tebligatkodu, tebligatdurumu) of the file's tracking rows.
     QList<QList<int>> trackingRows(int foy) {
@@ -64,15 +61,13 @@ TEST_P(TebligatTakibiTest, FileStatusFromEachPartysLatestNotification) {
 }
 
 TEST_P(TebligatTakibiTest, TrackingRowsNumberEveryPartyAndSkipThoseWithout) {
-    party(1, 1);
-    party(1, 2);
-    party(1, 3);
-    notification(1, 1, 1, "20230101", 9);
-    notification(1, 1, 2, "20230301", 4);
-    notification(1, 3, 3, "20230205", 8, "Bila");
+    for (int sahis : {1, 2, 3})
+        party(1, sahis);
+    rows("tblfoy_tebligat",
+         "foykodu foysahiskodu tebligatkodu tebligtarihi tebligatdurumu aciklama",
+         {"1 1 1 20230101 9 -", "1 1 2 20230301 4 -", "1 3 3 20230205 8 Bila"});
     // A stale row of the file and a row of another file.
-    db_->addRow("tblfoy_tebligat_iz", kv({"foykodu", 1, "tebligatkodu", 9, "foysahiskodu", 2}));
-    db_->addRow("tblfoy_tebligat_iz", kv({"foykodu", 2, "tebligatkodu", 1, "foysahiskodu", 1}));
+    rows("tblfoy_tebligat_iz", "foykodu tebligatkodu foysahiskodu", {"1 9 2", "2 1 1"});
     UpdateTblFoy_Tebligat_Iz_ForFoy(1);
     EXPECT_EQ(trackingRows(1), (QList<QList<int>>{{1, 1, 4}, {3, 3, 8}}));
     EXPECT_EQ(trackingRows(2).size(), 1);
@@ -87,9 +82,8 @@ TEST_P(TebligatTakibiTest, TrackingRowsNumberEveryPartyAndSkipThoseWithout) {
 
 TEST_P(TebligatTakibiTest, SameDatePrefersAListedStatus) {
     party(5, 1);
-    notification(5, 1, 1, "20230101", 9);
-    notification(5, 1, 2, "20230101", 16);
-    notification(5, 1, 3, "20221201", 4);
+    rows("tblfoy_tebligat", "foykodu foysahiskodu tebligatkodu tebligtarihi tebligatdurumu",
+         {"5 1 1 20230101 9", "5 1 2 20230101 16", "5 1 3 20221201 4"});
     // The SQL Server text, then the Access one (IIF, which of the backends only SQLite knows).
     for (qint16 turu : {1, 2}) {
         if (turu == 2 && GetParam().name != "SQLite")
@@ -106,17 +100,11 @@ TEST_P(TebligatTakibiTest, SameDatePrefersAListedStatus) {
 }
 
 TEST_P(TebligatTakibiTest, AttorneysThatReceiveNotifications) {
-    auto add = [&](int sahis, int tip, QVariant vekil, QVariant muvekkil) {
-        db_->addRow("tblfoy_sahis", kv({"foykodu", 9, "foysahiskodu", sahis, "foysahistipi", tip,
-                                        "vekiletebligatgonder", vekil,
-                                        "muvekkiletebligatgonderilmesin", muvekkil}));
-    };
-    add(1, 1, 1, 0);           // counted
-    add(2, 8, 1, 0);           // counted
-    add(3, 3, 1, 0);           // type 3 is not an attorney's client type
-    add(4, 2, 0, 0);           // no notification to the attorney
-    add(5, 2, 1, QVariant());  // Null never equals 0
-    add(6, 6, -1, 0);          // only 1 is true in the query
+    // Counted: 1 and 2. Type 3 is not an attorney's client type; 4 sends nothing to the
+    // attorney; a Null never equals 0; only 1 is true in the query.
+    rows("tblfoy_sahis",
+         "foykodu foysahiskodu foysahistipi vekiletebligatgonder muvekkiletebligatgonderilmesin",
+         {"9 1 1 1 0", "9 2 8 1 0", "9 3 3 1 0", "9 4 2 0 0", "9 5 2 1 -", "9 6 6 -1 0"});
     EXPECT_EQ(GetTebligGonderVekilSayisi(9), 2);
 }
 

@@ -25,6 +25,19 @@ protected:
             QString::fromLatin1(::testing::UnitTest::GetInstance()->current_test_info()->name()));
     }
     void add(const QString& table, const FieldValues& fields) { db_->addRow(table, fields); }
+    // Rows of a table, each its values in the order of `columns`, separated by spaces
+    // ("-" for a Null, '' for the empty text): rows("tblkur", "tarih tltutar", {"20230101 18.5"}).
+    void rows(const QString& table, const QString& columns, const QStringList& values) {
+        const QStringList names = columns.split(u' ');
+        for (const QString& row : values) {
+            FieldValues fields;
+            for (qsizetype i = 0; i < names.size(); ++i) {
+                const QString v = row.split(u' ').value(i);
+                fields.append({names[i], v == "-" ? QVariant() : QVariant(v == "''" ? "" : v)});
+            }
+            add(table, fields);
+        }
+    }
     QString errorText() { return guard_.errors().messages().join(u'\n'); }
 
     SharedStateGuard guard_;

@@ -2,9 +2,6 @@
 
 #include "engine/Database.h"
 
-#include <QString>
-#include <QVariant>
-
 namespace quv::test {
 
 // Rows a file needs to load: a creditor (code 1) and the currencies 1 (TL) and 2 (USD).

@@ -39,26 +39,18 @@ protected:
 };
 
 TEST_P(DosyaVekaletUcretiTest, FeeByMethodAndClaimType) {
-    struct Case {
-        const char* name;
-        qint16 tip;
-        const char* harcaEsas;
-        const char* borcAsli;
-        std::function<void(clsFoyBilgileri&)> ayar;
-        const char* ucret;
-    } cases[] = {
+    using Ayar = std::function<void(clsFoyBilgileri&)>;
+    const std::tuple<const char*, qint16, const char*, const char*, Ayar, const char*> cases[] = {
         // 10,000 x 16 % = 1,600; (25,000 - 10,000) x 15 % = 2,250; 1,600 + 2,250 = 3,850
         {"tariff", E_AT_49Kredi, "25000", "25000", {}, "3850"},
         {"fixed fee", E_AT_163CekSenet, "25000", "25000",
          [](clsFoyBilgileri& f) { f.MaktuVekaletUcreti = M("5000"); }, "5000"},
-        // contractual 10 % of 25,000
-        {"contractual rate", E_AT_49CekSenetSozlesme, "25000", "25000",
+        {"contractual 10 % of 25,000", E_AT_49CekSenetSozlesme, "25000", "25000",
          [](clsFoyBilgileri& f) { f.SozlesmeVekaletUcretiOrani = 10; }, "2500"},
         {"no money subject", E_AT_55CocukTeslimi, "25000", "25000", {}, "600"},
         {"act: at least the fixed amount", E_AT_53IsinYapilmasi, "1000", "5000", {}, "600"},
         {"act: the tariff above it", E_AT_53IsinYapilmasi, "25000", "25000", {}, "3850"},
-        // 3,850 + the eviction fee 800
-        {"eviction fee added", E_AT_49Kredi, "25000", "25000",
+        {"eviction fee added: 3,850 + 800", E_AT_49Kredi, "25000", "25000",
          [](clsFoyBilgileri& f) { f.TahliyeVekaletUcretiEkle = true; }, "4650"},
         // annual rent 12,000: 1,600 + 2,000 x 15 % = 1,900
         {"rent on the annual rent", E_AT_51Kira, "25000", "25000",
@@ -76,18 +68,16 @@ TEST_P(DosyaVekaletUcretiTest, FeeByMethodAndClaimType) {
          },
          "4614"},
     };
-    for (const auto& c : cases) {
+    for (const auto& [ad, tip, harcaEsas, borcAsli, ayar, ucret] : cases) {
         clsParametreler p;
-        auto kayit = dosya(c.tip, c.harcaEsas, c.borcAsli);
-        clsFoyBilgileri& foy = *kayit;
-        if (c.ayar)
-            c.ayar(foy);
-        p.VekaletUcretiHesapla(foy);
-        EXPECT_EQ(foy.HesapOzeti().VekaletUcreti, M(c.ucret)) << c.name;
-        EXPECT_EQ(foy.HesapOzeti().VekaletUcreti_KDV, Money()) << c.name;
+        auto foy = dosya(tip, harcaEsas, borcAsli);
+        if (ayar)
+            ayar(*foy);
+        p.VekaletUcretiHesapla(*foy);
+        EXPECT_EQ(foy->HesapOzeti().VekaletUcreti, M(ucret)) << ad;
+        EXPECT_EQ(foy->HesapOzeti().VekaletUcreti_KDV, Money()) << ad;
     }
-    EXPECT_TRUE(guard_.errors().messages().isEmpty())
-        << guard_.errors().messages().join(u'\n').toStdString();
+    EXPECT_TRUE(guard_.errors().messages().isEmpty());
 }
 
 // On the last-payment date (its rules are checked on the fee rules): (1,600 + 10 × 15 %) ×
@@ -109,18 +99,16 @@ TEST_P(DosyaVekaletUcretiTest, ThreeQuarterFeeAndValueAddedTax) {
 
 TEST_P(DosyaVekaletUcretiTest, PreEnforcementClaimsCountOnlyWhenTheOfficeSaysSo) {
     clsParametreler p;
-    auto kayit = dosya(E_AT_49Kredi, "300", "300");
-    clsFoyBilgileri& foy = *kayit;
-    Money toda = M("500");
-    p.VekaletUcretiHesapla(foy, toda);
-    EXPECT_EQ(toda, Money());
-    EXPECT_EQ(foy.HesapOzeti().VekaletUcreti, M("300"));  // small claim on 300 alone
-    p.TodalariVekaletUcretiBorcAslinaDahilEt = true;
-    toda = M("500");
-    p.VekaletUcretiHesapla(foy, toda);
-    EXPECT_EQ(toda, M("500"));
-    // principal 300 + 500 = 800 is under the ceiling but not under the minimum: 400
-    EXPECT_EQ(foy.HesapOzeti().VekaletUcreti, M("400"));
+    auto foy = dosya(E_AT_49Kredi, "300", "300");
+    for (bool dahil : {false, true}) {
+        p.TodalariVekaletUcretiBorcAslinaDahilEt = dahil;
+        Money toda = M("500");
+        p.VekaletUcretiHesapla(*foy, toda);
+        EXPECT_EQ(toda, dahil ? M("500") : Money());
+        // small claim on 300 alone; with them 300 + 500 = 800 is under the ceiling but not
+        // under the minimum: 400
+        EXPECT_EQ(foy->HesapOzeti().VekaletUcreti, M(dahil ? "400" : "300"));
+    }
 }
 
 // Tax 20 %. 15,000 without a hearing reaches the bound 10,000: upper fee 1,500; with a

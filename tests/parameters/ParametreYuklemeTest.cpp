@@ -11,10 +11,10 @@ using test::M;
 const QString k2023 = QStringLiteral("20230101");
 const QString k2024 = QStringLiteral("20240101");
 const QString kHaziran = QStringLiteral("20230601");
-QString kNull() {
-    return hataMesaji("clsParametreler.HarclariYukle", 94, "Invalid use of Null");
+QString kNull(const char* kaynak = "HarclariYukle") {
+    return hataMesaji(("clsParametreler." + std::string(kaynak)).c_str(), 94,
+                      "Invalid use of Null");
 }
-
 QVariant para(const char* text) {
     return M(text).toSqlValue();
 }
@@ -28,23 +28,21 @@ TEST_P(ParametreYukleme, StatementColumnsNullRulesAndTheDateEscaped) {
     clsParametreler p;
     p.Stopaj = 1;
     ASSERT_TRUE(p.HarclariYukle(kHaziran));
-    EXPECT_EQ(
-        calisanSorgular().value(0),
-        uyarlanmis(QStringLiteral(" select a.* from tblharclar as a  where a.tarih = (select max "
-                                  "(b.tarih)  from tblharclar b where b.tarih <= '20230601');")));
+    EXPECT_EQ(calisanSorgular().value(0),
+              uyarlanmis(QStringLiteral(
+                  " select a.* from tblharclar as a  where a.tarih = (select "
+                  "max (b.tarih)  from tblharclar b where b.tarih <= '20230601');")));
     EXPECT_EQ(p.VekaletHarci, M("87.50"));
     EXPECT_EQ(p.PostaPulu_MTS, M("95"));
     EXPECT_EQ(p.KDVOrani, 0.0f);  // the tax rate is a group of its own
     EXPECT_EQ(p.HarclarDonemi().Bitis, QStringLiteral("99991231"));
-    EXPECT_EQ(p.YuvarlamaDegeri, M("1"));
+    // These three may be Null: the unit reads 1, the others 0.
     EXPECT_EQ(p.Stopaj, 0.0f);
     EXPECT_EQ(p.CekbankaSorumlulukBedeli, Money());
-    // A Null rounding unit of 1 rounds the advance fee to whole lira:
-    // 10,040 × 0.5 / 100 = 50.20 -> 50
+    // A unit of 1 rounds the advance fee to whole lira: 10,040 × 0.5 / 100 = 50.20 -> 50
     p.PesinHarcEklensin = true;
     EXPECT_EQ(p.PesinHarcHesapla(M("10040"), kHaziran), M("50"));
     EXPECT_TRUE(guard_.errors().messages().isEmpty());
-
     // A quote in a date cannot end the literal early.
     ASSERT_TRUE(p.HarclariYukle(QStringLiteral("2023'; delete from tblharclar; --"), true));
     EXPECT_EQ(p.BasvuruHarci, Money());
@@ -57,39 +55,34 @@ TEST_P(ParametreYukleme, CacheFollowsThePeriodOfTheRowAndAForcedReload) {
     harcSatiriEkle(k2024, {{"basvuruharci", para("200")}});
     clsParametreler p;
     p.KDVOrani = 18;
-
     // The last day of the first year: the first row, in force up to the second row's date.
     ASSERT_TRUE(p.HarclariYukle(QStringLiteral("20231231")));
     EXPECT_EQ(calisanSorgular().size(), 2);  // the row and the end-date search
     EXPECT_EQ(p.HarclarDonemi().Bitis, k2024);
-
     // Inside the period nothing is read, unless forced.
-    db_->execute(QStringLiteral("update tblharclar set basvuruharci = 150.5 where tarih = '") +
-                 k2023 + QStringLiteral("'"));
+    db_->execute(
+        QStringLiteral("update tblharclar set basvuruharci = 150.5 where tarih = '20230101'"));
     calisanSorgular();
     ASSERT_TRUE(p.HarclariYukle(k2023));
     EXPECT_TRUE(calisanSorgular().isEmpty());
     EXPECT_EQ(p.BasvuruHarci, M("100"));
     ASSERT_TRUE(p.HarclariYukle(kHaziran, true));
     EXPECT_EQ(p.BasvuruHarci, M("150.5"));
-
     // Exactly the second row's date: read again; it then serves every later date.
     ASSERT_TRUE(p.HarclariYukle(k2024));
     EXPECT_EQ(p.BasvuruHarci, M("200"));
     calisanSorgular();
     ASSERT_TRUE(p.HarclariYukle(QStringLiteral("20991231")));
     EXPECT_TRUE(calisanSorgular().isEmpty());
-
     // Before the first row: the group is cleared and stays unloaded.
     ASSERT_TRUE(p.HarclariYukle(QStringLiteral("20221231")));
     EXPECT_EQ(p.BasvuruHarci, Money());
-    EXPECT_EQ(p.YuvarlamaDegeri, M("1"));
     EXPECT_EQ(p.KDVOrani, 18.0f);  // not part of the group
     EXPECT_FALSE(p.HarclarDonemi().Yuklu());
 }
 
-// The half-loaded group: a Null in a required column (after basvuruharci) takes nothing
-// of the row over and leaves no period loaded, so the next call reads again.
+// A Null in a required column (after basvuruharci) takes nothing of the row over and
+// leaves no period loaded, so the next call reads again.
 TEST_P(ParametreYukleme, NullInARequiredColumnFailsTheLoadAndLeavesTheGroupUnloaded) {
     harcSatiriEkle(QStringLiteral("20220101"), {{"basvuruharci", para("50")}});
     harcSatiriEkle(k2023, {{"basvuruharci", para("100")}, {"baropulu", QVariant()}});
@@ -99,8 +92,6 @@ TEST_P(ParametreYukleme, NullInARequiredColumnFailsTheLoadAndLeavesTheGroupUnloa
     EXPECT_EQ(guard_.errors().messages(), QStringList(kNull()));
     EXPECT_EQ(p.BasvuruHarci, M("50"));
     EXPECT_FALSE(p.HarclarDonemi().Yuklu());
-
-    // The row mended, the next call without forcing reads it.
     db_->execute(QStringLiteral("update tblharclar set baropulu = 1 where tarih = '20230101'"));
     ASSERT_TRUE(p.HarclariYukle(kHaziran));
     EXPECT_EQ(p.BasvuruHarci, M("100"));
@@ -112,17 +103,13 @@ TEST_P(ParametreYukleme, TaxRateHasAPeriodOfItsOwnAndTaxesTheAttorneyFee) {
     clsParametreler p;
     ASSERT_TRUE(p.HarclariYukle(QStringLiteral("20230801")));
     EXPECT_EQ(p.VekaletUcretiKDVHesapla(M("1000.55"), QStringLiteral("20230709")), Money());
-
     p.VekaletUcretlerineKDVeklensin = true;
-    // 1,000.55 × 18 / 100 = 180.099
+    // 1,000.55 × 18 / 100 = 180.099; × 20 / 100 = 200.11; before the first row none
     EXPECT_EQ(p.VekaletUcretiKDVHesapla(M("1000.55"), QStringLiteral("20230709")), M("180.099"));
-    // 1,000.55 × 20 / 100 = 200.11
     EXPECT_EQ(p.VekaletUcretiKDVHesapla(M("1000.55"), QStringLiteral("20230710")), M("200.11"));
-    // Before the first row: no rate, unloaded.
     EXPECT_EQ(p.VekaletUcretiKDVHesapla(M("1000.55"), QStringLiteral("20221231")), Money());
     EXPECT_TRUE(p.KDVBaslangicTarihi.isEmpty());
-    // The fee group kept its own period throughout.
-    EXPECT_EQ(p.HarclarDonemi().Baslangic, QStringLiteral("20230710"));
+    EXPECT_EQ(p.HarclarDonemi().Baslangic, QStringLiteral("20230710"));  // its own period
     db_->execute(QStringLiteral("alter table tblharclar rename to tblharclar_eski"));
     EXPECT_FALSE(p.KDVOraniYukle(k2023, true));
     EXPECT_TRUE(guard_.errors().messages().value(0).startsWith(
@@ -144,7 +131,6 @@ TEST_P(ParametreYukleme, WholeSetWithTheOptionsIsCachedPerPeriodAndGoesOnPastAFa
     EXPECT_EQ(calisanSorgular().size(), 8);
     ASSERT_TRUE(p.TumParametreleriYukle(QStringLiteral("20231231")));
     EXPECT_EQ(calisanSorgular().size(), 1);  // only the options
-
     db_->execute(QStringLiteral("update tblharclar set dosyagideri = NULL"));
     clsParametreler q;
     EXPECT_FALSE(q.TumParametreleriYukle(kHaziran));
@@ -159,24 +145,24 @@ TEST_P(ParametreYukleme, AttachmentFeeColumnsByHearingAndANullInOneOfThem) {
     clsParametreler p;
     p.IHAltOran = 3;
     EXPECT_FALSE(p.IHVekaletUcretleriniYukle(k2023));
-    EXPECT_EQ(guard_.errors().messages(),
-              QStringList(hataMesaji("clsParametreler.IHVekaletUcretleriniYukle", 94,
-                                     "Invalid use of Null")));
+    EXPECT_EQ(guard_.errors().messages(), QStringList(kNull("IHVekaletUcretleriniYukle")));
     EXPECT_EQ(p.IHAltOran, 3.0f);
     EXPECT_FALSE(p.IHVekaletUcretleriDonemi().Yuklu());
     // The hearing columns are complete, so a load with the hearing flag succeeds.
-    guard_.errors().clear();
     ASSERT_TRUE(p.IHVekaletUcretleriniYukle(k2023, false, true));
     EXPECT_EQ(p.IHAltOran, 15.0f);
     EXPECT_EQ(p.IHDeger, M("20000"));
     EXPECT_EQ(p.IHUstDeger, M("3000"));
 }
 
-// Inserted out of order: the brackets follow kod. A Null in the five amounts reads as 0.
-TEST_P(ParametreYukleme, ScaleInKodOrderWithItsPeriod) {
+// Inserted out of order, the brackets follow kod; a Null in the five amounts reads 0, a
+// Null in the scale fails the load and keeps the earlier scale whole.
+TEST_P(ParametreYukleme, ScaleInKodOrderWithItsPeriodAndANullInIt) {
+    araligiEkle(QStringLiteral("20220101"), 1, para("99999999"), 7.0);
     araligiEkle(k2023, 2, para("99999999"), 8.0);
     araligiEkle(k2023, 1, para("1000"), 10.0);
     araligiEkle(k2024, 1, para("99999999"), 9.0);
+    araligiEkle(k2024, 2, QVariant(), 8.0);
     digerUcretSatiriEkle(k2023, {{"minvekaletucreti", QVariant()}});
     clsParametreler p;
     ASSERT_TRUE(p.VekaletUcretleriniYukle(QStringLiteral("20231231")));
@@ -186,39 +172,21 @@ TEST_P(ParametreYukleme, ScaleInKodOrderWithItsPeriod) {
     EXPECT_EQ(p.VekaletUcretleriDonemi().Bitis, k2024);
     EXPECT_EQ(p.TabanVekaletUcreti, Money());
     EXPECT_EQ(p.TahliyeVekaletUcreti, M("800"));
+    EXPECT_TRUE(guard_.errors().messages().isEmpty());
 
+    EXPECT_FALSE(p.VekaletUcretleriniYukle(k2024));
+    EXPECT_EQ(guard_.errors().messages(), QStringList(kNull("VekaletUcretleriniYukle")));
+    ASSERT_EQ(p.VekaletUcretiAralikSayisi(), 2);
+    EXPECT_EQ(p.VekaletUcretiAraligi(1).Oran, 10.0f);
+    EXPECT_FALSE(p.VekaletUcretleriDonemi().Yuklu());
+    db_->execute(
+        QStringLiteral("update tblvekaletucretioranlari set miktar = 1 where miktar is null"));
     ASSERT_TRUE(p.VekaletUcretleriniYukle(k2024));
-    ASSERT_EQ(p.VekaletUcretiAralikSayisi(), 1);
     EXPECT_EQ(p.VekaletUcretiAraligi(1).Oran, 9.0f);
-
     // An empty scale stays unloaded.
-    ASSERT_TRUE(p.VekaletUcretleriniYukle(QStringLiteral("20221231")));
+    ASSERT_TRUE(p.VekaletUcretleriniYukle(QStringLiteral("20211231")));
     EXPECT_EQ(p.VekaletUcretiAralikSayisi(), 0);
     EXPECT_FALSE(p.VekaletUcretleriDonemi().Yuklu());
-    EXPECT_TRUE(guard_.errors().messages().isEmpty());
-}
-
-// The half-loaded group: the earlier scale stays whole and the group is not loaded.
-TEST_P(ParametreYukleme, NullInTheScaleFailsTheLoad) {
-    araligiEkle(QStringLiteral("20220101"), 1, para("99999999"), 7.0);
-    araligiEkle(k2023, 1, para("1000"), 10.0);
-    araligiEkle(k2023, 2, QVariant(), 8.0);
-    digerUcretSatiriEkle(k2023);
-    clsParametreler p;
-    ASSERT_TRUE(p.VekaletUcretleriniYukle(QStringLiteral("20220601")));
-    EXPECT_FALSE(p.VekaletUcretleriniYukle(QStringLiteral("20230601")));
-    EXPECT_EQ(guard_.errors().messages(),
-              QStringList(hataMesaji("clsParametreler.VekaletUcretleriniYukle", 94,
-                                     "Invalid use of Null")));
-    ASSERT_EQ(p.VekaletUcretiAralikSayisi(), 1);
-    EXPECT_EQ(p.VekaletUcretiAraligi(1).Oran, 7.0f);
-    EXPECT_FALSE(p.VekaletUcretleriDonemi().Yuklu());
-
-    db_->execute(QStringLiteral(
-        "update tblvekaletucretioranlari set miktar = 99999999 where miktar is null"));
-    guard_.errors().clear();
-    ASSERT_TRUE(p.VekaletUcretleriniYukle(QStringLiteral("20230601")));
-    EXPECT_EQ(p.VekaletUcretiAralikSayisi(), 2);
 }
 
 INSTANTIATE_TEST_SUITE_P(Backends, ParametreYukleme, ::testing::ValuesIn(test::availableBackends()),

@@ -1,76 +1,50 @@
+// The fee rules of the tariff on set values, without a database.
+
 #include "ParametreTestVerisi.h"
 #include "engine/ErrorReporter.h"
 #include "engine/RuntimeError.h"
+#include "file/DbFixture.h"
 #include "parameters/clsParametreler.h"
-#include "support/TestEnvironment.h"
-
-#include <gtest/gtest.h>
 
 namespace quv {
 namespace {
 
 using test::M;
 
+// Yuvarla: D / R to a whole number half to even, times R; YukariyaYuvarla: the same on
+// D + 0.4 × R.
 TEST(FeeRounding, RoundsToTheUnitHalfToEven) {
-    struct Case {
-        const char* deger;
-        const char* birim;
-        const char* yuvarla;
-        const char* yukariya;
-    };
-    // Yuvarla: D / R to a whole number half to even, times R.
-    // YukariyaYuvarla: the same on D + 0.4 × R.
-    const Case cases[] = {
-        {"2.5", "1", "2", "3"},                // 2.5 -> 2 (even); 2.9 -> 3
-        {"-2.5", "1", "-2", "-2"},             // -2.5 -> -2; -2.1 -> -2
-        {"12.345", "0.01", "12.34", "12.35"},  // 1234.5 -> 1234; 1234.9 -> 1235
-        {"12.5", "5", "10", "15"},             // 2.5 -> 2 -> 10; (12.5 + 2) / 5 = 2.9 -> 3 -> 15
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.deger);
-        EXPECT_EQ(clsParametreler::Yuvarla(M(c.deger), M(c.birim)), M(c.yuvarla));
-        EXPECT_EQ(clsParametreler::YukariyaYuvarla(M(c.deger), M(c.birim)), M(c.yukariya));
+    for (auto [deger, birim, yuvarla, yukariya] :
+         {std::tuple{"2.5", "1", "2", "3"},      // 2.5 -> 2 (even); 2.9 -> 3
+          {"-2.5", "1", "-2", "-2"},             // -2.5 -> -2; -2.1 -> -2
+          {"12.345", "0.01", "12.34", "12.35"},  // 1234.5 -> 1234; 1234.9 -> 1235
+          {"12.5", "5", "10", "15"}}) {          // 2.5 -> 2 -> 10; (12.5 + 2) / 5 = 2.9 -> 15
+        EXPECT_EQ(clsParametreler::Yuvarla(M(deger), M(birim)), M(yuvarla)) << deger;
+        EXPECT_EQ(clsParametreler::YukariyaYuvarla(M(deger), M(birim)), M(yukariya)) << deger;
     }
 }
 
-class AdvanceFee : public ::testing::Test {
-protected:
-    AdvanceFee() {
-        p.PesinHarcEklensin = true;
-        p.PesinHarcOrani = 0.5f;  // exact in binary
-        p.YuvarlamaDegeri = M("1");
-    }
+TEST(AdvanceFee, RoundsUpBefore17January2023AndToNearestFromIt) {
     test::SharedStateGuard guard;
     clsParametreler p;
-};
-
-TEST_F(AdvanceFee, RoundsUpBefore17January2023AndToNearestFromIt) {
-    struct Case {
-        const char* matrah;
-        const char* tarih;
-        const char* birim;
-        const char* beklenen;
-    };
-    const Case cases[] = {
-        // 10040 × 0.5 / 100 = 50.20
-        {"10040", "20230117", "1", "50"},  // to nearest: 50.20 -> 50
-        {"10040", "20230116", "1", "51"},  // upwards: 50.20 + 0.40 = 50.60 -> 51
-        {"10040", "", "1", "51"},          // no date sorts before every date
-        // 10020 × 0.5 / 100 = 50.10; upwards 50.10 + 0.40 = 50.50 -> 50 (even)
-        {"10020", "20230116", "1", "50"},
-        // 12345.60 × 0.5 / 100 = 61.728; 6172.8 -> 6173; (61.728 + 0.004) / 0.01 -> 6173
-        {"12345.60", "20230117", "0.01", "61.73"},
-        {"12345.60", "20221231", "0.01", "61.73"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(std::string(c.matrah) + " " + c.tarih);
-        p.YuvarlamaDegeri = M(c.birim);
-        EXPECT_EQ(p.PesinHarcHesapla(M(c.matrah), QString::fromLatin1(c.tarih)), M(c.beklenen));
+    p.PesinHarcEklensin = true;
+    p.PesinHarcOrani = 0.5f;  // exact in binary
+    for (auto [matrah, tarih, birim, beklenen] :
+         {// 10040 × 0.5 / 100 = 50.20: to nearest 50; upwards 50.20 + 0.40 = 50.60 -> 51
+          std::tuple{"10040", "20230117", "1", "50"},
+          {"10040", "20230116", "1", "51"},
+          {"10040", "", "1",
+           "51"},  // no date sorts before every date
+                   // 10020 × 0.5 / 100 = 50.10; upwards 50.10 + 0.40 = 50.50 -> 50 (even)
+          {"10020", "20230116", "1", "50"},
+          // 12345.60 × 0.5 / 100 = 61.728; 6172.8 -> 6173; (61.728 + 0.004) / 0.01 -> 6173
+          {"12345.60", "20230117", "0.01", "61.73"},
+          {"12345.60", "20221231", "0.01", "61.73"}}) {
+        p.YuvarlamaDegeri = M(birim);
+        EXPECT_EQ(p.PesinHarcHesapla(M(matrah), QString::fromLatin1(tarih)), M(beklenen))
+            << matrah << ' ' << tarih;
     }
     EXPECT_TRUE(guard.errors().messages().isEmpty());
-}
-
-TEST_F(AdvanceFee, OffGivesZeroAndAZeroUnitIsReported) {
     p.PesinHarcEklensin = false;
     EXPECT_EQ(p.PesinHarcHesapla(M("10040"), QStringLiteral("20230117")), Money());
     p.PesinHarcEklensin = true;
@@ -89,33 +63,83 @@ TEST(AttachmentCost, DecisionFeeByJurisdictionFileExpenseAndNotifications) {
     p.DosyaGideri = M("10");
     p.EvrakGideri = M("5.25");
     p.PostaPulu = M("30");
-    struct Case {
-        Enum_MahkemeGorevi gorev;
-        qint16 borcluSayisi;
-        bool harc;
-        bool dosyaGideri;
-        bool tebligGideri;
-        const char* beklenen;
-    };
-    const Case cases[] = {
-        // 100.50 + 10 + (5.25 + 30) × 3 = 100.50 + 10 + 105.75 = 216.25
-        {E_MG_SulhHukuk, 3, true, true, true, "216.25"},
-        // 200.75 + 10 + 105.75 = 316.50
-        {E_MG_AsliyeTicaret, 3, true, true, true, "316.50"},
-        // notifications only: (5.25 + 30) × 2 = 70.50
-        {E_MG_Is, 2, false, false, true, "70.50"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(static_cast<int>(c.gorev));
-        p.IHDosyaGideriEklensin = c.dosyaGideri;
-        p.IHTebligGideriEklensin = c.tebligGideri;
-        EXPECT_EQ(p.IhtiyatiHacizGideriHesapla(c.gorev, c.borcluSayisi, c.harc), M(c.beklenen));
+    for (auto [gorev, borclu, harc, ekler, beklenen] :
+         {// 100.50 + 10 + (5.25 + 30) × 3 = 100.50 + 10 + 105.75 = 216.25
+          std::tuple{E_MG_SulhHukuk, 3, true, true, "216.25"},
+          {E_MG_AsliyeTicaret, 3, true, true, "316.50"},  // 200.75 + 10 + 105.75
+          {E_MG_Is, 2, false, false, "70.50"}}) {         // notifications only: 35.25 × 2
+        p.IHDosyaGideriEklensin = ekler;
+        p.IHTebligGideriEklensin = true;
+        EXPECT_EQ(p.IhtiyatiHacizGideriHesapla(gorev, qint16(borclu), harc), M(beklenen)) << gorev;
     }
     // The fee is charged unless the caller says otherwise.
-    p.IHDosyaGideriEklensin = false;
-    p.IHTebligGideriEklensin = false;
+    p.IHDosyaGideriEklensin = p.IHTebligGideriEklensin = false;
     EXPECT_EQ(p.IhtiyatiHacizGideriHesapla(E_MG_SulhHukuk, 1), M("100.50"));
     EXPECT_TRUE(guard.errors().messages().isEmpty());
+}
+
+// A scale of four brackets: up to 1,000 at 10 %, up to 3,000 at 8 %, up to 6,000 at 6 %,
+// up to 10,000 at 5 %; full brackets charge 100, 160, 180 and 200. Minimum fee 400.
+class AttorneyFeeScale : public ::testing::Test {
+protected:
+    AttorneyFeeScale() {
+        p.VekaletUcretiAraliklari = {
+            {M("1000"), 10.0f}, {M("3000"), 8.0f}, {M("6000"), 6.0f}, {M("10000"), 5.0f}};
+        p.TabanVekaletUcreti = M("400");
+    }
+    test::SharedStateGuard guard;
+    clsParametreler p;
+};
+
+TEST_F(AttorneyFeeScale, BracketWalkAndMinimum) {
+    for (auto [tutar, beklenen] :
+         {std::pair{"1000", "100"},   // at the first bound: 1,000 × 10 %
+          {"1000.05", "100.004"},     // 100 + 0.05 × 8 %
+          {"3000", "260"},            // 100 + 2,000 × 8 %
+          {"10000", "640"},           // 100 + 160 + 180 + 200
+          {"10000.01", "640.0005"}})  // the last rate goes on: + 0.01 × 5 %
+        EXPECT_EQ(p.KademeliVekaletUcreti(M(tutar)), M(beklenen)) << tutar;
+    EXPECT_EQ(p.TarifeVekaletUcreti(M("500")), M("400"));   // 50 raised to the minimum
+    EXPECT_EQ(p.TarifeVekaletUcreti(M("6000")), M("440"));  // 100 + 160 + 180
+    EXPECT_EQ(p.TabanVekaletUcretineYukselt(M("399.9999")), M("400"));
+    EXPECT_THROW(p.VekaletUcretiAraligi(5), RuntimeError);
+    p.VekaletUcretiAraliklari.clear();
+    EXPECT_EQ(test::errorNumber([&] { p.TarifeVekaletUcreti(M("500")); }),
+              ErrNo::SubscriptOutOfRange);
+}
+
+TEST_F(AttorneyFeeScale, SmallClaims) {
+    for (auto [tavan, ucret, tutar, borcAsli, beklenen] :
+         {std::tuple{"1000", "400", "300", "300", "300"},  // within the ceiling, below the minimum
+          {"1000", "400", "800", "800", "400"},            // within it, not below the minimum
+          {"1000", "123", "350", "1000", "400"},           // exactly at the ceiling: still small
+          {"1000", "123", "350", "1000.01", "123"},        // above it: unchanged
+          {"0", "400", "300", "300", "400"}}) {            // no ceiling: unchanged
+        p.MinVekaletUcretiTavani = M(tavan);
+        EXPECT_EQ(p.KucukAlacakVekaletUcreti(M(ucret), M(tutar), M(borcAsli)), M(beklenen))
+            << borcAsli << ' ' << tutar;
+    }
+}
+
+TEST(AttorneyFee, ThreeQuarterFeeDates) {
+    clsParametreler p;
+    p.DortteUcVekaletUcreti = true;
+    p.DortteUcVekaletUcretiBaslamaTarihi = QStringLiteral("20231201");
+    for (auto [takip, gunun, sonOdeme, beklenen] :
+         {std::tuple{"20240105", "20240110", "20240110", true},  // on the last-payment date
+          {"20240105", "20240111", "20240110", false},           // the day after it
+          {"20231201", "20240110", "20240110", true},            // started on the option's start
+          {"20231130", "20240110", "20240110", false},           // started before it
+          {"20240105", "20240110", "", false}})                  // no last-payment date
+        EXPECT_EQ(
+            p.DortteUcVekaletUcretiUygulanir(QString::fromLatin1(takip), QString::fromLatin1(gunun),
+                                             QString::fromLatin1(sonOdeme)),
+            beklenen)
+            << takip << ' ' << gunun << ' ' << sonOdeme;
+    // A stored Null start date reads as "0", before every date.
+    p.DortteUcVekaletUcretiBaslamaTarihi = QStringLiteral("0");
+    EXPECT_TRUE(p.DortteUcVekaletUcretiUygulanir(
+        QStringLiteral("19990101"), QStringLiteral("20240110"), QStringLiteral("20240110")));
 }
 
 }  // namespace

@@ -3,7 +3,6 @@
 #include "PlanTestDestegi.h"
 
 #include "file/clsAlacakKalemi.h"
-#include "plans/OdemePlaniMesajlari.h"
 #include "plans/TopluTahsilatGirisi.h"
 
 namespace quv {
@@ -15,44 +14,37 @@ namespace D = OdemePlaniDenetimleri;
 
 const QString kHesapTarihi = QStringLiteral("20231231");
 
-struct Beklenen {
-    QString mesaj;  // empty: passes
-    QString alan = QString();
-    int satir = 0;
-};
-
-void karsilastir(const Denetim& d, const Beklenen& b) {
-    EXPECT_EQ(d.Mesaj, b.mesaj);
-    if (!b.mesaj.isEmpty()) {
-        EXPECT_EQ(d.Alan, b.alan);
-        EXPECT_EQ(d.Satir, b.satir);
-    }
+// "message control row" of a failed check, empty for a passed one.
+QString ozetle(const Denetim& d) {
+    return d.gecti() ? QString() : QStringLiteral("%1 %2 %3").arg(d.Mesaj, d.Alan).arg(d.Satir);
+}
+QString hata(const QString& mesaj, const char* alan, int satir = 0) {
+    return QStringLiteral("%1 %2 %3").arg(mesaj, QString::fromLatin1(alan)).arg(satir);
+}
+BellekGridi grid(std::initializer_list<QStringList> satirlar) {
+    BellekGridi g;
+    for (const QStringList& s : satirlar)
+        g.satirEkle(s);
+    return g;
 }
 
 TEST(OdemePlaniDenetimleri, RateAndOffsetGrids) {
     test::SharedStateGuard guard;
-    const QString faiz = QStringLiteral("grdFaizOrani");
-    struct Durum {
-        QList<QStringList> satirlar;
-        Beklenen beklenen;
-    } durumlar[] = {
-        {{{QString(), QString()}}, {M::FaizOraniGiriniz, faiz}},
-        {{{QStringLiteral("20230101"), QStringLiteral("9")}}, {}},
-        {{{QStringLiteral("20230101"), QStringLiteral("9")}, {QString(), QStringLiteral("12")}},
-         {M::FaizBaslangicTarihiGiriniz, faiz, 2}},
-        {{{QStringLiteral("20230101"), QString()}}, {M::FaizOraniniGiriniz, faiz, 1}},
+    const QString t = QStringLiteral("20230101");
+    const std::pair<BellekGridi, QString> durumlar[] = {
+        {grid({{"", ""}}), hata(M::FaizOraniGiriniz, "grdFaizOrani")},
+        {grid({{t, "9"}}), {}},
+        {grid({{t, "9"}, {"", "12"}}), hata(M::FaizBaslangicTarihiGiriniz, "grdFaizOrani", 2)},
+        {grid({{t, ""}}), hata(M::FaizOraniniGiriniz, "grdFaizOrani", 1)},
     };
-    for (const Durum& d : durumlar) {
-        BellekGridi grid;
-        for (const QStringList& s : d.satirlar)
-            grid.satirEkle(s);
+    for (const auto& [oranlar, beklenen] : durumlar) {
         // Only a rate of 0 asks for the grid.
         OdemePlaniAyarlari ayarlar;
-        ayarlar.FaizOraniGridi = &grid;
+        ayarlar.FaizOraniGridi = &oranlar;
         clsFoyBilgileri foy;
-        karsilastir(D::ValuesOK(ayarlar, foy), d.beklenen);
+        EXPECT_EQ(ozetle(D::ValuesOK(ayarlar, foy)), beklenen);
         ayarlar.FaizOrani = 9;
-        karsilastir(D::ValuesOK(ayarlar, foy), {});
+        EXPECT_EQ(ozetle(D::ValuesOK(ayarlar, foy)), QString());
     }
 
     // The severance claim's grid, for employee-claim files whose claim has an amount.
@@ -62,79 +54,71 @@ TEST(OdemePlaniDenetimleri, RateAndOffsetGrids) {
     isci.KidemTazminatiKalemi->Tutar = para("5000");
     OdemePlaniAyarlari ayarlar;
     ayarlar.FaizOrani = 9;
-    karsilastir(D::ValuesOK(ayarlar, isci),
-                {M::KidemFaizOraniGiriniz, QStringLiteral("grdKidemFaizOrani")});
+    EXPECT_EQ(ozetle(D::ValuesOK(ayarlar, isci)),
+              hata(M::KidemFaizOraniGiriniz, "grdKidemFaizOrani"));
     ayarlar.KidemFaizOrani = 9;
-    karsilastir(D::ValuesOK(ayarlar, isci), {});
+    EXPECT_EQ(ozetle(D::ValuesOK(ayarlar, isci)), QString());
 
     // Offset orders: a filled row needs a date and a chosen order.
-    const QString mahsup = QStringLiteral("grdMahsupSirasi");
-    BellekGridi siralar;
-    siralar.satirEkle({QStringLiteral("20230101"), QStringLiteral("0")});
-    siralar.satirEkle({QString(), QString()});
-    siralar.satirEkle({QStringLiteral("20230601"), QString()});
+    const BellekGridi siralar = grid({{t, "0"}, {"", ""}, {"20230601", ""}});
     ayarlar.MahsupSirasi = E_TMS_TabloKullanilmakta;
     ayarlar.MahsupSirasiGridi = &siralar;
-    karsilastir(D::ValuesOK(ayarlar, isci), {M::MahsupSirasiSeciniz, mahsup, 3});
-    BellekGridi tarihsiz;
-    tarihsiz.satirEkle({QString(), QStringLiteral("1")});
-    karsilastir(D::CheckMahsupGridi(&tarihsiz), {M::MahsupTarihiGiriniz, mahsup, 1});
+    EXPECT_EQ(ozetle(D::ValuesOK(ayarlar, isci)),
+              hata(M::MahsupSirasiSeciniz, "grdMahsupSirasi", 3));
+    const BellekGridi tarihsiz = grid({{"", "1"}});
+    EXPECT_EQ(ozetle(D::CheckMahsupGridi(&tarihsiz)),
+              hata(M::MahsupTarihiGiriniz, "grdMahsupSirasi", 1));
 }
 
 // By count (the count, the first date) and by amount (the amount, its first date); the
 // calculation date itself is refused as a first date.
 TEST(OdemePlaniDenetimleri, ModeInputs) {
     test::SharedStateGuard guard;
-    const QString sayi = QStringLiteral("oceTaksitSayisi");
-    const QString ilk = QStringLiteral("otrIlkTarih");
-    const QString ilk2 = QStringLiteral("otrIlkTaksitTarihi2");
-    struct Durum {
+    const struct {
         bool tutara;
         const char* deger;  // the count or the amount
         const char* tarih;
-        Beklenen beklenen;
+        QString beklenen;
     } durumlar[] = {
-        {false, "0", "20240131", {M::TaksitSayisiniGiriniz, sayi}},
-        {false, "3", "", {M::IlkTaksitTarihiniGiriniz, ilk}},
-        {false, "3", "20231231", {M::IlkTaksitTarihiSonraOlmali1, ilk}},
+        {false, "0", "20240131", hata(M::TaksitSayisiniGiriniz, "oceTaksitSayisi")},
+        {false, "3", "", hata(M::IlkTaksitTarihiniGiriniz, "otrIlkTarih")},
+        {false, "3", "20231231", hata(M::IlkTaksitTarihiSonraOlmali1, "otrIlkTarih")},
         {false, "1", "20240101", {}},
-        {true, "0", "20240131", {M::TaksitTutariniGiriniz, QStringLiteral("oceTaksitTutari2")}},
-        {true, "100", "", {M::IlkTaksitTarihiniGiriniz, ilk2}},
-        {true, "100", "20231231", {M::IlkTaksitTarihiSonraOlmali2, ilk2}},
+        {true, "0", "20240131", hata(M::TaksitTutariniGiriniz, "oceTaksitTutari2")},
+        {true, "100", "", hata(M::IlkTaksitTarihiniGiriniz, "otrIlkTaksitTarihi2")},
+        {true, "100", "20231231", hata(M::IlkTaksitTarihiSonraOlmali2, "otrIlkTaksitTarihi2")},
         {true, "0.01", "20240101", {}},
     };
-    for (const Durum& d : durumlar) {
-        SCOPED_TRACE(std::string(d.deger) + " " + d.tarih);
+    for (const auto& d : durumlar) {
         const QString tarih = QString::fromLatin1(d.tarih);
-        karsilastir(d.tutara
-                        ? D::CheckForAutoCalc2({Money(), tarih, para(d.deger), 1, E_ST_Ay, false},
-                                               kHesapTarihi)
-                        : D::CheckForAutoCalc1(
-                              {Money(), tarih, qint16(QByteArray(d.deger).toShort()), 1, E_ST_Ay},
-                              kHesapTarihi),
-                    d.beklenen);
+        EXPECT_EQ(
+            ozetle(d.tutara
+                       ? D::CheckForAutoCalc2({Money(), tarih, para(d.deger), 1, E_ST_Ay, false},
+                                              kHesapTarihi)
+                       : D::CheckForAutoCalc1({Money(), tarih, qint16(atoi(d.deger)), 1, E_ST_Ay},
+                                              kHesapTarihi)),
+            d.beklenen)
+            << d.deger << " " << d.tarih;
     }
 }
 
 TEST(OdemePlaniDenetimleri, ManualRows) {
     test::SharedStateGuard guard;
-    const QString grid = QStringLiteral("grdTahsilat");
     const ManuelTahsilat bos{};
     const ManuelTahsilat iyi{QStringLiteral("20240131"), para("100")};
-    struct Durum {
-        QList<ManuelTahsilat> satirlar;
-        Beklenen beklenen;
-    } durumlar[] = {
-        {{bos}, {M::OnceTahsilatGiriniz, grid}},
-        {{iyi, {QString(), para("100")}}, {M::TahsilatTarihiGiriniz, grid, 2}},
-        {{{QStringLiteral("20231230"), para("100")}}, {M::TahsilatTarihiOnceOlamaz, grid, 1}},
+    const std::pair<QList<ManuelTahsilat>, QString> durumlar[] = {
+        {{bos}, hata(M::OnceTahsilatGiriniz, "grdTahsilat")},
+        {{iyi, {QString(), para("100")}}, hata(M::TahsilatTarihiGiriniz, "grdTahsilat", 2)},
+        {{{QStringLiteral("20231230"), para("100")}},
+         hata(M::TahsilatTarihiOnceOlamaz, "grdTahsilat", 1)},
         // On the calculation date itself a payment is allowed.
         {{{QStringLiteral("20231231"), para("100")}}, {}},
-        {{iyi, bos, {QStringLiteral("20240229"), Money()}}, {M::TahsilatTutariGiriniz, grid, 3}},
+        {{iyi, bos, {QStringLiteral("20240229"), Money()}},
+         hata(M::TahsilatTutariGiriniz, "grdTahsilat", 3)},
         {{iyi, bos}, {}},
     };
-    for (const Durum& d : durumlar)
-        karsilastir(D::CheckTahsilatGrid({d.satirlar, false}, kHesapTarihi), d.beklenen);
+    for (const auto& [satirlar, beklenen] : durumlar)
+        EXPECT_EQ(ozetle(D::CheckTahsilatGrid({satirlar, false}, kHesapTarihi)), beklenen);
 }
 
 // A failing check stops the computation before the working copy is touched.
@@ -145,8 +129,8 @@ TEST_P(OdemePlaniGirdiTest, AFailingCheckStopsTheComputation) {
     OdemePlaniHesabi& p = ac();
     p.Sayiya = {Money(), kHesapTarihi, 12, 1, E_ST_Ay};
     EXPECT_FALSE(p.HesaplaSayiya());
+    EXPECT_EQ(ozetle(p.SonDenetim), hata(M::IlkTaksitTarihiSonraOlmali1, "otrIlkTarih"));
     EXPECT_EQ(mesajlar().last(), M::IlkTaksitTarihiSonraOlmali1);
-    EXPECT_EQ(p.SonDenetim.Alan, QStringLiteral("otrIlkTarih"));
     p.Sayiya.IlkTarih = QStringLiteral("20240131");
     p.Ayarlar.FaizIndirimi = 100.01;
     p.Ayarlar.FaizOrani = 12;
@@ -163,32 +147,30 @@ TEST_P(OdemePlaniGirdiTest, AFailingCheckStopsTheComputation) {
     hataYok();
 }
 
-INSTANTIATE_TEST_SUITE_P(Backends, OdemePlaniGirdiTest,
-                         ::testing::ValuesIn(test::availableBackends()), test::adi);
+QUV_ON_BACKENDS(OdemePlaniGirdiTest);
 
 TEST(TopluTahsilatGirisi, ChecksTheEntriesInOrder) {
     test::SharedStateGuard guard;
-    const auto giris = [](const char* tutar, qint16 adet, const char* ilk, qint16 periyot) {
-        return TopluTahsilatGirisi{
-            kHesapTarihi, para(tutar),       adet, QString::fromLatin1(ilk), periyot,
-            E_ST_Ay,      E_TS_IcradanAlinan};
-    };
-    struct Durum {
-        TopluTahsilatGirisi giris;
+    const struct {
+        const char* tutar;
+        qint16 adet;
+        const char* ilk;
+        qint16 periyot;
         const char* mesaj;
     } durumlar[] = {
-        {giris("0", 3, "20240131", 1), "Lütfen taksit tutarını giriniz."},
-        {giris("100", 0, "20240131", 1), "Lütfen taksit sayısını giriniz."},
-        {giris("100", 100, "20240131", 1), ""},
-        {giris("100", 101, "20240131", 1), "Taksit sayısını 100'den fazla olamaz."},
-        {giris("100", 3, "", 1), "Lütfen ilk taksit tarihini giriniz."},
-        {giris("100", 3, "20231231", 1),
-         "Taksit tarihi hesap tarihinden(31.12.2023) sonra olmalıdır."},
-        {giris("100", 3, "20240131", 0), "Lütfen periyot değerini (taksit aralıkları) giriniz."},
+        {"0", 3, "20240131", 1, "Lütfen taksit tutarını giriniz."},
+        {"100", 0, "20240131", 1, "Lütfen taksit sayısını giriniz."},
+        {"100", 100, "20240131", 1, ""},
+        {"100", 101, "20240131", 1, "Taksit sayısını 100'den fazla olamaz."},
+        {"100", 3, "", 1, "Lütfen ilk taksit tarihini giriniz."},
+        {"100", 3, "20231231", 1, "Taksit tarihi hesap tarihinden(31.12.2023) sonra olmalıdır."},
+        {"100", 3, "20240131", 0, "Lütfen periyot değerini (taksit aralıkları) giriniz."},
     };
-    for (const Durum& d : durumlar) {
-        SCOPED_TRACE(d.mesaj);
-        EXPECT_EQ(d.giris.Denetle().Mesaj, QString::fromUtf8(d.mesaj));
+    for (const auto& d : durumlar) {
+        const TopluTahsilatGirisi giris{
+            kHesapTarihi, para(d.tutar),     d.adet, QString::fromLatin1(d.ilk), d.periyot,
+            E_ST_Ay,      E_TS_IcradanAlinan};
+        EXPECT_EQ(giris.Denetle().Mesaj, QString::fromUtf8(d.mesaj));
     }
 }
 

@@ -1,0 +1,474 @@
+// The bulk update: its criteria and run (TopluFoyGuncelleyici), its window's wiring
+// (frmTopluFoyGunle) and the contract of "quvhesap batch".
+
+#include "../file/FileFixtures.h"
+#include "../parameters/ParametreTestVerisi.h"
+#include "engine/RecordSet.h"
+#include "engine/Schema.h"
+#include "engine/SharedState.h"
+#include "engine/Variant.h"
+#include "engine/clsHesapAna.h"
+#include "file/DbFixture.h"
+#include "file/clsFoyBilgileri.h"
+#include "formats/DemoVerisi.h"
+#include "summary/clsHesapOzeti.h"
+#include "tools/TopluFoyGuncelleyici.h"
+#include "tools/frmTopluFoyGunle.h"
+#include "ui/DateEdit.h"
+#include "ui/MoneyEdit.h"
+#include "ui/WidgetWindowHost.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QProcess>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTest>
+
+#include <csignal>
+
+// The criteria of each case name only the fields it sets; the rest keep their defaults.
+#pragma GCC diagnostic ignored "-Wmissing-field-initializers"
+
+namespace quv::test {
+namespace {
+
+using K = TopluGuncellemeKriterleri;
+using Durum = TopluGuncellemeSonucu::Durum;
+using Kodlar = QList<qint32>;
+
+// Ten lira files, codes 1 to 10, each with one claim of (code x 1,000) TL from
+// 1 December 2022, fixed 9 % a year, enforcement on 15 January 2023 and calculation
+// date 15 January 2024, with the tariffs of 2020; attorneys 1 to 3.
+class TopluFoyGuncelleyiciTest : public ParametreVeritabaniTesti {
+protected:
+    void SetUp() override {
+        ParametreVeritabaniTesti::SetUp();
+        harcSatiriEkle(QStringLiteral("20200101"));
+        digerUcretSatiriEkle(QStringLiteral("20200101"));
+        araligiEkle(QStringLiteral("20200101"), 1, 1000000000, 16);
+        seceneklerEkle({});
+        insertCreditorAndCurrencies(*db_);
+        for (qint32 foy = 1; foy <= 10; ++foy) {
+            insertFile(*db_, foy);
+            db_->addRow(QStringLiteral("tblfoy_alacak"), {{"foykodu", foy},
+                                                          {"alacakkodu", 1},
+                                                          {"tarih", "20221201"},
+                                                          {"tutar", foy * 1000},
+                                                          {"birikmisfaiz", 0}});
+        }
+        for (const auto& [kod, ad, soyad] :
+             {std::tuple{2, "Mehmet", "Demir"}, {1, "Ayşe", "Yılmaz"}, {3, "Ayşe", "Kaya"}})
+            db_->addRow(QStringLiteral("tblavukat"), {{"avukatkodu", kod},
+                                                      {"ad", QString::fromUtf8(ad)},
+                                                      {"soyad", QString::fromUtf8(soyad)}});
+        hesap_.setActiveConnection(db_);
+        hesap_.setActiveVeritabaniTuru(db_->veritabaniTuru());
+        calisanSorgular();
+    }
+
+    Kodlar kodlar(const char* sql) {
+        Kodlar out;
+        for (RecordSet rs = db_->openRecordSet(QString::fromLatin1(sql)); !rs.eof(); rs.moveNext())
+            out << toInt32(rs.value(0));
+        return out;
+    }
+    // The files with a stored summary, and those whose calculation date was moved.
+    Kodlar ozetiOlanlar() { return kodlar("select foykodu from tblfoy_hesap order by foykodu"); }
+    Kodlar tasinanlar() {
+        return kodlar(
+            "select foykodu from tblfoy where hesaptarihi <> '20240115' order by foykodu");
+    }
+    // A party (1) with one notification of the given status on 1 March 2023; with a Null
+    // party, a second notification without its party.
+    void tebligatEkle(qint32 foy, int durum, const QVariant& sahis = 1) {
+        if (!sahis.isNull())
+            db_->addRow("tblfoy_sahis",
+                        {{"foykodu", foy}, {"foysahiskodu", 1}, {"foysahistipi", 3}});
+        db_->addRow("tblfoy_tebligat", {{"foykodu", foy},
+                                        {"foysahiskodu", sahis},
+                                        {"tebligatkodu", sahis.isNull() ? 2 : 1},
+                                        {"tebligtarihi", "20230301"},
+                                        {"tebligatdurumu", durum}});
+    }
+    TopluGuncellemeSonucu calistir(K k) {
+        TopluFoyGuncelleyici c(hesap_);
+        c.Kriterler = std::move(k);
+        return c.Calistir();
+    }
+
+    clsHesapAna hesap_;
+};
+
+TEST(TopluGuncellemeSorgusu, TheCriteriaBuildTheConditionAndTypedValuesAreChecked) {
+    const struct {
+        K k;
+        const char* where;
+    } kosullar[] = {
+        {{}, ""},
+        {{.FoyKoduOp = ">", .FoyKodu1 = " 007 "}, "where (t1.foykodu > 7)"},  // plain decimal
+        // The second value counts only with "Arasında", which needs both.
+        {{.FoyKodu1 = "5", .FoyKodu2 = "9"}, "where (t1.foykodu = 5)"},
+        {{.FoyKoduOp = "Arasında", .FoyKodu1 = "3"}, ""},
+        {{.TakipTarihiOp = "Arasında", .TakipTarihi1 = "20230101", .TakipTarihi2 = "20231231"},
+         "where (t1.takiptarihi between '20230101' and '20231231')"},
+        {{.FoyKoduOp = "<=",
+          .FoyKodu1 = "9",
+          .TakipTarihiOp = "<",
+          .TakipTarihi1 = "20240101",
+          .DosyaSonucu = 1,
+          .AvukatKodu = 3},
+         "where (t1.foykodu <= 9) and (t1.takiptarihi < '20240101') and (t1.dosyasonucu = 1) "
+         "and (t1.avukatkodu = 3)"},
+    };
+    clsHesapAna hesap;
+    TopluFoyGuncelleyici c(hesap);
+    for (const auto& d : kosullar) {
+        c.Kriterler = d.k;
+        EXPECT_EQ(c.SorguOlustur(), QString::fromUtf8(d.where));
+    }
+
+    // Typed values are checked before any of them reaches a statement.
+    const QString foy = QStringLiteral("Lütfen föy kodu için geçerli bir tam sayı giriniz: \"%1\"");
+    const struct {
+        K k;
+        QString mesaj;
+    } degerler[] = {
+        // The choice of work is checked first.
+        {{.FoyKodu1 = "abc"}, TopluFoyGuncelleyici::SecenekMesaji()},
+        {{.TebligatBilgileriniTazele = true}, QString()},
+        {{.FoyKodu1 = "1) or (1=1", .HesapBilgileriniGunle = true}, foy.arg("1) or (1=1")},
+        {{.FoyKodu1 = "2147483648", .HesapBilgileriniGunle = true}, foy.arg("2147483648")},
+        {{.FoyKoduOp = "Arasında", .FoyKodu1 = "1", .FoyKodu2 = "x", .HesapBilgileriniGunle = true},
+         foy.arg("x")},
+        // A hidden second box does not count.
+        {{.FoyKodu1 = "1", .FoyKodu2 = "x", .HesapBilgileriniGunle = true}, QString()},
+        {{.TakipTarihi1 = "20230101' or '1'='1", .HesapBilgileriniGunle = true},
+         "Lütfen takip tarihi için geçerli bir tarih giriniz: \"20230101' or '1'='1\""},
+        {{.HesapTarihi = "20241301", .HesapBilgileriniGunle = true},
+         "Lütfen hesap tarihi için geçerli bir tarih giriniz: \"20241301\""},
+        {{.FoyKoduOp = "LIKE", .HesapBilgileriniGunle = true},
+         "Geçersiz karşılaştırma işleci: \"LIKE\". Seçenekler: =, >, <, >=, <=, Arasında"},
+    };
+    for (const auto& d : degerler) {
+        c.Kriterler = d.k;
+        EXPECT_EQ(c.Dogrula(), d.mesaj) << d.k.FoyKodu1.toStdString();
+    }
+    // Stopped before the first file: no file to name.
+    EXPECT_EQ(TopluFoyGuncelleyici::DurdurulduMesaji(4, 0, 0),
+              "Güncelleme işlemi durduruldu.\rKritere uygun 4 föyden 4 tanesi güncellenemedi");
+}
+
+TEST_P(TopluFoyGuncelleyiciTest, TheNewDateGoesToTheMatchingFilesBeforeTheirRecalculation) {
+    const TopluGuncellemeSonucu sonuc = calistir({.FoyKoduOp = "Arasında",
+                                                  .FoyKodu1 = "2",
+                                                  .FoyKodu2 = "4",
+                                                  .HesapTarihi = "20240214",
+                                                  .HesapBilgileriniGunle = true});
+    EXPECT_EQ(sonuc.durum, Durum::Tamamlandi);
+    EXPECT_EQ(sonuc.Sayi, 3);
+    EXPECT_EQ(tasinanlar(), (Kodlar{2, 3, 4}));
+    EXPECT_EQ(ozetiOlanlar(), (Kodlar{2, 3, 4}));
+    // File 3 was calculated at the new date: 30 more days (15 January to 14 February
+    // 2024) of 9 % on 3,000 over a 360-day year: 3,000 x 0.09 x 30 / 360 = 22.50.
+    RecordSet rs = db_->openRecordSet("select sonrakifaiz from tblfoy_hesap where foykodu = 3");
+    auto eski = hesap_.TariheGoreHesapla(3, QStringLiteral("20240115"), false);
+    ASSERT_TRUE(eski);
+    EXPECT_EQ(Money::fromVariant(rs.value(0)) - eski->HesapOzeti().SonrakiFaiz, M("22.50"));
+    EXPECT_EQ(guard_.errors().messages(), QStringList());
+}
+
+TEST_P(TopluFoyGuncelleyiciTest, AFailingStatusUpdateIsReportedAndTheRunGoesOn) {
+    tebligatEkle(1, 5);  // class 1
+    tebligatEkle(2, 8);
+    tebligatEkle(3, 8);  // class 2
+    // A notification of file 2 without its party: the status cannot be worked out.
+    tebligatEkle(2, 5, QVariant());
+    const TopluGuncellemeSonucu sonuc =
+        calistir({.FoyKoduOp = "<=", .FoyKodu1 = "3", .TebligatBilgileriniTazele = true});
+    EXPECT_EQ(sonuc.durum, Durum::Tamamlandi);
+    EXPECT_EQ(sonuc.Guncellenen, 3);
+    EXPECT_EQ(sonuc.HataSayisi, 1u);
+    EXPECT_EQ(guard_.errors().messages(),
+              QStringList{hataMesaji("Hesap.modGenel.FoyTebligatDurumuGuncelle", 94,
+                                     "Invalid use of Null")});
+    EXPECT_EQ(kodlar("select coalesce(tebligatdurumu, -1) from tblfoy where foykodu <= 3 "
+                     "order by foykodu"),
+              (Kodlar{1, -1, 2}));
+    // The tracking rows of every file were rebuilt, the failing file's too.
+    EXPECT_EQ(kodlar("select foykodu from tblfoy_tebligat_iz order by foykodu"), (Kodlar{1, 2, 3}));
+    // Only the notifications were asked for, without a new date: nothing was recalculated
+    // or moved.
+    EXPECT_EQ(ozetiOlanlar(), Kodlar());
+    EXPECT_EQ(tasinanlar(), Kodlar());
+}
+
+TEST_P(TopluFoyGuncelleyiciTest, InvalidCriteriaTouchNothingAndAnUnreadableListIsReported) {
+    TopluFoyGuncelleyici c(hesap_);
+    c.Kriterler = {.FoyKodu1 = "1; delete from tblfoy",
+                   .HesapTarihi = "20240214",
+                   .HesapBilgileriniGunle = true};
+    bool basladi = false;
+    c.Basladi = [&](int) { basladi = true; };
+    EXPECT_EQ(c.Calistir().durum, Durum::Gecersiz);
+    EXPECT_FALSE(basladi);
+    EXPECT_EQ(calisanSorgular(), QStringList());
+
+    db_->execute(QStringLiteral("alter table tblfoy rename to tblfoy_eski"));
+    const TopluGuncellemeSonucu sonuc = calistir({.HesapBilgileriniGunle = true});
+    EXPECT_EQ(sonuc.durum, Durum::Hata);
+    EXPECT_EQ(sonuc.Mesaj, QString());
+    ASSERT_EQ(guard_.errors().messages().size(), 1);
+    EXPECT_TRUE(guard_.errors().messages().first().startsWith(
+        "Hatanın oluştuğu yer : Hesap.frmTopluFoyGunle.cmdGuncel_Click\rHata : "));
+}
+
+// Notes the calculation the window is shown with, instead of waiting for a user.
+class PencereKaydeden : public WidgetWindowHost {
+public:
+    QList<const clsHesapAna*> acilanlar;
+    int showModal(QDialog& dialog) override {
+        auto* pencere = qobject_cast<frmTopluFoyGunle*>(&dialog);
+        acilanlar << (pencere ? pencere->ActiveHesap : nullptr);
+        return QDialog::Rejected;
+    }
+};
+
+class frmTopluFoyGunleTest : public TopluFoyGuncelleyiciTest {
+protected:
+    std::unique_ptr<frmTopluFoyGunle> ac() {
+        auto p = std::make_unique<frmTopluFoyGunle>();
+        p->ActiveHesap = &hesap_;
+        p->show();
+        p->chkHesapBilgileriniGunle->setChecked(true);
+        return p;
+    }
+    QStringList mesajlar() { return guard_.messages().informations(); }
+};
+
+TEST_P(frmTopluFoyGunleTest, OpensWithItsListsAndShowsTheSecondBoxesOnlyForArasinda) {
+    auto p = ac();
+    EXPECT_EQ(p->cboFoyKoduOp->count(), 6);
+    EXPECT_EQ(p->cboDosyaSonucu->count(), 12);
+    // Attorneys ordered by first name, then surname, after "Tümü".
+    QStringList avukatlar;
+    for (int i = 0; i < p->cboAvukat->count(); ++i)
+        avukatlar << p->cboAvukat->itemText(i) + u'/' + p->cboAvukat->itemData(i).toString();
+    EXPECT_EQ(avukatlar, (QStringList{"Tümü/", "Ayşe Kaya/3", "Ayşe Yılmaz/1", "Mehmet Demir/2"}));
+    // Whether the second boxes of the file code and the enforcement date are hidden.
+    auto gizli = [&] {
+        return QString::number(p->oceFoyKodu2->isHidden()) +
+               QString::number(p->otrTakipTarihi2->isHidden());
+    };
+    EXPECT_EQ(gizli(), "11");
+    p->cboFoyKoduOp->setCurrentText(QStringLiteral("Arasında"));
+    EXPECT_EQ(gizli(), "01");
+    p->cboTakipTarihiOp->setCurrentIndex(5);
+    EXPECT_EQ(gizli(), "00");
+    p->cboFoyKoduOp->setCurrentIndex(0);
+    EXPECT_EQ(gizli(), "10");
+}
+
+// Clicking the start button does not clear a mistyped date first, so the criterion cannot
+// vanish and widen the run; the date is named as typed.
+TEST_P(frmTopluFoyGunleTest, AMistypedDateStopsTheStart) {
+    auto p = ac();
+    QApplication::setActiveWindow(p.get());
+    p->otrTakipTarihi1->setFocus();
+    p->otrTakipTarihi1->setText(QStringLiteral("30.02.2023"));
+    ASSERT_TRUE(p->otrTakipTarihi1->hasFocus());
+    QTest::mouseClick(p->cmdGuncel, Qt::LeftButton);
+    EXPECT_EQ(mesajlar(), QStringList{"Lütfen takip tarihi için geçerli bir tarih giriniz: "
+                                      "\"30.02.2023\""});
+    EXPECT_EQ(ozetiOlanlar(), Kodlar());
+    EXPECT_EQ(guard_.errors().messages(), QStringList());
+}
+
+TEST_P(frmTopluFoyGunleTest, AStoppedRunSaysSoEvenAtTheLastFile) {
+    auto p = ac();
+    QStringList ucuncuDosyada;
+    // The stop button pressed after the third file; the window handles it while it lets the
+    // events through.
+    auto baglanti = QObject::connect(
+        p.get(), &frmTopluFoyGunle::foyGuncellendi, p.get(), [&](int sira, int, qint32) {
+            if (sira != 3)
+                return;
+            ucuncuDosyada << p->lblNumber->text() << p->opbGuncelle->text() << p->cmdIptal->text()
+                          << (p->cmdGuncel->isEnabled() ? "açık" : "kapalı");
+            QMetaObject::invokeMethod(p->cmdIptal, &QPushButton::click, Qt::QueuedConnection);
+        });
+    p->cmdGuncel->click();
+    EXPECT_EQ(ucuncuDosyada, (QStringList{"3 / 10 Föy Kodu : 3", "%30", "&Durdur", "kapalı"}));
+    EXPECT_EQ(mesajlar(), QStringList{"Güncelleme işlemi durduruldu.\rKritere uygun 10 föyden 7 "
+                                      "tanesi güncellenemedi\r3 nolu föye kadar güncellendi."});
+    // Each file is committed on its own: the first three are recalculated.
+    EXPECT_EQ(ozetiOlanlar(), (Kodlar{1, 2, 3}));
+    EXPECT_EQ(p->cmdIptal->text() + p->lblNumber->text(), QStringLiteral("İ&ptal"));  // idle
+
+    // Closing the window during a run only stops it, and a stop at the last file is a stop.
+    guard_.messages().clear();
+    QObject::disconnect(baglanti);
+    QObject::connect(p.get(), &frmTopluFoyGunle::foyGuncellendi, p.get(),
+                     [&](int sira, int, qint32) {
+                         if (sira == 10)
+                             p->close();
+                     });
+    p->cmdGuncel->click();
+    EXPECT_EQ(mesajlar(), QStringList{"Güncelleme işlemi durduruldu.\rKritere uygun 10 föyden 0 "
+                                      "tanesi güncellenemedi\r10 nolu föye kadar güncellendi."});
+    EXPECT_TRUE(p->isVisible());
+    // Idle, the cancel button closes the window.
+    p->cmdIptal->click();
+    EXPECT_FALSE(p->isVisible());
+    EXPECT_EQ(guard_.errors().messages(), QStringList());
+}
+
+TEST_P(frmTopluFoyGunleTest, TheChosenOutcomeAndNewDateSelectAndMoveOnlyTheirFiles) {
+    // Outcomes around 11 ("Rehin Açığı Belgesi"), so an off-by-one shows.
+    db_->execute("update tblfoy set dosyasonucu = 11 where foykodu in (4, 7)");
+    db_->execute("update tblfoy set dosyasonucu = 10 where foykodu = 5");
+    db_->execute("update tblfoy set dosyasonucu = 12 where foykodu = 6");
+    auto p = ac();
+    p->cboDosyaSonucu->setCurrentText(QStringLiteral("Rehin Açığı Belgesi"));
+    p->otrHesapTarihi->setTextDate(QStringLiteral("20240301"));
+    p->cmdGuncel->click();
+    EXPECT_EQ(ozetiOlanlar(), (Kodlar{4, 7}));
+    EXPECT_EQ(tasinanlar(), (Kodlar{4, 7}));
+}
+
+TEST_P(frmTopluFoyGunleTest, TheFacadeOpensTheWindowWithItselfModally) {
+    auto host = std::make_shared<PencereKaydeden>();
+    shared().setWindowHost(host);
+    hesap_.BatchUpdate();
+    EXPECT_EQ(host->acilanlar, (QList<const clsHesapAna*>{&hesap_}));
+    EXPECT_EQ(guard_.errors().messages(), QStringList());
+}
+
+QUV_ON_BACKENDS(TopluFoyGuncelleyiciTest);
+QUV_ON_BACKENDS(frmTopluFoyGunleTest);
+
+// The contract of "quvhesap batch" on the demo database: messages, progress, exit status.
+
+// "quvhesap batch --db <yol>" and the arguments, started.
+void baslat(QProcess& p, const QString& yol, const char* argumanlar,
+            const QStringList& digerleri = {}) {
+    p.start(
+        QCoreApplication::applicationDirPath() + QStringLiteral("/../../apps/quvhesap/quvhesap"),
+        QStringList{QStringLiteral("batch"), QStringLiteral("--db"), yol} +
+            QString::fromUtf8(argumanlar).split(u' ', Qt::SkipEmptyParts) + digerleri);
+}
+
+struct Calisma {
+    int cikis;
+    QString out, err;
+};
+
+Calisma batch(const QString& yol, const char* argumanlar, const QStringList& digerleri = {}) {
+    QProcess p;
+    baslat(p, yol, argumanlar, digerleri);
+    p.waitForFinished(120000);
+    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()),
+            QString::fromUtf8(p.readAllStandardError())};
+}
+
+// A new SQLite demo database: twelve files 1001 to 1012, calculated up to 20241231.
+QString demoVeritabani(const QString& ad) {
+    const QString yol = scratchPath(ad + QStringLiteral(".sqlite"));
+    QFile::remove(yol);
+    auto db = Database::open(yol, Database::OpenMode::CreateIfMissing);
+    Schema::initialize(*db);
+    demoVerisiniYukle(*db, QStringLiteral(QUV_DEMO_DIR));
+    return yol;
+}
+
+QList<qint32> ozetler(const QString& yol) {
+    QList<qint32> out;
+    auto db = Database::open(yol);
+    for (RecordSet rs = db->openRecordSet("select foykodu from tblfoy_hesap order by foykodu");
+         !rs.eof(); rs.moveNext())
+        out << toInt32(rs.value(0));
+    return out;
+}
+
+TEST(TopluGuncellemeCliTest, RecalculatesTheMatchingDemoFilesWithProgress) {
+    const QString yol = demoVeritabani(QStringLiteral("cli-batch-demo"));
+    const Calisma c = batch(yol, "--foy-op arasinda --foy 1001 --foy 1010 --hesap --tebligat");
+    EXPECT_EQ(c.cikis, 0) << c.err.toStdString();
+    EXPECT_EQ(c.out, QStringLiteral("Kriterlere uygun föylerin güncelleme işlemi tamamlandı.\n"));
+    // Without a terminal one progress line per file.
+    EXPECT_TRUE(c.err.contains(QStringLiteral("% 10  1 / 10 Föy Kodu : 1001\n")))
+        << c.err.toStdString();
+    EXPECT_TRUE(c.err.contains(QStringLiteral("%100  10 / 10 Föy Kodu : 1010\n")));
+    EXPECT_EQ(ozetler(yol),
+              (QList<qint32>{1001, 1002, 1003, 1004, 1005, 1006, 1007, 1008, 1009, 1010}));
+
+    const Calisma bos = batch(yol, "--hesap --sonuc", {QStringLiteral("Rehin Açığı Belgesi")});
+    EXPECT_EQ(bos.cikis, 0) << bos.err.toStdString();
+    EXPECT_EQ(bos.out, QStringLiteral("Kriterlere uygun föy bulunamadı.\n"));
+}
+
+TEST(TopluGuncellemeCliTest, InvalidArgumentsExitTwoBeforeTheDatabaseIsOpened) {
+    // The database does not exist: every case must be refused before it is needed.
+    const QString yok = scratchPath(QStringLiteral("cli-batch-yok.sqlite"));
+    const struct {
+        const char* argumanlar;
+        const char* mesaj;
+    } durumlar[] = {
+        {"",
+         "Lütfen hesap veya tebligat bilgileri güncelleme seçeneklerinden en az birini seçiniz."},
+        {"--hesap --foy-op Arasında --foy 1", "iki değer ister"},
+        {"--hesap --sonuc 99", "--sonuc için geçerli bir dosya sonucu"},
+        {"--hesap --bogus", "Geçersiz argüman"},
+    };
+    for (const auto& d : durumlar) {
+        const Calisma c = batch(yok, d.argumanlar);
+        EXPECT_EQ(c.cikis, 2) << d.argumanlar;
+        EXPECT_TRUE(c.err.contains(QString::fromUtf8(d.mesaj))) << c.err.toStdString();
+    }
+    EXPECT_FALSE(QFileInfo::exists(yok));
+}
+
+TEST(TopluGuncellemeCliTest, CtrlCStopsAfterTheCurrentFileAndSaysSo) {
+    const QString yol = demoVeritabani(QStringLiteral("cli-batch-sigint"));
+    {
+        // Forty copies of the demo files: the interrupt comes long before the end.
+        auto db = Database::open(yol);
+        for (const QString& t : {QStringLiteral("tblfoy"), QStringLiteral("tblfoy_alacak")}) {
+            db->execute("create temp table k as select * from " + t +
+                        " where foykodu between 1001 and 1012");
+            for (int kat = 1; kat <= 40; ++kat) {
+                db->execute(QStringLiteral("update k set foykodu = foykodu + 10000"));
+                db->execute("insert into " + t + " select * from k");
+            }
+            db->execute(QStringLiteral("drop table k"));
+        }
+    }
+    QProcess p;
+    baslat(p, yol, "--hesap");
+    // The progress comes on standard error; the interrupt follows the first file.
+    p.setReadChannel(QProcess::StandardError);
+    QByteArray hata;
+    while (!hata.contains("Föy Kodu") && p.waitForReadyRead(30000))
+        hata += p.readAllStandardError();
+    ASSERT_TRUE(hata.contains("Föy Kodu"));
+    ::kill(static_cast<pid_t>(p.processId()), SIGINT);
+    ASSERT_TRUE(p.waitForFinished(120000));
+    EXPECT_EQ(p.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(p.exitCode(), 1);
+    const QList<qint32> yapilan = ozetler(yol);
+    ASSERT_FALSE(yapilan.isEmpty());
+    ASSERT_LT(yapilan.size(), 492);
+    // The files are taken in code order, so the last stored summary is the last file reached.
+    EXPECT_EQ(QString::fromUtf8(p.readAllStandardOutput()),
+              QStringLiteral("Güncelleme işlemi durduruldu.\nKritere uygun 492 föyden %1 tanesi "
+                             "güncellenemedi\n%2 nolu föye kadar güncellendi.\n")
+                  .arg(492 - yapilan.size())
+                  .arg(yapilan.last()));
+}
+
+}  // namespace
+}  // namespace quv::test
