@@ -139,11 +139,6 @@ void HesapMotoruTesti::tahsilat(const char* tarih, const char* tutar, int sekil,
                       u8(tarih), u8(tutar), QString::number(doviz), QString::number(sekil)));
 }
 
-void HesapMotoruTesti::masraf(const char* tarih, const char* tutar) {
-    tabloSatiri("tblfoy_masraf",
-                satir("foykodu=1 masraftarihi=%1 masraftutari=%2 resmi=1", u8(tarih), u8(tutar)));
-}
-
 void HesapMotoruTesti::kur(const char* tarih, int doviz, const char* tutar) {
     tabloSatiri("tblkur", satir("tarih=%1 parabirimikodu=%2 tltutar=%3", u8(tarih),
                                 QString::number(doviz), u8(tutar)));
@@ -167,20 +162,22 @@ void HesapMotoruTesti::borclu(int kod, int tahsilHarci) {
                                       QString::number(kod), QString::number(tahsilHarci)));
 }
 
-clsHesapHelper& HesapMotoruTesti::hesapla(const std::function<void(clsFoyBilgileri&)>& hazirla) {
-    ana_ = std::make_unique<clsHesapAna>();
+clsFoyBilgileri& HesapMotoruTesti::yukle() {
     foy_ = std::make_unique<clsFoyBilgileri>();
     EXPECT_TRUE(foy_->FoyBilgileriniYukle(1)) << hatalar().join(u'\n').toStdString();
-    // Every tariff row here dates from 2000 and stays in force.
-    ana_->Parametreler().TumParametreleriYukle(QStringLiteral("20000101"));
     foy_->AlacaklariYukle();
     foy_->SonrakiAlacaklariYukle();
     foy_->MasraflariYukle();
     foy_->TahsilatlariYukle();
     foy_->TODALariYukle();
-    if (hazirla)
-        hazirla(*foy_);
-    foy_->HesapKalemleriniDoldur(taahhutTarihi_);
+    return *foy_;
+}
+
+clsHesapHelper& HesapMotoruTesti::hesapla() {
+    ana_ = std::make_unique<clsHesapAna>();
+    // Every tariff row here dates from 2000 and stays in force.
+    ana_->Parametreler().TumParametreleriYukle(QStringLiteral("20000101"));
+    yukle().HesapKalemleriniDoldur();
     motor_ = clsHesapHelper();
     motor_.ParentFoy = foy_.get();
     motor_.ParentHesap = ana_.get();

@@ -10,7 +10,6 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <memory>
 #include <ostream>
 
@@ -60,19 +59,16 @@ protected:
                        bool matrahaDahil = false);
     void toda(const char* ad, const char* tutar, const char* faizBaslangic, double faizOrani);
     void tahsilat(const char* tarih, const char* tutar, int sekil = 9, int doviz = 1);
-    void masraf(const char* tarih, const char* tutar);
     void kur(const char* tarih, int doviz, const char* tutar);
     void faizOrani(int tabloKodu, const char* tarih, double oran);
     void mahsupSirasi(const char* tarih, int sira);
     // A debtor of the file who receives notifications.
     void borclu(int kod, int tahsilHarci = 1);
 
-    // Loads file 1 with its tariffs and parts; `hazirla` may change the record (wizard
-    // values, discount) before the timeline is built and replayed.
-    clsHesapHelper& hesapla(const std::function<void(clsFoyBilgileri&)>& hazirla = {});
-
-    // The debtor's commitment date handed to the timeline (empty: none).
-    QString taahhutTarihi_;
+    // Loads file 1 with its parts as a calculation run does.
+    clsFoyBilgileri& yukle();
+    // Loads file 1 with its tariffs and parts, builds its timeline and replays it.
+    clsHesapHelper& hesapla();
 
     clsFoyBilgileri& foy() { return *foy_; }
     clsHesapOzeti& ozet() { return foy_->HesapOzeti(); }

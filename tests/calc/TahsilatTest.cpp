@@ -90,7 +90,6 @@ TEST(TahsilatHatalariTest, ProceduresReportWithTheirOwnSource) {
     clsFoyBilgileri foy;
     clsHesapHelper motor;
     motor.ParentFoy = &foy;
-    auto kaynak = [&](int i) { return guard.errors().messages().value(i).section(u'\r', 0, 0); };
     // A collection whose debt currency has no rate cannot be converted.
     clsHesapKalemi tahsilat;
     tahsilat.KalemTipi = E_KT_Tahsilat;
@@ -98,16 +97,16 @@ TEST(TahsilatHatalariTest, ProceduresReportWithTheirOwnSource) {
     tahsilat.Tutar = para("100");
     tahsilat.AlacakKur = Money();
     motor.Handle_Tahsilat(tahsilat);
-    ASSERT_EQ(guard.errors().messages().size(), 1);
-    EXPECT_EQ(kaynak(0), QStringLiteral("Hatanın oluştuğu yer : clsHesapHelper.TahsilatiIsle"));
-    EXPECT_TRUE(guard.errors().messages().value(0).contains(QStringLiteral("Hata : 11 -> ")));
     EXPECT_EQ(foy.HesapOzeti().TakipOncesiToplamTahsilat_TL, Money());
     // Without the facade there are no parameters to read the VAT rate from.
     foy.AlacakTipi = E_AT_49Fatura;
     foy.FaturaFaizineKDVEkle = true;
     motor.Init();
-    ASSERT_EQ(guard.errors().messages().size(), 2);
-    EXPECT_EQ(kaynak(1), QStringLiteral("Hatanın oluştuğu yer : clsHesapHelper.Init"));
+    const QStringList h = guard.errors().messages();
+    ASSERT_EQ(h.size(), 2) << h.join(u'\n').toStdString();
+    EXPECT_TRUE(
+        h[0].startsWith("Hatanın oluştuğu yer : clsHesapHelper.TahsilatiIsle\rHata : 11 -> "));
+    EXPECT_TRUE(h[1].startsWith("Hatanın oluştuğu yer : clsHesapHelper.Init\r"));
 }
 
 }  // namespace

