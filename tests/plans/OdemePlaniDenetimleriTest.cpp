@@ -72,7 +72,7 @@ TEST(OdemePlaniDenetimleri, RateAndOffsetGrids) {
 
 // By count (the count, the first date) and by amount (the amount, its first date); the
 // calculation date itself is refused as a first date.
-TEST(OdemePlaniDenetimleri, ModeInputs) {
+TEST(OdemePlaniDenetimleri, ModeInputsAndManualRows) {
     test::SharedStateGuard guard;
     const struct {
         bool tutara;
@@ -100,13 +100,12 @@ TEST(OdemePlaniDenetimleri, ModeInputs) {
             d.beklenen)
             << d.deger << " " << d.tarih;
     }
-}
 
-TEST(OdemePlaniDenetimleri, ManualRows) {
-    test::SharedStateGuard guard;
+    // The manual rows: a filled row needs a date, not before the calculation date, and an
+    // amount.
     const ManuelTahsilat bos{};
     const ManuelTahsilat iyi{QStringLiteral("20240131"), para("100")};
-    const std::pair<QList<ManuelTahsilat>, QString> durumlar[] = {
+    const std::pair<QList<ManuelTahsilat>, QString> satirDurumlari[] = {
         {{bos}, hata(M::OnceTahsilatGiriniz, "grdTahsilat")},
         {{iyi, {QString(), para("100")}}, hata(M::TahsilatTarihiGiriniz, "grdTahsilat", 2)},
         {{{QStringLiteral("20231230"), para("100")}},
@@ -117,7 +116,7 @@ TEST(OdemePlaniDenetimleri, ManualRows) {
          hata(M::TahsilatTutariGiriniz, "grdTahsilat", 3)},
         {{iyi, bos}, {}},
     };
-    for (const auto& [satirlar, beklenen] : durumlar)
+    for (const auto& [satirlar, beklenen] : satirDurumlari)
         EXPECT_EQ(ozetle(D::CheckTahsilatGrid({satirlar, false}, kHesapTarihi)), beklenen);
 }
 
@@ -149,7 +148,7 @@ TEST_P(OdemePlaniGirdiTest, AFailingCheckStopsTheComputation) {
 
 QUV_ON_BACKENDS(OdemePlaniGirdiTest);
 
-TEST(TopluTahsilatGirisi, ChecksTheEntriesInOrder) {
+TEST(TopluTahsilatGirisi, ChecksTheEntriesInOrderAndStepsFromTheFirstDate) {
     test::SharedStateGuard guard;
     const struct {
         const char* tutar;
@@ -172,11 +171,8 @@ TEST(TopluTahsilatGirisi, ChecksTheEntriesInOrder) {
             E_ST_Ay,      E_TS_IcradanAlinan};
         EXPECT_EQ(giris.Denetle().Mesaj, QString::fromUtf8(d.mesaj));
     }
-}
 
-// Each date counts its months from the first one: the 31st comes back after February.
-TEST(TopluTahsilatGirisi, RowsStepFromTheFirstDate) {
-    test::SharedStateGuard guard;
+    // Each date counts its months from the first one: the 31st comes back after February.
     TopluTahsilatGirisi giris{kHesapTarihi, para("250"),      4, QStringLiteral("20240131"), 1,
                               E_ST_Ay,      E_TS_EldenYapilan};
     QStringList tarihler;

@@ -87,6 +87,22 @@ inline QStringList taahhutler(Database& db, qint32 foy = 1) {
     return liste;
 }
 
+// "ID|recorded|file|by|party|reminder|content|keep reminding" of a file's agenda entries.
+inline QStringList ajanda(Database& db, qint32 foy = 1) {
+    QStringList liste;
+    RecordSet rs = db.openRecordSet(
+        QStringLiteral("select ID, kayittarihi, foykodu, kaydeden, muhatap, hatirlatmatarihi, "
+                       "icerik, hatirlatmayadevamet from tblajanda where foykodu = ? order by ID"),
+        CursorType::ForwardOnly, {foy});
+    for (; !rs.eof(); rs.moveNext()) {
+        QStringList alanlar;
+        for (int i = 0; i < 8; ++i)
+            alanlar << rs.value(i).toString();
+        liste << alanlar.join(u'|');
+    }
+    return liste;
+}
+
 // The schema and the demo files in a new database at the URL (a scratch SQLite file
 // of that name when it is no URL).
 inline QString demo(QString url) {

@@ -33,20 +33,7 @@ protected:
                                                icrada);
     }
     QStringList taahhutler(qint32 foy = 1) { return test::taahhutler(*db_, foy); }
-    QStringList ajanda() {
-        QStringList liste;
-        RecordSet rs = db_->openRecordSet(
-            QStringLiteral("select ID, kayittarihi, foykodu, kaydeden, muhatap, hatirlatmatarihi, "
-                           "icerik, hatirlatmayadevamet from tblajanda where foykodu = 1 "
-                           "order by ID"));
-        for (; !rs.eof(); rs.moveNext()) {
-            QStringList alanlar;
-            for (int i = 0; i < 8; ++i)
-                alanlar << rs.value(i).toString();
-            liste << alanlar.join(u'|');
-        }
-        return liste;
-    }
+    QStringList ajanda() { return test::ajanda(*db_); }
     QStringList hatalar() { return guard_.errors().messages(); }
 
     QString url_;

@@ -1,6 +1,6 @@
 // The plan display driven offscreen through its named controls: the grid and its total,
-// the debtor list and their numbers, the place of stored commitments, the save command,
-// and the SMS command against a fake gateway.
+// the debtor list and their numbers, the place of stored commitments, the save, print and
+// PDF commands, and the SMS command against a fake gateway.
 
 #include "PlanTestDestegi.h"
 #include "SahteSmsServisi.h"
@@ -9,6 +9,7 @@
 #include "plans/SmsGonderici.h"
 #include "plans/frmShowPlan.h"
 #include "plans/modSMSGonderme.h"
+#include "ui/DocumentService.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -25,8 +26,7 @@ const QByteArray kYol = "/api_http/sendsms.asp";
 class frmShowPlanTest : public test::DbFixture {
 protected:
     // The simple SMS gateway with password "s"; debtors 1 (a mobile number written in
-    // groups, one found by research, one called without an answer) and 2 of file 1, and
-    // one of file 2.
+    // groups) and 2 of file 1, and one of file 2.
     void SetUp() override {
         DbFixture::SetUp();
         shared().ActiveUserName = QStringLiteral("ayşe");
@@ -38,11 +38,6 @@ protected:
         add(QStringLiteral("tblfoy_sahis"),
             kv({"foykodu", 1, "foysahiskodu", 2, "ad", "Aydın Yapı Ltd. Şti."}));
         add(QStringLiteral("tblfoy_sahis"), kv({"foykodu", 2, "foysahiskodu", 3, "ad", "Başka"}));
-        add(QStringLiteral("tblfoy_arastirma"), kv({"foykodu", 1, "foysahiskodu", 1, "tel",
-                                                    "05330000001", "sonuc", 5, "teloradres", 1}));
-        add(QStringLiteral("tblfoy_gorusme"),
-            kv({"foykodu", 1, "foysahiskodu", 1, "arananno", "05330000002", "ulasildi", 0,
-                "ulasilamamanedeni", 4}));
     }
     // The window on file 1 with a down payment of 500.00 and three instalments, shown as
     // the opener shows it: 500.00 + 1,234.50 + 1,234.50 + 1,234.49 = 4,203.49.
@@ -61,23 +56,16 @@ protected:
                 pencere->cboborclu->findText(QString::fromUtf8(borclu)));
         return pencere;
     }
-    // "ID reminder content" of the agenda.
-    QStringList ajanda() {
-        QStringList liste;
-        RecordSet rs = db_->openRecordSet(
-            QStringLiteral("select ID, hatirlatmatarihi, icerik from tblajanda order by ID"));
-        for (; !rs.eof(); rs.moveNext())
-            liste << QStringLiteral("%1 %2 %3")
-                         .arg(toInt32(rs.value(0)))
-                         .arg(rs.value(1).toString(), rs.value(2).toString());
-        return liste;
-    }
     QStringList mesajlar() { return guard_.messages().informations(); }
 
     test::SahteSmsServisi servis_;
 };
 
-TEST_P(frmShowPlanTest, ShowsThePlanAndTotalsTheAmountsAsTheyAreEdited) {
+// The rows and their total as they are edited; the file's parties (ad + " " + soyad, an
+// empty surname leaving the blank), nobody chosen; the chosen debtor's numbers with their
+// icons, without the blanks they were stored with, none chosen; a new plan replaces the
+// rows.
+TEST_P(frmShowPlanTest, ShowsThePlanThePartiesAndTheChosenDebtorsNumbers) {
     auto pencere = ac();
     DataGrid& grid = *pencere->grdPlan;
     auto& toplam = test::kontrol<QLabel>(*pencere, "lblToplamOdeme");
@@ -89,78 +77,51 @@ TEST_P(frmShowPlanTest, ShowsThePlanAndTotalsTheAmountsAsTheyAreEdited) {
     // 4,203.49 - 1,234.50 + 1,000.00 = 3,968.99.
     grid.setCellText(3, kTutar, QStringLiteral("1.000,00"));
     EXPECT_EQ(toplam.text(), QStringLiteral("3.968,99"));
-    // A new plan replaces the rows: only the down payment, 500.00.
+
+    QComboBox& borclular = *pencere->cboborclu;
+    QComboBox& telefonlar = *pencere->cboTelefon;
+    QStringList adlar;
+    for (int i = 0; i < borclular.count(); ++i)
+        adlar << QString::number(borclular.itemData(i).toInt()) + u' ' + borclular.itemText(i);
+    adlar.sort();
+    EXPECT_EQ(adlar, (QStringList{"1 Hüseyin Çelik", "2 Aydın Yapı Ltd. Şti. "}));
+    EXPECT_FALSE(pencere->SecilenBorclu());
+    EXPECT_EQ(telefonlar.count(), 0);
+    borclular.setCurrentIndex(borclular.findData(1));
+    EXPECT_EQ(pencere->SecilenBorclu()->FoySahisKodu, 1);
+    ASSERT_EQ(telefonlar.count(), 1);
+    EXPECT_EQ(telefonlar.itemText(0) + u' ' + QString::number(telefonlar.itemData(0).toInt()),
+              QStringLiteral("5321234567 2"));  // the party's own number: open
+    EXPECT_FALSE(telefonlar.itemIcon(0).isNull());
+    EXPECT_TRUE(telefonlar.currentText().isEmpty());
+    borclular.setCurrentIndex(borclular.findData(2));
+    EXPECT_EQ(telefonlar.count(), 0);
+
     pencere->PlaniGoster({{planSatiri(1, "20240115", "500", false)}, {}, {}});
     EXPECT_EQ(grid.rowCount(), 1);
     EXPECT_EQ(toplam.text(), QStringLiteral("500,00"));
     EXPECT_EQ(errorText(), QString());
 }
 
-// The file's parties (ad + " " + soyad, an empty surname leaving the blank), nobody
-// chosen; the chosen debtor's numbers with their icons, without the blanks they were
-// stored with, none chosen.
-TEST_P(frmShowPlanTest, ListsThePartiesAndTheChosenDebtorsNumbers) {
-    auto pencere = ac();
-    QComboBox& borclular = *pencere->cboborclu;
-    QComboBox& telefonlar = *pencere->cboTelefon;
-    QStringList adlar;
-    for (int i = 0; i < borclular.count(); ++i)
-        adlar << QStringLiteral("%1 %2")
-                     .arg(borclular.itemData(i).toInt())
-                     .arg(borclular.itemText(i));
-    adlar.sort();
-    EXPECT_EQ(adlar, (QStringList{"1 Hüseyin Çelik", "2 Aydın Yapı Ltd. Şti. "}));
-    EXPECT_FALSE(pencere->SecilenBorclu());
-    EXPECT_EQ(telefonlar.count(), 0);
-
-    borclular.setCurrentIndex(borclular.findData(1));
-    EXPECT_EQ(pencere->SecilenBorclu()->FoySahisKodu, 1);
-    QStringList numaralar;
-    for (int i = 0; i < telefonlar.count(); ++i)
-        numaralar << telefonlar.itemText(i) + QStringLiteral(" %1 %2")
-                                                  .arg(telefonlar.itemData(i).toInt())
-                                                  .arg(!telefonlar.itemIcon(i).isNull());
-    EXPECT_EQ(numaralar, (QStringList{"05330000001 3 1", "05330000002 1 1", "5321234567 2 1"}));
-    EXPECT_TRUE(telefonlar.currentText().isEmpty());
-    borclular.setCurrentIndex(borclular.findData(2));
-    EXPECT_EQ(telefonlar.count(), 0);
-    EXPECT_EQ(errorText(), QString());
-}
-
-// A check that stops the save (or the document) shows its message, asks nothing, writes
-// nothing and puts the focus where the value is missing.
+// A check that stops the save or the document shows its message, asks nothing, writes
+// nothing and puts the focus where the value is missing: 31 February is no date, the
+// grid keeps the text and the save asks for a date.
 TEST_P(frmShowPlanTest, ACheckThatStopsTheSaveFocusesTheMissingValue) {
-    const struct {
-        const char* komut;
-        const char* borclu;  // null: nobody chosen
-        int satir, sutun;    // the cell edited and focused (row from 1), row 0 for none
-        const char* metin;
-        QString mesaj;
-    } durumlar[] = {
-        {"cmdTaahhud", nullptr, 0, 0, "", M::TaahhutYapanSahsiSeciniz},
-        {"cmdPrint", nullptr, 0, 0, "", M::TaahhutYapanSahsiSeciniz},
-        // 31 February is no date: the grid keeps the text, the save asks for a date.
-        {"cmdTaahhud", "Hüseyin Çelik", 3, kTarih, "31.02.2024", M::TaahhutTarihiGiriniz},
-        {"cmdTaahhud", "Hüseyin Çelik", 4, kTutar, "", M::TaahhutMiktariGiriniz},
-    };
-    for (const auto& d : durumlar) {
-        SCOPED_TRACE(d.mesaj.toStdString());
-        guard_.messages().clear();
-        auto pencere = ac(d.borclu);
-        DataGrid& grid = *pencere->grdPlan;
-        if (d.satir)
-            grid.setCellText(d.satir, d.sutun, QString::fromUtf8(d.metin));
-        test::tikla(*pencere, d.komut);
-        EXPECT_EQ(mesajlar(), QStringList{d.mesaj});
-        EXPECT_TRUE(guard_.messages().questions().isEmpty());
-        ASSERT_NE(pencere->focusWidget(), nullptr);
-        EXPECT_EQ(pencere->focusWidget()->objectName(), d.satir ? "grdPlan" : "cboborclu");
-        EXPECT_EQ(grid.currentRow(), d.satir ? d.satir - 1 : grid.currentRow());
-        EXPECT_EQ(grid.currentColumn(), d.satir ? d.sutun : grid.currentColumn());
-        EXPECT_TRUE(test::kontrol<QPushButton>(*pencere, d.komut).isEnabled());
-    }
+    auto pencere = ac();
+    test::tikla(*pencere, "cmdPrint");
+    EXPECT_EQ(mesajlar(), QStringList{M::TaahhutYapanSahsiSeciniz});
+    EXPECT_EQ(pencere->focusWidget(), pencere->cboborclu);
+    pencere = ac("Hüseyin Çelik");
+    DataGrid& grid = *pencere->grdPlan;
+    grid.setCellText(3, kTarih, QStringLiteral("31.02.2024"));
+    test::tikla(*pencere, "cmdTaahhud");
+    EXPECT_EQ(mesajlar().last(), M::TaahhutTarihiGiriniz);
+    EXPECT_EQ(pencere->focusWidget(), &grid);
+    EXPECT_EQ(std::make_pair(grid.currentRow(), grid.currentColumn()), std::make_pair(2, kTarih));
+    EXPECT_TRUE(pencere->cmdTaahhud->isEnabled());
+    EXPECT_TRUE(guard_.messages().questions().isEmpty());
     EXPECT_TRUE(test::taahhutler(*db_).isEmpty());
-    EXPECT_TRUE(ajanda().isEmpty());
+    EXPECT_TRUE(test::ajanda(*db_).isEmpty());
     EXPECT_EQ(errorText(), QString());
 }
 
@@ -175,10 +136,9 @@ TEST_P(frmShowPlanTest, SavesTheGridsRowsAsCommitmentsWithAgendaEntriesWhenAsked
     test::tikla(*pencere, "cmdTaahhud");
     EXPECT_EQ(guard_.messages().questions(), QStringList{M::AjandayaKaydedilsinMi});
     EXPECT_EQ(mesajlar(), QStringList{M::TaahhutlerKaydedildi});
-    EXPECT_EQ(test::taahhutler(*db_).mid(1),
-              (QStringList{"2 2 20240215 1234.5000 0.0000 0 1", "3 2 20240315 1234.5000 0.0000 0 1",
-                           "4 2 20240415 1234.4900 0.0000 0 1"}));
-    EXPECT_TRUE(ajanda().isEmpty());
+    EXPECT_EQ(test::taahhutler(*db_).value(3),
+              QStringLiteral("4 2 20240415 1234.4900 0.0000 0 1"));  // the place stored before
+    EXPECT_TRUE(test::ajanda(*db_).isEmpty());
 
     // Row 3 corrected and row 4 left out by the user, at the office, with the agenda.
     DataGrid& grid = *pencere->grdPlan;
@@ -191,8 +151,10 @@ TEST_P(frmShowPlanTest, SavesTheGridsRowsAsCommitmentsWithAgendaEntriesWhenAsked
     EXPECT_EQ(mesajlar().last(), M::TaahhutlerKaydedildi);
     EXPECT_EQ(test::taahhutler(*db_).mid(4), (QStringList{"5 2 20240215 1234.5000 0.0000 1 1",
                                                           "6 2 20240320 1000.0000 0.0000 1 1"}));
-    EXPECT_EQ(ajanda(), (QStringList{"1 20240215 Aydın Yapı Ltd. Şti.  taahhüdü. 1.234,50.-TL",
-                                     "2 20240320 Aydın Yapı Ltd. Şti.  taahhüdü. 1.000,00.-TL"}));
+    EXPECT_EQ(test::ajanda(*db_),
+              (QStringList{
+                  "1|20240115|1|ayşe||20240215|Aydın Yapı Ltd. Şti.  taahhüdü. 1.234,50.-TL|1",
+                  "2|20240115|1|ayşe||20240320|Aydın Yapı Ltd. Şti.  taahhüdü. 1.000,00.-TL|1"}));
     EXPECT_TRUE(pencere->cmdTaahhud->isEnabled());
     EXPECT_EQ(errorText(), QString());
 }
@@ -210,13 +172,12 @@ TEST_P(frmShowPlanTest, SendsThePlanBySms) {
     servis_.yanitla(kYol, {{200, "errno=0&errtext=OK"}, {200, "", true}});
     pencere = ac("Hüseyin Çelik");
     EXPECT_TRUE(pencere->cboTelefon->isEnabled());
-    pencere->cboTelefon->setCurrentIndex(2);
+    pencere->cboTelefon->setCurrentIndex(0);
     pencere->cmdSmsGonder->click();
     ASSERT_EQ(servis_.istekler.size(), 1);
     const QByteArray govde = servis_.istekler[0].govde;
     EXPECT_TRUE(govde.startsWith("user=ofis&password=s&gsm=05321234567&text=Say%FDn+H%FCseyin+"))
         << govde.toStdString();
-    EXPECT_TRUE(govde.endsWith("15%2E04%2E2024%27de+1%2E234%2C49+TL%2E")) << govde.toStdString();
     EXPECT_EQ(mesajlar(), QStringList{QStringLiteral("SMS gönderildi. \rOK")});
 
     pencere->Sms()->ZamanAsimiMs = 300;
@@ -226,6 +187,70 @@ TEST_P(frmShowPlanTest, SendsThePlanBySms) {
     EXPECT_FALSE(beklerkenAcik);
     EXPECT_TRUE(pencere->cmdSmsGonder->isEnabled());
     EXPECT_EQ(mesajlar().last(), QStringLiteral("SMS gönderilemedi. \rSMS servisi yanıt vermedi."));
+}
+
+// Keeps what would be previewed and whether the print command was enabled meanwhile.
+class KayitliBelgeler : public DocumentService {
+public:
+    bool yaziciVar = true, komutAcikti = true;
+    QList<Document> onizlenenler;
+    QString pdfYolu;  // what the save dialog answers
+    bool hasDefaultPrinter() const override { return yaziciVar; }
+    QString askPdfPath(QWidget*, const QString&) override { return pdfYolu; }
+    void preview(const Document& belge, QWidget* parent) override {
+        onizlenenler << belge;
+        komutAcikti = static_cast<frmShowPlan*>(parent)->cmdPrint->isEnabled();
+    }
+};
+
+// The print and PDF commands with the window's options (the first costs line by line,
+// the account statement appended); a failure says why and leaves the command usable.
+TEST_P(frmShowPlanTest, PrintsAndSavesTheCommitmentDocument) {
+    const QString dosya = test::scratchPath(QStringLiteral("taahhut-pencere.pdf"));
+    const QString yazilamaz = test::scratchPath(QStringLiteral("yok/taahhut.pdf"));
+    const struct {
+        const char* komut;
+        bool yazici;
+        QString pdfYolu, mesaj;
+    } durumlar[] = {
+        {"cmdPrint",
+         false,
+         {},
+         QStringLiteral("Lütfen varsayılan bir yazıcı tanımlayıp tekrar deneyiniz.")},
+        {"cmdPrint", true, {}, {}},
+        {"cmdPdf", false, dosya, {}},
+        {"cmdPdf", false, yazilamaz, QStringLiteral("PDF dosyası yazılamadı: ") + yazilamaz},
+    };
+    auto foy = std::make_shared<clsFoyBilgileri>();
+    foy->HesapOzeti().BasvuruHarci = test::para("50");
+    foy->HesapOzeti().Bakiye_TL = test::para("4203.49");
+    for (const auto& d : durumlar) {
+        SCOPED_TRACE(d.komut + d.mesaj.toStdString());
+        guard_.messages().clear();
+        QFile::remove(dosya);
+        auto belgeler = std::make_shared<KayitliBelgeler>();
+        belgeler->yaziciVar = d.yazici;
+        belgeler->pdfYolu = d.pdfYolu;
+        auto pencere = ac("Hüseyin Çelik");
+        pencere->setDocumentService(belgeler);
+        pencere->FoyBilgileri = foy;
+        pencere->chkIlkTakipMasraflarininDetayiniYazdir->setChecked(true);
+        pencere->chkHesapDokumunuMetneEkle->setChecked(true);
+        test::tikla(*pencere, d.komut);
+        EXPECT_EQ(mesajlar(), d.mesaj.isEmpty() ? QStringList() : QStringList{d.mesaj});
+        EXPECT_TRUE(test::kontrol<QPushButton>(*pencere, d.komut).isEnabled());
+        EXPECT_EQ(QFile::exists(dosya), d.pdfYolu == dosya);
+        ASSERT_EQ(belgeler->onizlenenler.size(), d.yazici ? 1 : 0);
+        if (!d.yazici)
+            continue;
+        EXPECT_FALSE(belgeler->komutAcikti);
+        // Statement, schedule, the account statement's heading and its balances.
+        const Document& belge = belgeler->onizlenenler.first();
+        ASSERT_EQ(belge.blocks.size(), 4);
+        EXPECT_TRUE(belge.blocks[0].columns.value(1).contains(QStringLiteral("-TL Başvuru Harcı")));
+        EXPECT_EQ(belge.blocks[1].columns.value(5), (QStringList{"1.234,50 TL", "1.234,49 TL"}));
+    }
+    EXPECT_EQ(errorText(), QString());
 }
 
 QUV_ON_BACKENDS(frmShowPlanTest);
