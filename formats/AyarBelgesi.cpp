@@ -4,6 +4,8 @@
 #include "formats/BelgeSemasi.h"
 #include "formats/BelgeTablolari.h"
 #include "formats/JsonSayilari.h"
+#include "formats/ReferansBelgesi.h"
+#include "formats/ReferansTablolari.h"
 
 #include <QJsonArray>
 #include <QSet>
@@ -31,7 +33,8 @@ QSet<qint32> kodlar(Database& db, const QHash<QString, QList<FieldValues>>& sati
             sonuc.insert(deger(satir, QLatin1String(sutun)).toInt());
         return sonuc;
     }
-    QString sql = QStringLiteral("select %1 from %2").arg(QLatin1String(sutun), QLatin1String(tablo));
+    QString sql =
+        QStringLiteral("select %1 from %2").arg(QLatin1String(sutun), QLatin1String(tablo));
     if (qstrcmp(tablo, "tblfaizoranitablosu") == 0)
         sql += QStringLiteral(" where foykodu = 0");
     for (RecordSet rs = db.openRecordSet(sql); !rs.eof(); rs.moveNext())
@@ -58,8 +61,8 @@ QStringList AyarBelgesi::iceAktar(Database& db, const QByteArray& metin) {
         return {okunan ? QStringLiteral("$: bir nesne olmalı") : hata};
     const QJsonObject belge = okunan->object();
     bicimiDenetle(belge, kBicim, sorunlar);
-    bilinmeyenBolumler(belge, ayarBolumleri(), {QStringLiteral("format"), QStringLiteral("version")},
-                       sorunlar);
+    bilinmeyenBolumler(belge, ayarBolumleri(),
+                       {QStringLiteral("format"), QStringLiteral("version")}, sorunlar);
     QHash<QString, QList<FieldValues>> satirlar;
     for (const Bolum& b : ayarBolumleri())
         satirlar.insert(QLatin1String(b.ad), satirlariDenetle(b, belge, sorunlar));
@@ -78,7 +81,8 @@ QStringList AyarBelgesi::iceAktar(Database& db, const QByteArray& metin) {
          "faizoranitablosukodu", "faiz tablosu"},
     };
     for (const auto& a : atiflar) {
-        const QSet<qint32> var = kodlar(db, satirlar, belge, a.hedefBolum, a.hedefTablo, a.hedefSutun);
+        const QSet<qint32> var =
+            kodlar(db, satirlar, belge, a.hedefBolum, a.hedefTablo, a.hedefSutun);
         const QList<FieldValues>& liste = satirlar.value(QLatin1String(a.bolum));
         for (qsizetype i = 0; i < liste.size(); ++i) {
             const qint32 k = deger(liste[i], QLatin1String(a.sutun)).toInt();
@@ -103,7 +107,8 @@ QStringList AyarBelgesi::iceAktar(Database& db, const QByteArray& metin) {
             const QJsonArray belgeSatirlari = belge.value(QLatin1String(b.ad)).toArray();
             for (qsizetype i = 0; i < yeni.size(); ++i) {
                 for (const Alan& alan : b.alanlar) {
-                    if (!alan.gizli || belgeSatirlari.at(i).toObject().contains(QLatin1String(alan.ad)))
+                    if (!alan.gizli ||
+                        belgeSatirlari.at(i).toObject().contains(QLatin1String(alan.ad)))
                         continue;
                     RecordSet rs = db.openRecordSet(
                         QStringLiteral("select %1 from %2 where kod = ?")
@@ -115,6 +120,19 @@ QStringList AyarBelgesi::iceAktar(Database& db, const QByteArray& metin) {
             }
             db.execute(QStringLiteral("delete from ") + QLatin1String(b.tablo) + u' ' + kosul(b));
             satirlariYaz(db, b, yeni, 0);
+        }
+        // The shipped rate tables stay unless the document holds a table or rates of
+        // their code: a document of the office's own tables does not remove them.
+        if (belge.contains(QStringLiteral("faizTablolari")) ||
+            belge.contains(QStringLiteral("faizOranlari"))) {
+            QSet<qint32> belgedeki;
+            for (const char* bolum : {"faizTablolari", "faizOranlari"})
+                for (const FieldValues& satir : satirlar.value(QLatin1String(bolum)))
+                    belgedeki.insert(deger(satir, QStringLiteral("faizoranitablosukodu")).toInt());
+            ReferansBelgesi resmi = ReferansBelgesi::gomulu();
+            resmi.tablolar.removeIf(
+                [&](const ReferansTablosu& t) { return belgedeki.contains(t.kod); });
+            ReferansTablolari::ekleIslemIcinde(db, resmi);
         }
         db.commit();
     } catch (...) {

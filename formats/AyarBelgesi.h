@@ -19,7 +19,8 @@ public:
 
     // Checks the whole document, then, in one transaction, replaces the rows of every
     // section the document holds (the shared rate tables only, never a file's own);
-    // sections it leaves out stay as they are. An options row without its passwords
+    // sections it leaves out stay as they are, and so do the shipped rate tables whose
+    // code the document holds no table or rate of. An options row without its passwords
     // keeps the stored ones. Returns every problem found, with its place; empty: written.
     static QStringList iceAktar(Database& db, const QByteArray& metin);
 };

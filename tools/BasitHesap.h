@@ -94,8 +94,8 @@ public:
     // --- Calculation ---
     // Loads the parameters for the calculation date, builds the file record in
     // memory and replays it through the facade's engine. The inputs must have
-    // passed ValuesOK. Returns false when a step reported an error (the rows then
-    // show what the run reached).
+    // passed ValuesOK. Returns false when a step reported an error; such a run has no
+    // rows, so no wrong amounts are shown, printed or exported.
     bool Hesapla(clsHesapAna& hesap);
 
     // The file record of the last run (none before the first).

@@ -4,18 +4,20 @@
 #include "HesapPaneli.h"
 #include "VeritabaniAdresi.h"
 
+#include "editors/FoyIslemleri.h"
+#include "editors/frmFoy.h"
+#include "editors/frmParametreler.h"
 #include "engine/NumberFormat.h"
 #include "engine/RuntimeError.h"
 #include "engine/Schema.h"
 #include "engine/SharedState.h"
 #include "engine/Trap.h"
 #include "engine/clsHesapAna.h"
-#include "ui/DateEdit.h"
-#include "editors/FoyIslemleri.h"
-#include "editors/frmFoy.h"
-#include "editors/frmParametreler.h"
-#include "ui/WidgetWindowHost.h"
 #include "file/clsFoyBilgileri.h"
+#include "formats/ReferansBelgesi.h"
+#include "formats/ReferansTablolari.h"
+#include "ui/DateEdit.h"
+#include "ui/WidgetWindowHost.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -356,6 +358,8 @@ bool AnaPencere::tablolarHazir(Database& db) {
                                    "oluşturulsun mu?")))
                 return false;
             Schema::initialize(db);
+            // A new database starts with the public rate tables the program ships.
+            ReferansTablolari::ekle(db, ReferansBelgesi::gomulu());
             return true;
         case Schema::Comparison::State::Different:
             break;
@@ -572,7 +576,13 @@ bool AnaPencere::seciliFoyuHesapla() {
             bilgi(QStringLiteral("%1 numaralı föy bulunamadı.").arg(kod));
         return false;
     }
-    panel_->sonucuGoster(*foy, kaydet);
+    // The shipped rate tables the file uses may have changed after they were checked.
+    QStringList uyarilar;
+    trapped(QStringLiteral("quvHesapDesk.AnaPencere.seciliFoyuHesapla"), [&] {
+        uyarilar = ReferansTablolari::uyarilar(*db_, ReferansTablolari::foyunTablolari(*db_, kod),
+                                               foy->GununTarihi);
+    });
+    panel_->sonucuGoster(*foy, kaydet, uyarilar);
     return true;
 }
 

@@ -1,9 +1,9 @@
 #include "HesapPaneli.h"
 
 #include "engine/SharedState.h"
-#include "ui/DateEdit.h"
 #include "file/clsFoyBilgileri.h"
 #include "summary/HesapOzetiGosterimi.h"
+#include "ui/DateEdit.h"
 
 #include <QCheckBox>
 #include <QFormLayout>
@@ -39,7 +39,8 @@ HesapPaneli::HesapPaneli(QWidget* parent)
       hesapla_(new QPushButton(QStringLiteral("Hesapla"))),
       baslik_(new QLabel),
       ozet_(new QTreeWidget),
-      mesaj_(new QPlainTextEdit) {
+      mesaj_(new QPlainTextEdit),
+      uyarilar_(new QLabel) {
     auto* secenekler = new QGroupBox(QStringLiteral("Hesaplama"));
     auto* form = new QFormLayout(secenekler);
     tarih_->setToolTip(QStringLiteral("Boş bırakılırsa föyün kayıtlı hesap tarihi kullanılır."));
@@ -67,6 +68,11 @@ HesapPaneli::HesapPaneli(QWidget* parent)
     mesaj_->setPlaceholderText(QStringLiteral("Hesaplamanın mesajı yok."));
     mesaj_->setMaximumHeight(90);
 
+    uyarilar_->setObjectName(QStringLiteral("lblUyarilar"));
+    uyarilar_->setWordWrap(true);
+    uyarilar_->setStyleSheet(QStringLiteral("color: #a04000;"));
+    uyarilar_->setVisible(false);
+
     auto* duzen = new QVBoxLayout(this);
     duzen->setContentsMargins(0, 0, 0, 0);
     duzen->addWidget(secenekler);
@@ -74,10 +80,11 @@ HesapPaneli::HesapPaneli(QWidget* parent)
     duzen->addWidget(ozet_, 1);
     duzen->addWidget(new QLabel(QStringLiteral("Mesaj:")));
     duzen->addWidget(mesaj_);
+    duzen->addWidget(uyarilar_);
     temizle(QStringLiteral("Hesaplamak için listeden bir föy seçin."));
 }
 
-void HesapPaneli::sonucuGoster(clsFoyBilgileri& foy, bool kaydedildi) {
+void HesapPaneli::sonucuGoster(clsFoyBilgileri& foy, bool kaydedildi, const QStringList& uyarilar) {
     baslik_->setText(
         QStringLiteral("Föy %1, hesap tarihi %2 (%3)")
             .arg(foy.FoyKodu)
@@ -99,12 +106,19 @@ void HesapPaneli::sonucuGoster(clsFoyBilgileri& foy, bool kaydedildi) {
     if (gruplar.isEmpty())
         new QTreeWidgetItem(ozet_, {QStringLiteral("Hesap özetinde tutar yok.")});
     mesaj_->setPlainText(mesajSatirlari(foy.Mesaj));
+    QStringList satirlar;
+    for (const QString& uyari : uyarilar)
+        satirlar << QStringLiteral("Uyarı: ") + uyari;
+    uyarilar_->setText(satirlar.join(u'\n'));
+    uyarilar_->setVisible(!uyarilar.isEmpty());
 }
 
 void HesapPaneli::temizle(const QString& baslikMetni) {
     baslik_->setText(baslikMetni);
     ozet_->clear();
     mesaj_->clear();
+    uyarilar_->clear();
+    uyarilar_->setVisible(false);
 }
 
 QString HesapPaneli::gosterilenMetin() const {
@@ -117,6 +131,8 @@ QString HesapPaneli::gosterilenMetin() const {
     satirlar << QStringLiteral("Mesaj:");
     if (!mesaj_->toPlainText().isEmpty())
         satirlar << mesaj_->toPlainText();
+    if (!uyarilar_->text().isEmpty())
+        satirlar << uyarilar_->text();
     return satirlar.join(u'\n');
 }
 

@@ -29,14 +29,16 @@ public:
     QLabel* baslik() const { return baslik_; }
     QTreeWidget* ozetAgaci() const { return ozet_; }
     QPlainTextEdit* mesajKutusu() const { return mesaj_; }
+    QLabel* uyariEtiketi() const { return uyarilar_; }
 
-    // Shows the summary and the message of a calculated file.
-    void sonucuGoster(clsFoyBilgileri& foy, bool kaydedildi);
+    // Shows the summary and the message of a calculated file, and the warnings about
+    // the rate tables it used (hidden without any).
+    void sonucuGoster(clsFoyBilgileri& foy, bool kaydedildi, const QStringList& uyarilar = {});
     // Empties the result; the caption tells why.
     void temizle(const QString& baslikMetni = QString());
 
     // The shown result as plain lines: the caption, each group's title, each row as
-    // "caption<TAB>value", then "Mesaj:" and the message lines.
+    // "caption<TAB>value", then "Mesaj:" and the message lines, then "Uyarı: ..." lines.
     QString gosterilenMetin() const;
 
 private:
@@ -46,6 +48,7 @@ private:
     QLabel* baslik_;
     QTreeWidget* ozet_;
     QPlainTextEdit* mesaj_;
+    QLabel* uyarilar_;
 };
 
 }  // namespace desk

@@ -16,13 +16,6 @@ namespace quv::cli {
 
 namespace {
 
-QByteArray dosyaOku(const QString& yol) {
-    QFile dosya(yol);
-    if (!dosya.open(QIODevice::ReadOnly))
-        throw UsageError(QStringLiteral("Dosya okunamadı: %1 (%2)").arg(yol, dosya.errorString()));
-    return dosya.readAll();
-}
-
 // The document to a file, or to the standard output without one.
 void yaz(const QJsonObject& belge, const QString& yol) {
     const QByteArray metin = belge::jsonYaz(belge);
@@ -34,16 +27,6 @@ void yaz(const QJsonObject& belge, const QString& yol) {
     QFile dosya(yol);
     if (!dosya.open(QIODevice::WriteOnly | QIODevice::Truncate) || dosya.write(metin) != metin.size())
         throw UsageError(QStringLiteral("Dosya yazılamadı: %1 (%2)").arg(yol, dosya.errorString()));
-}
-
-// Every problem of a refused document, one a line; nothing was written.
-int reddet(const QString& yol, const QStringList& sorunlar) {
-    printErr(QStringLiteral("%1 içe aktarılmadı; %2 sorun bulundu, hiçbir şey yazılmadı:")
-                 .arg(yol)
-                 .arg(sorunlar.size()));
-    for (const QString& sorun : sorunlar)
-        printErr(QStringLiteral("  ") + sorun);
-    return ExitUsage;
 }
 
 QString islem(const QStringList& arguments, const QString& komut) {

@@ -11,6 +11,7 @@
 #include "file/clsAlacakKalemi.h"
 #include "file/clsFoyBilgileri.h"
 #include "file/colAlacaklar.h"
+#include "formats/ReferansTablolari.h"
 #include "summary/HesapOzetiGosterimi.h"
 #include "summary/clsHesapOzeti.h"
 
@@ -34,7 +35,8 @@ void kademeliJson(JsonYazici& json, clsAlacakKalemi& kalem) {
     json.diziBitir();
 }
 
-QString jsonCikti(qint32 foyKodu, clsFoyBilgileri& foy, const QStringList& hatalar, bool kademeli) {
+QString jsonCikti(qint32 foyKodu, clsFoyBilgileri& foy, const QStringList& hatalar,
+                  const QStringList& uyarilar, bool kademeli) {
     JsonYazici json;
     json.nesneBasla();
     json.tamsayi(QStringLiteral("FoyKodu"), foyKodu);
@@ -51,6 +53,10 @@ QString jsonCikti(qint32 foyKodu, clsFoyBilgileri& foy, const QStringList& hatal
     json.diziBasla(QStringLiteral("Hatalar"));
     for (const QString& hata : hatalar)
         json.metin(hata);
+    json.diziBitir();
+    json.diziBasla(QStringLiteral("Uyarilar"));
+    for (const QString& uyari : uyarilar)
+        json.metin(uyari);
     json.diziBitir();
     json.diziBasla(QStringLiteral("Alacaklar"));
     for (clsAlacakKalemi& kalem : foy.Alacaklar()) {
@@ -71,7 +77,7 @@ QString jsonCikti(qint32 foyKodu, clsFoyBilgileri& foy, const QStringList& hatal
     return json.sonuc();
 }
 
-QString okunurCikti(clsFoyBilgileri& foy, bool kademeli) {
+QString okunurCikti(clsFoyBilgileri& foy, const QStringList& uyarilar, bool kademeli) {
     QStringList satirlar;
     satirlar << QStringLiteral("Föy %1 — hesap tarihi %2")
                     .arg(foy.FoyKodu)
@@ -79,6 +85,8 @@ QString okunurCikti(clsFoyBilgileri& foy, bool kademeli) {
     satirlar << QString() << hesapOzetiMetni(foy.HesapOzeti());
     if (!foy.Mesaj.isEmpty())
         satirlar << QString() << QStringLiteral("Mesaj: ") + foy.Mesaj;
+    for (const QString& uyari : uyarilar)
+        satirlar << QString() << QStringLiteral("Uyarı: ") + uyari;
     if (kademeli) {
         satirlar << QString() << QStringLiteral("Kademeli faiz");
         for (clsAlacakKalemi& kalem : foy.Alacaklar()) {
@@ -141,7 +149,11 @@ int calc(const QStringList& arguments) {
         }
         return ExitFailed;
     }
-    printOut(json ? jsonCikti(foyKodu, *foy, hatalar, kademeli) : okunurCikti(*foy, kademeli));
+    // The shipped rate tables the file uses may have changed after they were checked.
+    const QStringList uyarilar = ReferansTablolari::uyarilar(
+        *db, ReferansTablolari::foyunTablolari(*db, foyKodu), foy->GununTarihi);
+    printOut(json ? jsonCikti(foyKodu, *foy, hatalar, uyarilar, kademeli)
+                  : okunurCikti(*foy, uyarilar, kademeli));
     return hatalar.isEmpty() ? ExitOk : ExitFailed;
 }
 

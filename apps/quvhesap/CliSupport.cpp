@@ -3,6 +3,8 @@
 #include "engine/SharedState.h"
 #include "engine/TextDate.h"
 
+#include <QFile>
+
 #include <cstdio>
 
 namespace quv::cli {
@@ -29,17 +31,33 @@ void addOption(QCommandLineParser& parser, const char* name, const char* descrip
 }
 
 void parse(QCommandLineParser& parser, const QString& command, const QStringList& arguments,
-           const QString& positional) {
+           const QString& positional, bool positionalOptional) {
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     if (!parser.parse(QStringList{QStringLiteral("quvhesap ") + command} + arguments))
         throw UsageError(QStringLiteral("Geçersiz argüman: ") + parser.errorText());
     QStringList rest = parser.positionalArguments();
-    if (!positional.isEmpty() && rest.isEmpty())
+    if (!positional.isEmpty() && rest.isEmpty() && !positionalOptional)
         throw UsageError(QStringLiteral("%1 gerekli.").arg(positional));
-    if (!positional.isEmpty())
+    if (!positional.isEmpty() && !rest.isEmpty())
         rest.removeFirst();
     if (!rest.isEmpty())
         throw UsageError(QStringLiteral("Beklenmeyen argüman: ") + rest.join(u' '));
+}
+
+QByteArray dosyaOku(const QString& yol) {
+    QFile dosya(yol);
+    if (!dosya.open(QIODevice::ReadOnly))
+        throw UsageError(QStringLiteral("Dosya okunamadı: %1 (%2)").arg(yol, dosya.errorString()));
+    return dosya.readAll();
+}
+
+int reddet(const QString& yol, const QStringList& sorunlar) {
+    printErr(QStringLiteral("%1 içe aktarılmadı; %2 sorun bulundu, hiçbir şey yazılmadı:")
+                 .arg(yol)
+                 .arg(sorunlar.size()));
+    for (const QString& sorun : sorunlar)
+        printErr(QStringLiteral("  ") + sorun);
+    return ExitUsage;
 }
 
 QString required(const QCommandLineParser& parser, const QString& option) {

@@ -32,9 +32,10 @@ void printErr(const QString& text);
 
 // Parses the command's arguments (after the command name); unknown options and
 // missing values raise UsageError. With `positional` (its name in the message) the
-// command takes exactly one argument that is not an option.
+// command takes exactly one argument that is not an option (at most one when
+// `positionalOptional`).
 void parse(QCommandLineParser& parser, const QString& command, const QStringList& arguments,
-           const QString& positional = QString());
+           const QString& positional = QString(), bool positionalOptional = false);
 // Adds an option with its Turkish description and, when it takes a value, the
 // value's name as the help shows it.
 void addOption(QCommandLineParser& parser, const char* name, const char* description,
@@ -52,6 +53,12 @@ QString optionalTextDate(const QCommandLineParser& parser, const QString& option
 // tariffs yet (a new database before its settings are imported): every calculation
 // with fees would fail on it.
 bool tariffsPresent(Database& db);
+
+// The whole content of a file the user named; a file that cannot be read is a usage error.
+QByteArray dosyaOku(const QString& yol);
+// Every problem of a refused document, one a line, after a line saying nothing was
+// written; the exit status of a refused document.
+int reddet(const QString& yol, const QStringList& sorunlar);
 
 // Opens the database and hands it to the component's shared state.
 std::shared_ptr<Database> connect(const QString& urlOrPath,

@@ -6,11 +6,12 @@
 #include "engine/Schema.h"
 #include "engine/SharedState.h"
 #include "engine/clsHesapAna.h"
-#include "ui/DocumentService.h"
 #include "file/clsFoyBilgileri.h"
+#include "formats/ReferansTablolari.h"
 #include "tools/BasitHesap.h"
 #include "tools/BasitHesapBelgesi.h"
 #include "tools/BasitHesapExcel.h"
+#include "ui/DocumentService.h"
 
 #include <QDateTime>
 #include <QGuiApplication>
@@ -78,7 +79,7 @@ FaizOraniTablosuSecenegi tablo(const QString& deger) {
                  adlar.isEmpty() ? QStringLiteral("yok") : adlar.join(QStringLiteral(", "))));
 }
 
-QString okunurCikti(const BasitHesap& hesap) {
+QString okunurCikti(const BasitHesap& hesap, const QStringList& uyarilar) {
     const QStringList tutarlar = BasitHesap::TutarSutunu(hesap.Satirlar);
     const QStringList aciklamalar = BasitHesap::AciklamaSutunu(hesap.Satirlar);
     qsizetype genislik = 0;
@@ -92,10 +93,13 @@ QString okunurCikti(const BasitHesap& hesap) {
     const QString mesaj = hesap.Foy ? hesap.Foy->Mesaj.trimmed() : QString();
     if (!mesaj.isEmpty())
         satirlar << QString() << QStringLiteral("Mesaj: ") + mesaj;
+    for (const QString& uyari : uyarilar)
+        satirlar << QString() << QStringLiteral("Uyarı: ") + uyari;
     return satirlar.join(u'\n');
 }
 
-QString jsonCikti(const BasitHesap& hesap, const QStringList& hatalar) {
+QString jsonCikti(const BasitHesap& hesap, const QStringList& hatalar,
+                  const QStringList& uyarilar) {
     JsonYazici json;
     json.nesneBasla();
     json.diziBasla(QStringLiteral("Satirlar"));
@@ -110,6 +114,10 @@ QString jsonCikti(const BasitHesap& hesap, const QStringList& hatalar) {
     json.diziBasla(QStringLiteral("Hatalar"));
     for (const QString& hata : hatalar)
         json.metin(hata);
+    json.diziBitir();
+    json.diziBasla(QStringLiteral("Uyarilar"));
+    for (const QString& uyari : uyarilar)
+        json.metin(uyari);
     json.diziBitir();
     json.nesneBitir();
     return json.sonuc();
@@ -227,7 +235,11 @@ int interest(const QStringList& arguments) {
         throw UsageError(dogrulama.mesaj);
 
     bool basarili = hesap.Hesapla(ana);
-    printOut(json ? jsonCikti(hesap, raporcu->messages()) : okunurCikti(hesap));
+    const QStringList uyarilar =
+        hesap.TabloSecili() && hesap.FaizOraniTablosuFoyKodu == 0
+            ? ReferansTablolari::uyarilar(*db, {hesap.FaizOraniTablosuKodu}, hesap.GununTarihi)
+            : QStringList();
+    printOut(json ? jsonCikti(hesap, raporcu->messages(), uyarilar) : okunurCikti(hesap, uyarilar));
 
     if (var("xlsx")) {
         QString hata;

@@ -17,6 +17,7 @@ int interest(const QStringList& arguments);
 bool interestNeedsGui(int argc, char** argv);
 int notifyRefresh(const QStringList& arguments);
 int plan(const QStringList& arguments);
+int reference(const QStringList& arguments);
 int settingsFile(const QStringList& arguments);
 int sms(const QStringList& arguments);
 int statement(const QStringList& arguments);
@@ -40,7 +41,8 @@ const char* const kUsage =
     "  case import     --db <yol-veya-adres> DOSYA [--as N] [--replace]\n"
     "                  Bir föyü JSON föy belgesi olarak dışa/içe aktarır.\n"
     "  case schema     Föy belgesinin JSON şemasını yazar.\n"
-    "  init-db         --db <yol-veya-adres>              Veritabanı tablolarını oluşturur.\n"
+    "  init-db         --db <yol-veya-adres>  Veritabanı tablolarını oluşturur ve resmî\n"
+    "                  faiz tablolarını yükler.\n"
     "  interest        --principal A (--rate R | --table KOD [--yearly]) --start YYYYAAGG\n"
     "                  --date YYYYAAGG [--enforcement YYYYAAGG] [--interest-free B]\n"
     "                  [--debtors N] [--fees] [--fee-detail] [--days 360|365] [--detail]\n"
@@ -54,6 +56,9 @@ const char* const kUsage =
     "                  [--save-commitments --debtor KOD [--agenda] [--at-office]] [--json]\n"
     "                  [--pdf DOSYA]\n"
     "                  Ödeme planı hesaplar.\n"
+    "  reference update --db <yol-veya-adres> [DOSYA]\n"
+    "                  Programla gelen (ya da DOSYA'daki) resmî faiz tablolarının eksik\n"
+    "                  satırlarını ekler; büronun girdiği satırlara dokunmaz.\n"
     "  settings export --db <yol-veya-adres> [--out DOSYA] [--with-secrets]\n"
     "  settings import --db <yol-veya-adres> DOSYA\n"
     "                  Büro ayarlarını (tarifeler, oranlar, kurlar...) JSON olarak aktarır.\n"
@@ -87,6 +92,8 @@ int run(QStringList arguments) {
             return quv::cli::notifyRefresh(arguments);
         if (command == QStringLiteral("plan"))
             return quv::cli::plan(arguments);
+        if (command == QStringLiteral("reference"))
+            return quv::cli::reference(arguments);
         if (command == QStringLiteral("sms"))
             return quv::cli::sms(arguments);
         if (command == QStringLiteral("statement"))

@@ -221,9 +221,17 @@ TEST_P(DeskTest, CalculatesTheSelectedFileAndSavesOnRequest) {
     EXPECT_EQ(panel->mesajKutusu()->toPlainText(),
               QStringLiteral("05.04.2022 tarihli ve 48.750,60TL tutarlı alacağın faiz başlangıç "
                              "tarihinde faiz oranı belirsizdir."));
+    // A file on the shipped legal-rate table, dated past its checked date, is warned about
+    // under the summary; the next file without one clears the warning.
+    ASSERT_TRUE(pencere.foySec(1003));
+    panel->tarihKutusu()->setTextDate(QStringLiteral("20261206"));
+    ASSERT_TRUE(pencere.seciliFoyuHesapla());
+    EXPECT_TRUE(panel->uyariEtiketi()->text().startsWith(
+        QStringLiteral("Uyarı: \"Yasal Faiz (3095/1)\" tablosunun oranları 31.01.2026")));
     // A picture of the window with a calculated file, for a look at the real thing.
     ASSERT_TRUE(pencere.foySec(1001));
     ASSERT_TRUE(pencere.seciliFoyuHesapla());
+    EXPECT_TRUE(panel->uyariEtiketi()->isHidden());
     pencere.show();
     EXPECT_TRUE(pencere.grab().save(QCoreApplication::applicationDirPath() +
                                     QStringLiteral("/quvhesap-desk-%1.png").arg(GetParam().name)));

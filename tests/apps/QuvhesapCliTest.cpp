@@ -126,6 +126,7 @@ TEST(QuvhesapCli, CalcPrintsTheSummaryAsJsonAndSavesOnlyOnRequest) {
     EXPECT_EQ(json.value(QStringLiteral("FoyKodu")).toInt(), 1001);
     EXPECT_EQ(json.value(QStringLiteral("HesapOzeti")).toObject().size(), 69);
     EXPECT_TRUE(json.value(QStringLiteral("Hatalar")).toArray().isEmpty());
+    EXPECT_TRUE(json.value(QStringLiteral("Uyarilar")).isArray());
     QJsonArray alacaklar = json.value(QStringLiteral("Alacaklar")).toArray();
     ASSERT_FALSE(alacaklar.isEmpty());
     // 1001's claim starts on 10 January 2022; a collection on 1 March closes its first line.
@@ -143,6 +144,34 @@ TEST(QuvhesapCli, CalcPrintsTheSummaryAsJsonAndSavesOnlyOnRequest) {
     EXPECT_EQ(saved.exitCode, 0) << saved.err.toStdString();
     EXPECT_TRUE(saved.out.contains(QStringLiteral("Güncel bakiye (TL)")));
     EXPECT_EQ(count(path, "select count(*) from tblfoy_hesap where foykodu = 1001"), 1);
+}
+
+// A new database holds the shipped tables: the legal rate of 2024 is 9 % up to 31 May and
+// 24 % from 1 June; a date past the table's checked date is warned about; an update adds
+// only a missing row.
+TEST(QuvhesapCli, TheShippedLegalRateTable) {
+    const QString path = test::scratchPath(QStringLiteral("cli-resmi.sqlite"));
+    EXPECT_TRUE(quvhesap("init-db", path, {}).out.contains("Resmî faiz tabloları yüklendi: 7 tablo"));
+    auto faiz = [&](const char* tarih) {
+        CliRun run = quvhesap("interest", path, {"--principal", "10000", "--table", "901", "--start",
+                                                 "20240101", "--date", tarih, "--json"});
+        EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+        return QJsonDocument::fromJson(run.out.toUtf8()).object();
+    };
+    // 10000 × 9 % × 152/365 = 374.79 (1 January – 1 June) and 10000 × 24 % × 213/365 =
+    // 1400.55 (1 June – 31 December): 1775.34.
+    const QJsonObject y2024 = faiz("20241231");
+    EXPECT_EQ(y2024["Satirlar"][1]["Tutar"].toDouble(), 1775.34);
+    EXPECT_EQ(y2024["Uyarilar"].toArray().size(), 0);
+    EXPECT_TRUE(faiz("20261206")["Uyarilar"][0].toString().contains("Anayasa Mahkemesi"));
+
+    CliRun bos = quvhesap("reference", "", {"update", "--db", path.toUtf8().constData()});
+    EXPECT_TRUE(bos.out.contains("Eksik satır yok")) << bos.out.toStdString();
+    Database::open(path)->execute(QStringLiteral(
+        "delete from tblfaizoranitablosu_detay where faizoranitablosukodu = 901 and tarih = '20240601'"));
+    CliRun run = quvhesap("reference", "", {"update", "--db", path.toUtf8().constData()});
+    EXPECT_EQ(run.out, QStringLiteral("901 \"Yasal Faiz (3095/1)\": 01.06.2024 tarihli %24,00 eklendi.\n"
+                                      "0 tablo, 1 oran eklendi (programla gelen tablolar).\n"));
 }
 
 // The statement's PDF, a missing file and a path that cannot be written; nothing saved.

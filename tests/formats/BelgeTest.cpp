@@ -50,7 +50,7 @@ TEST_P(BelgeTest, ABadCaseFileIsRefusedWholeWithEveryPlaceNamed) {
          {"$.foy.takipTarihi: takvimde olmayan bir gün (\"2023-02-30\")", "$.foy.x: bilinmeyen alan"}},
         {"\"paraBirimiKodu\": 1,", "\"paraBirimiKodu\": 9,",
          {"$.foy.paraBirimiKodu: 9 kodlu para birimi veritabanında yok"}},
-        {"\"faizOraniTablosuKodu\": 2,", "\"faizOraniTablosuKodu\": 77,",
+        {"\"faizOraniTablosuKodu\": 903,", "\"faizOraniTablosuKodu\": 77,",
          {"$.foy.faizOraniTablosuKodu: 77 kodlu faiz tablosu (föy 0) yok"}},
         {"\"version\": 1", "\"version\": 2", {"$.version: bu sürüm yalnızca 1. sürümü okur"}},
     };
