@@ -186,7 +186,12 @@ bool BasitHesap::Hesapla(clsHesapAna& hesap) {
         hesap.IlgiliHesabiCagir(*Foy, QString());
         Satirlar = SatirlariOlustur(*Foy);
     });
-    return shared().reportedErrors() == oncekiHatalar;
+    // A run that reported an error (a tariff that did not load, say) has no lines to
+    // show, print or export: its amounts would be wrong.
+    if (shared().reportedErrors() == oncekiHatalar)
+        return true;
+    Satirlar.clear();
+    return false;
 }
 
 QList<BasitHesapSatiri> BasitHesap::SatirlariOlustur(clsFoyBilgileri& foy) const {

@@ -232,6 +232,14 @@ TEST_P(BasitHesapTest, TheLinesWorkedOutByHand) {
     // The calculator stores nothing.
     RecordSet rs = db_->openRecordSet(QStringLiteral("select count(*) from tblfoy_hesap"));
     EXPECT_EQ(toInt32(rs.value(0)), 0);
+    // A tariff that does not load leaves no lines: their fees would be wrong.
+    db_->execute(QStringLiteral("update tblharclar set basvuruharci = null"));
+    BasitHesap bozuk = ornekHesap();
+    clsHesapAna yeni;  // the tariffs loaded above are kept by the first facade
+    yeni.setActiveConnection(db_);
+    EXPECT_FALSE(bozuk.Hesapla(yeni));
+    EXPECT_TRUE(bozuk.Satirlar.isEmpty());
+    EXPECT_TRUE(errorText().contains(QStringLiteral("Invalid use of Null")));
     // The shared tables are offered once each by name; table 9 belongs to a file.
     QStringList tablolar;
     for (const FaizOraniTablosuSecenegi& t : BasitHesap::FaizOraniTablolari())
