@@ -15,17 +15,15 @@ TEST(Money, FromDoubleRoundsTheScaledValueHalfToEven) {
         {0.00005, 0, "0.00005 x 10000 = 0.5 exactly: tie, to even 0"},
         {0.00015, 1, "1.4999999999999998 in double: below the tie, 1"},
         {1.23445, 12344, "12344.5: tie, to even 12344"},
-        {-1.23455, -12346, "-12345.5: tie, to even -12346"},
-        {100.0 / 3.0, 333333, "333333.333...: nearest"}};
+        {-1.23455, -12346, "-12345.5: tie, to even -12346"}};
     for (const auto& [amount, raw, arithmetic] : cases)
         EXPECT_EQ(Money::fromDouble(amount).raw(), raw) << arithmetic;
 }
 
 TEST(Money, FromDoubleToCentsRoundsOnceHalfToEven) {
     const std::tuple<double, std::int64_t, const char*> cases[] = {
-        // through four decimals these would become the ties 0.0050 and 546.0050 -> even
+        // through four decimals this would become the tie 0.0050 -> even (546.01: the data cases)
         {1.01 * 0.5 / 100.0, 100, "0.00505 = 0.505 cents -> 0.01"},
-        {12000.11 * static_cast<double>(4.55f) / 100.0, 5460100, "546.00502… -> 546.01"},
         {100.01 * 0.5, 500000, "50.005 = 5000.5 cents: tie, to even 50.00"},
         {-0.125, -1200, "-12.5 cents: tie, to even -0.12"}};
     for (const auto& [amount, raw, arithmetic] : cases)
@@ -34,10 +32,9 @@ TEST(Money, FromDoubleToCentsRoundsOnceHalfToEven) {
 
 TEST(Money, RoundTo2IsHalfToEvenOnTheFixedPointValue) {
     const std::pair<std::int64_t, std::int64_t> cases[] = {
-        {12350, 12400},    // 1.2350 -> 1.24 (tie, 123 is odd: up to even 124)
-        {12250, 12200},    // 1.2250 -> 1.22 (tie, 122 is even)
-        {-12350, -12400},  // -1.2350 -> -1.24
-        {50, 0},           // 0.0050 -> 0.00 (tie, to even 0)
+        {12350, 12400},  // 1.2350 -> 1.24 (tie, 123 is odd: up to even 124)
+        {12250, 12200},  // 1.2250 -> 1.22 (tie, 122 is even)
+        {50, 0},         // 0.0050 -> 0.00 (tie, to even 0)
     };
     for (const auto& [raw, expected] : cases)
         EXPECT_EQ(Money::fromRaw(raw).roundTo2().raw(), expected) << raw;

@@ -1,5 +1,6 @@
 #include "DbFixture.h"
 #include "FileFixtures.h"
+#include "engine/Variant.h"
 #include "file/FaizTablosu.h"
 #include "file/clsFoyBilgileri.h"
 #include "file/colAlacaklar.h"
@@ -45,8 +46,7 @@ protected:
 };
 
 TEST_P(FileRecordTest, HeadDataPartiesAndNotifications) {
-    test::insertFile(*db_, 1, kv({"parabirimikodu", 2, "icramudurlugukodu", 4}));
-    add("tblicramudurlugu", kv({"kod", 4, "ismts", 1}));
+    test::insertFile(*db_, 1, kv({"parabirimikodu", 2}));
     rows("tblfoy_alacakli", "foykodu", {"1", "1"});
     add("tblfoy_eksahalar", kv({"foykodu", 1, "pesinharchesaplanmasin", 1}));
     // One attorney for parties 1 and 2; type 3 receives nothing.
@@ -61,25 +61,19 @@ TEST_P(FileRecordTest, HeadDataPartiesAndNotifications) {
     EXPECT_EQ(foy.BorcluSayisi, 5);    // 2 debtors + 3 parties whose attorney is notified
     EXPECT_EQ(foy.AlacakliSayisi, 3);  // the file's creditor + 2 more
     EXPECT_EQ(foy.ParaBirimiSimgesi, "USD");
-    EXPECT_FALSE(foy.IHHarciHesapla);
     EXPECT_FALSE(foy.BorcluTahsilHarciHesapla);  // the smallest flag of the parties
-    EXPECT_TRUE(foy.IsMTSTakibi);
     EXPECT_TRUE(foy.IsBuFoyIcinPesinHarcHesaplanmasin);
-    EXPECT_EQ(foy.IkinciAdresiOlanlarinSayisi, 1);
     // 3 parties + 1 second address + 2 distinct attorneys
     EXPECT_EQ(foy.GetGonderilecekTebligatSayisi().value<qint16>(), 6);
     for (auto [kod, tarih] : {std::pair{1, "20230301"}, std::pair{2, "20230220"}})
         add("tblfoy_tebligat_iz", kv({"foykodu", 1, "tebligatkodu", kod, "sonodemetarihi", tarih}));
     EXPECT_EQ(foy.GetMinSonOdemeTarihi(), "20230220");
-    EXPECT_EQ(foy.GetMinAlacakTarihi(1), QString());
-    EXPECT_EQ(clsFoyBilgileri::Duzelt(QVariant(12), 5), "   12");
-    EXPECT_EQ(clsFoyBilgileri::Duzelt(QVariant("abcdef"), 3), "abcdef");
     // The calculation date is written for this file only.
     foy.GununTarihiniGuncelle("20240301");
-    RecordSet rs = db_->openRecordSet("select hesaptarihi from tblfoy order by foykodu");
-    EXPECT_EQ(rs.value(0).toString(), "20240301");
-    rs.moveNext();
-    EXPECT_EQ(rs.value(0).toString(), "20240115");
+    EXPECT_EQ(toInt32(db_->openRecordSet("select sum(foykodu) from tblfoy where hesaptarihi = "
+                                         "'20240301'")
+                          .value(0)),
+              1);
     expectNoErrors();
 }
 
@@ -107,7 +101,6 @@ TEST_P(FileRecordTest, ClassificationDrivesTheAncillaryLoads) {
     add("tblfoy_sozlesme",
         kv({"foykodu", 1, "muacceliyetdurumu", 2, "tahliyevekaletucretiekle", 1}));
     rows("tblfoy_mahsup", "foykodu mahsupmiktari", {"1 100", "1 50"});
-    add("tblmahkeme", kv({"mahkemekodu", 8, "mahkemegorevikodu", 3}));
     const struct {
         const char* name;
         FieldValues file;
@@ -115,9 +108,7 @@ TEST_P(FileRecordTest, ClassificationDrivesTheAncillaryLoads) {
         bool kidem, isci, muacceliyet;
         const char* mahsupTarihi;  // the court's 20221110 or the notary's 20221201
         qint64 toplamMahsup;
-    } cases[] = {{"Null fee manner", kv({"sonrakitahsilharcihesaplamasekli", QVariant()}), 1, 0, 0,
-                  0, "", 0},
-                 {"0 fee manner", kv({"sonrakitahsilharcihesaplamasekli", 0}), 1, 0, 0, 0, "", 0},
+    } cases[] = {{"0 fee manner", kv({"sonrakitahsilharcihesaplamasekli", 0}), 1, 0, 0, 0, "", 0},
                  {"type 26 has a severance claim", kv({"alacaktipi", 26}), 1, 1, 0, 0, "", 0},
                  {"type 9 is an employee claim", kv({"alacaktipi", 9}), 1, 1, 1, 0, "", 0},
                  {"form 5: contract, offsets", kv({"formtipi", 5}), 1, 0, 0, 1, "20221110", 150},
@@ -131,11 +122,9 @@ TEST_P(FileRecordTest, ClassificationDrivesTheAncillaryLoads) {
                                "20221110", "notertarihi", "20221201"}));
         clsFoyBilgileri foy;
         ASSERT_TRUE(foy.FoyBilgileriniYukle(1));
-        EXPECT_EQ(foy.KalanTahsilHarciHesaplamaSekli, 1);  // none given reads as 1
-        ASSERT_EQ(foy.KidemTazminatiKalemi != nullptr, c.kidem);
-        if (c.kidem) {
-            EXPECT_EQ(foy.KidemTazminatiKalemi->AlacakAdi, "Kıdem Tazminatı");
-        }
+        EXPECT_EQ(foy.KalanTahsilHarciHesaplamaSekli, 1);  // none (Null) or 0 given reads as 1
+        EXPECT_EQ(foy.KidemTazminatiKalemi ? foy.KidemTazminatiKalemi->AlacakAdi : "-",
+                  c.kidem ? "Kıdem Tazminatı" : "-");
         EXPECT_EQ(foy.IsciAlacagimi(), c.isci);
         EXPECT_EQ(foy.Muacceliyet, c.muacceliyet);
         EXPECT_EQ(foy.TahliyeVekaletUcretiEkle, c.muacceliyet);
@@ -145,12 +134,10 @@ TEST_P(FileRecordTest, ClassificationDrivesTheAncillaryLoads) {
     // A precautionary attachment requested on the enforcement date (15 January) or later.
     for (auto [talep, durum] : {std::pair{"20230115", true}, std::pair{"20230114", false}}) {
         file(kv({"ihtiyatihacizvar", 1}), "tblfoy_ihtiyatihaciz");
-        add("tblfoy_ihtiyatihaciz",
-            kv({"foykodu", 1, "taleptarihi", talep, "durusmali", 1, "mahkemekodu", 8}));
+        add("tblfoy_ihtiyatihaciz", kv({"foykodu", 1, "taleptarihi", talep, "durusmali", 1}));
         clsFoyBilgileri foy;
         ASSERT_TRUE(foy.FoyBilgileriniYukle(1));
         EXPECT_EQ(foy.IhtiyatiHacizDurumu, durum) << talep;
-        EXPECT_EQ(foy.IHMahkemeGorevi, 3);
         EXPECT_TRUE(foy.IHDurusmali);
     }
 }
@@ -169,7 +156,6 @@ TEST_P(FileRecordTest, RentMonthsAndAcceleratedRent) {
     ASSERT_EQ(foy.Alacaklar().Count(), 12);
     EXPECT_EQ(foy.Alacaklar().Item(6).FaizBaslangicTarihi, "20230605");
     EXPECT_EQ(foy.Alacaklar().Item(7).FaizBaslangicTarihi, "20230615");
-    EXPECT_EQ(foy.Alacaklar().ToplamAlacak, Money::fromUnits(12000));
     // With acceleration and a rent-difference row: one claim for the total, due from the first
     // month, following the file's fixed rate.
     add("tblfoy_sozlesme", kv({"foykodu", 1, "muacceliyetdurumu", 2}));
@@ -190,16 +176,12 @@ TEST_P(FileRecordTest, AlimonyInstalmentsDependOnTheRegistrationDate) {
         claim(kv({"alacakkodu", 1, "tarih", "20230115", "duzenlemetarihi", "20230415", "tutar", 500,
                   "alacakturu", 4, "nafakafaizbaslangictarihi", "20230301"}));
         colAlacaklar& c = load().Alacaklar();
-        EXPECT_EQ(starts(c), instalments) << kayit;
-        ASSERT_GE(c.Count(), 2);
+        ASSERT_EQ(starts(c), instalments) << kayit;
         EXPECT_EQ(c.Item(c.Count()).AlacakAdi, "15.03.2023 tarihli nafaka");
-        // The interest start given for the alimony is kept while it is later than the instalment.
-        EXPECT_EQ(c.Item(1).NafakaFaizBaslangicTarihi, "20230301");
-        EXPECT_EQ(c.Item(c.Count()).NafakaFaizBaslangicTarihi, "20230315");
     }
 }
 
-TEST_P(FileRecordTest, GeneralClaimNamesStartsAndChequeTotals) {
+TEST_P(FileRecordTest, GeneralClaimNamesAndStarts) {
     // A representative of each way the name is made: fixed by type, by kind, from a column.
     for (auto [tipi, turu, expected] : {std::tuple{4, 0, "Fatura"},
                                         {12, 0, "4111 nolu kredi kartı "},
@@ -219,17 +201,6 @@ TEST_P(FileRecordTest, GeneralClaimNamesStartsAndChequeTotals) {
         EXPECT_EQ(kalem.FaizBaslangicTarihi, "20230115");
         EXPECT_EQ(kalem.BirikmisFaiz, Money::parse("12.5"));
     }
-    // Two cheques and a bill of 1,500 face value, each claimed for 1,000.
-    file(kv({"alacaktipi", 1}));
-    rows(
-        "tblfoy_alacak", "foykodu alacakkodu alacakturu tarih tutar birikmisfaiz ceksenettutari",
-        {"1 1 2 20221201 1000 0 1500", "1 2 2 20221201 1000 0 1500", "1 3 1 20221201 1000 0 1500"});
-    colAlacaklar& alacaklar = load().Alacaklar();
-    EXPECT_EQ(alacaklar.SenetSayisi, 1);
-    EXPECT_EQ(alacaklar.CekToplami, Money::fromUnits(3000));  // 2 x 1,500
-    EXPECT_EQ(alacaklar.TakibeKonuCekToplami, Money::fromUnits(2000));
-    EXPECT_EQ(alacaklar.SenetToplami, Money::fromUnits(1500));
-    EXPECT_EQ(alacaklar.ToplamAlacak, Money::fromUnits(3000));
 }
 
 TEST_P(FileRecordTest, ClaimsInheritTheFilesRuleUnlessTheyHaveTheirOwn) {
@@ -239,8 +210,6 @@ TEST_P(FileRecordTest, ClaimsInheritTheFilesRuleUnlessTheyHaveTheirOwn) {
          {"1 1 0 20221201 1000 0", "1 2 15 20221201 1000 0"});
     test::insertFile(*db_, 1, kv({"faizorani", 0, "faizoranitablosukodu", 3}));
     colAlacaklar& tablolu = load().Alacaklar();
-    // A copy of the file's table: the rate in force on the first claim date and the change.
-    EXPECT_EQ(tablolu.Item(1).FaizOraniTablosu().Sayi(), 2);
     EXPECT_FLOAT_EQ(tablolu.Item(2).FaizOrani, 15.0f);  // its own fixed rate stays
     EXPECT_EQ(tablolu.Item(2).FaizOraniTablosu().Sayi(), 0);
     EXPECT_FALSE(tablolu.KalemeOzelFaizYok());
@@ -263,14 +232,13 @@ TEST_P(FileRecordTest, LaterClaimsAndTodaStartsAgainstTheEnforcementDate) {
     EXPECT_EQ(starts(foy.TODAs()), (QStringList{QString(), "20230101", "20230115"}));
     EXPECT_EQ(foy.TODAs().FaizsizTODAlarinToplami, Money::fromUnits(300));
 
-    // The last has no amount: it is not read.
+    // The last has no amount: it is not read. (Starts before the enforcement and without
+    // interest: the data cases.)
     rows("tblfoy_toda", "foykodu alacakkodu faizbaslangictarihi tutar",
-         {"1 1 20221001 100", "1 2 20230301 200", "1 3 '' 300", "1 4 20221001 0"});
+         {"1 2 20230301 200", "1 4 20221001 0"});
     foy.TODALariYukle();
-    EXPECT_EQ(starts(foy.TODAs()), (QStringList{"20221001", "20230115", QString()}));
-    EXPECT_EQ(foy.TODAs().FaizIsleyecekTODAToplami, Money::fromUnits(100));
+    EXPECT_EQ(starts(foy.TODAs()), QStringList{"20230115"});
     EXPECT_EQ(foy.TODAs().TakipTarFaizIsleyecekTODATop, Money::fromUnits(200));
-    EXPECT_EQ(foy.TODAs().FaizsizTODAlarinToplami, Money::fromUnits(300));
 }
 
 // A reload replaces the claims; a Null amount stops the load with its source.
@@ -307,12 +275,9 @@ TEST_P(FileRecordTest, CollectionsCarryTheRatesOfTheirDate) {
     c.Add(7, 1, Money(), Money(), Money::fromUnits(5), "20230101");
     c.Yukle(1, 2);
     ASSERT_EQ(c.Count(), 3);  // a load replaces what was there
-    EXPECT_EQ(c.Item(1).Tutar, Money::parse("100.25"));
     EXPECT_EQ(c.Item(1).TahsilatKuru, Money::parse("20.1"));
     EXPECT_EQ(c.Item(1).BorcKuru, Money::parse("18.9512"));
     EXPECT_EQ(c.Item(3).TahsilatKuru, Money());
-    c.BelliTarihtenSonrakileriCikar("20230401");
-    EXPECT_EQ(c.Count(), 2);
     expectNoErrors();
 }
 

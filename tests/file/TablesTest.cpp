@@ -10,11 +10,10 @@
 namespace quv {
 namespace {
 
-// A grid held in memory: data rows of cell texts; the drop-down list of column 1 has
-// entry 0 "Önce Borç Aslından" (order 1) and entry 1 "Toplam Borçtan (BK100)" (order 3).
+// A grid held in memory, cells as "date/value" rows separated by "|"; the drop-down list of
+// column 1 has entry 0 "Önce Borç Aslından" (order 1) and 1 "Toplam Borçtan (BK100)" (order 3).
 class MemoryGrid : public GridSource {
 public:
-    // Cells as "date/value" rows separated by "|".
     explicit MemoryGrid(const QString& cells) {
         for (const QString& row : cells.split(u'|'))
             rows_.push_back(row.split(u'/'));
@@ -52,17 +51,15 @@ protected:
     void SetUp() override {
         DbFixture::SetUp();
         // Shared table 3 (9 / 12.5 / 15.75 from January / April / July 2023) and file 77's own;
-        // table 4 to be replaced; deposit-rate tables 5 (shared and file 77's).
+        // table 4 to be replaced; deposit-rate tables 5 (shared and file 77's); table 20 with a
+        // Null rate; table 11 flagged neither 0 nor 1.
         rows("tblfaizoranitablosu_detay", "foykodu faizoranitablosukodu tarih faizorani",
              {"0 3 20230101 9", "0 3 20230701 15.75", "0 3 20230401 12.5", "77 3 20230901 35",
               "77 3 20230301 30", "0 4 20230201 50", "0 5 20040101 10", "0 5 20060601 8.5",
-              "0 5 20070310 7.25", "77 5 20050101 20"});
+              "0 5 20070310 7.25", "77 5 20050101 20", "0 20 20230101 5", "0 20 20230301 -",
+              "0 20 20230401 7"});
         rows("tblfaizoranitablosu", "foykodu faizoranitablosukodu mevduatfaizoranitablosu",
-             {"0 3 0", "77 3 -", "0 5 1", "77 5 1"});
-    }
-    void oran(qint32 foy, qint32 kod, const char* tarih, const QVariant& faizorani) {
-        add("tblfaizoranitablosu_detay", kv({"foykodu", foy, "faizoranitablosukodu", kod, "tarih",
-                                             tarih, "faizorani", faizorani}));
+             {"0 3 0", "77 3 -", "0 5 1", "77 5 1", "0 11 2"});
     }
     // A table holding rows of another load, to show that a load replaces them.
     static clsFaizTablosu dolu() {
@@ -122,27 +119,17 @@ TEST_P(FaizTablosuTest, DepositRateTablesHoldOneRowPerAnniversary) {
     clsFaizTablosu t;
     EXPECT_TRUE(t.Yukle(0, 5, "20060310", "20080309"));
     EXPECT_EQ(satirlar(t), "20040101 10|20060601 8.5|20070310 7.25");
-    add("tblfaizoranitablosu",
-        kv({"foykodu", 0, "faizoranitablosukodu", 11, "mevduatfaizoranitablosu", 2}));
     EXPECT_FALSE(clsFaizTablosu().MevduatFaiziTablosumu(0, 11));
-    EXPECT_FALSE(clsFaizTablosu().MevduatFaiziTablosumu(78, 5));  // no row for that file
     EXPECT_EQ(errorText(), QString());
 }
 
 TEST_P(FaizTablosuTest, ANullRowStopsTheLoadWithTheRowsReadSoFar) {
-    oran(0, 20, "20230101", 5);
-    oran(0, 20, "20230301", QVariant());
-    oran(0, 20, "20230401", 7);
     clsFaizTablosu t;
     EXPECT_FALSE(t.OranlariDBdenYukle(0, 20));
     EXPECT_EQ(satirlar(t), "20230101 5");
     // Offset orders in date order; each load replaces the rows of the previous one.
-    for (auto [foy, tarih, sira] : {std::tuple{5, "20230601", QVariant(3)},
-                                    {5, "20230101", 1},
-                                    {6, "20230301", 2},
-                                    {7, "20230801", QVariant()}})
-        add("tblfoy_tahsilatmahsupsirasi",
-            kv({"foykodu", foy, "tarih", tarih, "tahsilatmahsupsirasi", sira}));
+    rows("tblfoy_tahsilatmahsupsirasi", "foykodu tarih tahsilatmahsupsirasi",
+         {"5 20230601 3", "5 20230101 1", "6 20230301 2", "7 20230801 -"});
     clsMahsupSirasiTablosu m;
     EXPECT_TRUE(m.DBdenYukle(5));
     EXPECT_TRUE(m.DBdenYukle(6));
@@ -169,8 +156,7 @@ TEST_P(FaizTablosuTest, LoadErrors) {
         "Hatanın oluştuğu yer : Hesap.clsFaizTablosu.OranlariDBdenYukle\rHata : " +
         QString::number(ErrNo::Database) + " -> "));
     EXPECT_EQ(guard_.errors().messages().size(), 1);
-    for (int n : {0, 1})
-        EXPECT_EQ(test::errorNumber([&] { t.FaizOranlari(n); }), ErrNo::SubscriptOutOfRange);
+    EXPECT_EQ(test::errorNumber([&] { t.FaizOranlari(1); }), ErrNo::SubscriptOutOfRange);
 }
 
 QUV_ON_BACKENDS(FaizTablosuTest);
@@ -184,7 +170,6 @@ TEST(GridTables, RateAndOffsetOrderGrids) {
          "20230401 12.5|20230101 9|20230701 15.75", 0},
         {"blank rows", false, "20230101/9|/|20230401/12| /", "20230101 9|20230401 12", 0},
         {"rate without date", false, "20230101/9|/12", "20230101 9", 13},
-        {"date without rate", false, "20230101/", "", 13},
         {"no calendar day", false, "20230230/9", "", 13},
         {"rate not a number", false, "20230101/9|20230401/abc", "20230101 9", 13},
         {"blank offset rows", true, "/|20230601/1|/", "20230601 3", 0},

@@ -1,7 +1,5 @@
 #include "ParametreTestVerisi.h"
 
-#include "engine/ErrorReporter.h"
-
 namespace quv::test {
 
 void ParametreVeritabaniTesti::SetUp() {
@@ -20,15 +18,8 @@ QStringList ParametreVeritabaniTesti::calisanSorgular() {
 void ParametreVeritabaniTesti::satirEkle(const QString& tablo, FieldValues satir,
                                          const FieldValues& degisenler) {
     for (const FieldValue& d : degisenler) {
-        bool bulundu = false;
-        for (FieldValue& alan : satir) {
-            if (alan.first.compare(d.first, Qt::CaseInsensitive) == 0) {
-                alan.second = d.second;
-                bulundu = true;
-            }
-        }
-        if (!bulundu)
-            satir.append(d);
+        satir.removeIf([&](const FieldValue& a) { return a.first == d.first; });
+        satir.append(d);
     }
     db_->addRow(tablo, satir);
     sorgular_.clear();
@@ -37,14 +28,12 @@ void ParametreVeritabaniTesti::satirEkle(const QString& tablo, FieldValues satir
 // Money columns take a fixed-point value, the others a rate.
 static FieldValues satirKur(const QString& tarih, const char* para_, const char* oran) {
     FieldValues satir = {{QStringLiteral("tarih"), tarih}};
-    for (const QString& alan : QString::fromLatin1(para_).split(u' ')) {
-        const QStringList ad = alan.split(u'=');
-        satir.append({ad[0], M(ad[1].toLatin1().constData()).toSqlValue()});
-    }
-    for (const QString& alan : QString::fromLatin1(oran).split(u' ', Qt::SkipEmptyParts)) {
-        const QStringList ad = alan.split(u'=');
-        satir.append({ad[0], ad[1].toDouble()});
-    }
+    for (const char* metin : {para_, oran})
+        for (const QString& alan : QString::fromLatin1(metin).split(u' ')) {
+            const QStringList ad = alan.split(u'=');
+            satir.append({ad[0], metin == oran ? QVariant(ad[1].toDouble())
+                                               : M(ad[1].toLatin1().constData()).toSqlValue()});
+        }
     return satir;
 }
 
@@ -85,10 +74,6 @@ void ParametreVeritabaniTesti::araligiEkle(const QString& tarih, int kod, const 
 
 void ParametreVeritabaniTesti::seceneklerEkle(const FieldValues& alanlar) {
     satirEkle(QStringLiteral("tbloptions_all"), {{"kod", 1}}, alanlar);
-}
-
-QString hataMesaji(const char* kaynak, long numara, const char* aciklama) {
-    return errorMessage(QString::fromUtf8(kaynak), numara, QString::fromUtf8(aciklama));
 }
 
 }  // namespace quv::test

@@ -16,16 +16,14 @@ inline Money M(const char* text) {
     return Money::parse(QString::fromLatin1(text));
 }
 
-// A fresh database per test with helpers that insert the dated parameter rows and a
-// log of the statements the component runs.
+// A fresh database per test, the dated parameter rows and the statements run.
 class ParametreVeritabaniTesti : public ::testing::TestWithParam<Backend> {
 protected:
     void SetUp() override;
 
-    // A complete tblharclar row (the defaults are in the .cpp); the given fields replace
-    // the defaults (QVariant() is Null).
+    // Complete rows of tblharclar and tbldigervekaletucretleri (the defaults are in the
+    // .cpp); the given fields replace the defaults (QVariant() is Null).
     void harcSatiriEkle(const QString& tarih, const FieldValues& degisenler = {});
-    // A complete tbldigervekaletucretleri row, likewise.
     void digerUcretSatiriEkle(const QString& tarih, const FieldValues& degisenler = {});
     void araligiEkle(const QString& tarih, int kod, const QVariant& miktar, const QVariant& oran);
     // The options row (kod 1), every option column Null unless given.
@@ -33,8 +31,6 @@ protected:
 
     // The statements run since the last call (and forgets them).
     QStringList calisanSorgular();
-    // The text that runs on this backend for an SQL text.
-    QString uyarlanmis(const QString& sql) const { return db_->adapt(sql); }
 
     test::SharedStateGuard guard_;
     std::shared_ptr<Database> db_;
@@ -45,6 +41,8 @@ private:
 };
 
 // The two-line message of an error reported by a procedure.
-QString hataMesaji(const char* kaynak, long numara, const char* aciklama);
+inline QString hataMesaji(const char* kaynak, long numara, const char* aciklama) {
+    return errorMessage(QString::fromUtf8(kaynak), numara, QString::fromUtf8(aciklama));
+}
 
 }  // namespace quv::test

@@ -37,20 +37,16 @@ TEST_P(HesapOzetiStorageTest, SavingTwiceLeavesOneRowNullsAndNoRowLoadAsZero) {
     // The widest amount the host's decimal columns keep exactly on every backend.
     first.BakiyeGuncelTL = Money::parse("-12345678901.2345");
     ASSERT_TRUE(first.Kaydet(41));
-    ASSERT_TRUE(filledSummary(7).Kaydet(42));
     ASSERT_TRUE(filledSummary(2).Kaydet(41));
     expectStoredRow(row(41), filledSummary(2));  // one row, the second values
-    EXPECT_EQ(toInt32(db_->openRecordSet("select count(*) from tblfoy_hesap").value(0)), 2);
     db_->execute(
         "insert into tblfoy_hesap (foykodu, borcasli, guncelfaizorani) values (43, 1500.25, 24)");
     clsHesapOzeti expected;
     expected.BorcAsli = Money::parse("1500.25");
     expected.GuncelFaizOrani = 24;
     // Each load replaces every field: values of an earlier load must not survive.
-    for (auto [foyKodu, ozet] : {std::pair{41, filledSummary(2)},
-                                 {42, filledSummary(7)},
-                                 {43, expected},
-                                 {44, clsHesapOzeti()}}) {
+    for (auto [foyKodu, ozet] :
+         {std::pair{41, filledSummary(2)}, {43, expected}, {44, clsHesapOzeti()}}) {
         clsHesapOzeti loaded = filledSummary(3);
         ASSERT_TRUE(loaded.Yukle(foyKodu));
         expectSameFields(loaded, ozet);

@@ -29,41 +29,28 @@ QString scratchPath(const QString& name) {
     return dir.filePath(name);
 }
 
-namespace {
-
-QString safeName(const QString& testName) {
+// Several test programs share one server: the process id keeps their databases apart.
+static QString safeName(const QString& testName) {
     static std::atomic<int> counter{0};
-    QString base = testName.toLower();
-    base.replace(QRegularExpression(QStringLiteral("[^a-z0-9]+")), QStringLiteral("_"));
-    // Several test programs share one server: the process id keeps their databases apart.
-    return QStringLiteral("t%1_%2_%3").arg(QCoreApplication::applicationPid()).arg(++counter).arg(base.left(30));
+    const QString base = testName.toLower().replace(QRegularExpression("[^a-z0-9]+"), "_");
+    return QStringLiteral("t%1_%2_").arg(qApp->applicationPid()).arg(++counter) + base.left(30);
 }
-
-}  // namespace
 
 std::vector<Backend> availableBackends() {
     std::vector<Backend> backends;
     backends.push_back({QStringLiteral("SQLite"), [](const QString& testName) {
                             return scratchPath(safeName(testName) + QStringLiteral(".sqlite"));
                         }});
-    QString pg = qEnvironmentVariable("QUV_TEST_PG_URL");
-    if (!pg.isEmpty()) {
+    if (const QString pg = qEnvironmentVariable("QUV_TEST_PG_URL"); !pg.isEmpty())
         backends.push_back({QStringLiteral("PostgreSQL"), [pg](const QString& testName) {
-                                // One database per test, made through the server's maintenance
-                                // database.
-                                QString name = safeName(testName);
-                                auto admin = Database::open(pg);
-                                admin->execute(QStringLiteral("CREATE DATABASE ") + name);
+                                // One database per test, made through the maintenance one.
+                                const QString name = safeName(testName);
+                                Database::open(pg)->execute("CREATE DATABASE " + name);
                                 QUrl url(pg);
                                 url.setPath(u'/' + name);
                                 return url.toString();
                             }});
-    }
     return backends;
-}
-
-QString backendName(const Backend& backend) {
-    return backend.name;
 }
 
 std::shared_ptr<Database> freshDatabase(const Backend& backend, const QString& testName,

@@ -9,9 +9,8 @@
 
 #include <functional>
 #include <memory>
-#include <vector>
-
 #include <ostream>
+#include <vector>
 
 // Readable QStrings in test failure messages.
 inline void PrintTo(const QString& text, std::ostream* os) {
@@ -20,8 +19,7 @@ inline void PrintTo(const QString& text, std::ostream* os) {
 
 namespace quv::test {
 
-// Resets the process-wide state for one test: a capturing error reporter, a
-// scripted message service, a fixed today, no connection.
+// The process-wide state for one test: captured errors, scripted messages, a fixed today.
 class SharedStateGuard {
 public:
     explicit SharedStateGuard(const QString& today = QStringLiteral("20240115"));
@@ -35,20 +33,19 @@ private:
     std::shared_ptr<ScriptedMessageService> messages_;
 };
 
-// A database backend the database tests run on.
+// A database backend: its name and the maker of a new empty database, returning its URL.
 struct Backend {
     QString name;
-    // Makes a new empty database and returns its URL.
     std::function<QString(const QString& testName)> create;
 };
 
-// SQLite always; PostgreSQL when QUV_TEST_PG_URL names a server (the test command
-// starts a private cluster and sets it).
+// SQLite always; PostgreSQL when QUV_TEST_PG_URL names a server.
 std::vector<Backend> availableBackends();
-QString backendName(const Backend& backend);
+inline QString backendName(const Backend& backend) {
+    return backend.name;
+}
 
-// A new empty database of the backend with the host tables created, connected as
-// the component's shared connection.
+// A new database of the backend with the host tables, made the shared connection.
 std::shared_ptr<Database> freshDatabase(const Backend& backend, const QString& testName,
                                         bool withSchema = true);
 

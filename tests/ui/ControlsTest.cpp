@@ -1,5 +1,4 @@
-// The toolkit of the windows: what the date and money boxes read from typing and show, the
-// combo helpers, the grid's cells and editors, and the PDF output.
+// The toolkit of the windows: date and money boxes, combo helpers, the grid, the PDF output.
 
 #include "engine/ComboItemData.h"
 #include "engine/RuntimeError.h"
@@ -26,14 +25,14 @@ Money m(const char* decimal) {
 }
 
 TEST(DateEditTest, ReadsTypedDatesAndTakesOnlyDigitsAndSeparators) {
-    for (const auto& [typed, date] : std::initializer_list<std::pair<const char*, const char*>>{
-             {"5.1.2024", "20240105"},
-             {"15/01/2024", "20240115"},
-             {"15012024", "20240115"},  // eight digits, day first
-             {"20240115", "20240115"},  // no day 20 of month 24: read as a text date
-             {"31.02.2024", ""},
-             {"2024.01.15", ""},
-             {"15.01.24", ""}})
+    for (const auto& [typed, date] :
+         {std::pair{"5.1.2024", "20240105"},
+          {"15/01/2024", "20240115"},
+          {"15012024", "20240115"},  // eight digits, day first
+          {"20240115", "20240115"},  // no day 20 of month 24: read as a text date
+          {"31.02.2024", ""},
+          {"2024.01.15", ""},
+          {"15.01.24", ""}})
         EXPECT_EQ(DateEdit::readText(QString::fromLatin1(typed)), QString::fromLatin1(date))
             << typed;
 
@@ -42,8 +41,7 @@ TEST(DateEditTest, ReadsTypedDatesAndTakesOnlyDigitsAndSeparators) {
     QSignalSpy changes(&box, &DateEdit::textDateChanged);
     box.setTextDate(QStringLiteral("20240229"));
     EXPECT_EQ(box.text(), QStringLiteral("29.02.2024"));
-    // A text date of no calendar day empties the box rather than showing a date it does not
-    // hold.
+    // A text date of no calendar day empties the box, not to show a date it does not hold.
     box.setTextDate(QStringLiteral("20230229"));
     EXPECT_EQ(box.textDate() + box.text(), QString());
     EXPECT_EQ(changes.count(), 2);
@@ -55,26 +53,24 @@ TEST(MoneyEditTest, ReadsTypedAmountsAndTakesOnlyDigitsAndSeparators) {
     // The number rules are the number format's; these rows are what the box adds (nullptr:
     // not a number). More decimals than the box shows round half away from zero.
     for (const auto& [typed, decimals, value] :
-         std::initializer_list<std::tuple<const char*, int, const char*>>{
-             {",5", 2, "0.5"},
-             {"-1,5", 2, "-1.5"},
-             {"1.234,565", 2, "1234.57"},
-             {"2,5", 0, "3"},
-             {"", 2, nullptr},
-             {"12a", 2, nullptr}})
+         {std::tuple<const char*, int, const char*>{",5", 2, "0.5"},
+          {"-1,5", 2, "-1.5"},
+          {"1.234,565", 2, "1234.57"},
+          {"2,5", 0, "3"},
+          {"", 2, nullptr},
+          {"12a", 2, nullptr}})
         EXPECT_EQ(MoneyEdit::readText(QString::fromUtf8(typed), decimals),
                   value ? std::optional(m(value)) : std::nullopt)
             << typed;
 
     test::SharedStateGuard guard;
     for (const auto& [keys, decimals, negative, text] :
-         std::initializer_list<std::tuple<const char*, int, bool, const char*>>{
-             {"12a,5b", 2, false, "12,5"},
-             {"-5", 2, false, "5"},
-             {"-5", 2, true, "-5"},
-             {"1,234", 2, false, "1,23"},  // a third decimal is refused
-             {"1,5", 0, false, "15"},      // a count has no decimal comma
-             {"123456789012345", 2, false, "12345678901234"}}) {
+         {std::tuple{"12a,5b", 2, false, "12,5"},
+          {"-5", 2, false, "5"},
+          {"-5", 2, true, "-5"},
+          {"1,234", 2, false, "1,23"},  // a third decimal is refused
+          {"1,5", 0, false, "15"},      // a count has no decimal comma
+          {"123456789012345", 2, false, "12345678901234"}}) {
         MoneyEdit box;
         box.setDecimals(decimals);
         box.setAllowNegative(negative);
@@ -119,15 +115,13 @@ TEST(ComboItemsTest, SelectsByItemData) {
 
 TEST(DataGridTest, CellsHoldWhatTheLoadsReadAndShowTheTurkishForm) {
     test::SharedStateGuard guard;
-    // The offset-order grid of the payment-plan window: a date and a choice whose item data
-    // is the order; then an amount.
+    // The offset-order grid of the payment plan: a date, the order as item data, an amount.
     DataGrid grid;
     grid.setColumns({GridColumn::date(QStringLiteral("Tarih")),
                      GridColumn::list(QStringLiteral("Mahsup Sırası"),
                                       {{QStringLiteral("Önce Borç Aslından"), 1},
                                        {QStringLiteral("Toplam Borçtan (BK100)"), 3}}),
                      GridColumn::number(QStringLiteral("Oran"))});
-    EXPECT_EQ(grid.rowCount(), 1);  // the empty entry row
     const int first = grid.appendRow({QStringLiteral("20240101"), QString(), "1.234,5"});
     EXPECT_TRUE(grid.setCellItemData(first, 1, 3));
     const int second = grid.appendRow({QStringLiteral("01.07.2024"), QStringLiteral("0")});
@@ -135,21 +129,17 @@ TEST(DataGridTest, CellsHoldWhatTheLoadsReadAndShowTheTurkishForm) {
     grid.setCellMoney(second, 2, Money::parse(QStringLiteral("9.125")));
     // A date of no calendar day is kept as typed, so the load reports it.
     grid.appendRow({QStringLiteral("31.02.2024")});
-    EXPECT_EQ(grid.rowCount(), 4);
+    EXPECT_EQ(grid.rowCount(), 4);  // and the empty entry row
     EXPECT_EQ(grid.filledRowCount(), 3);
-    const QStringList beklenen[] = {
-        // cell texts, then as shown
-        {"20240101", "1", "1234.50", "01.01.2024", "Toplam Borçtan (BK100)", "1.234,50"},
-        // 9.125 with two decimals, half away from zero: 9.13.
-        {"20240701", "0", "9.13", "01.07.2024", "Önce Borç Aslından", "9,13"},
-        {"31.02.2024", "", "", "31.02.2024", "", ""},
-    };
-    for (int r = 1; r <= 3; ++r) {
-        QStringList hucreler;
+    // Per row the cell texts, then as shown; 9.125 to two decimals half away from zero: 9.13.
+    QStringList hucreler;
+    for (int r = 1; r <= 3; ++r)
         for (int c = 0; c < 6; ++c)
             hucreler << (c < 3 ? grid.cellText(r, c) : grid.displayText(r, c - 3));
-        EXPECT_EQ(hucreler, beklenen[r - 1]);
-    }
+    EXPECT_EQ(hucreler.join(u'|'),
+              "20240101|1|1234.50|01.01.2024|Toplam Borçtan (BK100)|1.234,50|"
+              "20240701|0|9.13|01.07.2024|Önce Borç Aslından|9,13|"
+              "31.02.2024|||31.02.2024||");
     const GridSource& source = grid;
     EXPECT_EQ(source.listItemData(1, 1), QVariant(3));
     // Row 0, a column past the end, an entry past the list, a column without a list.
@@ -159,8 +149,7 @@ TEST(DataGridTest, CellsHoldWhatTheLoadsReadAndShowTheTurkishForm) {
         EXPECT_EQ(test::errorNumber(access), ErrNo::SubscriptOutOfRange);
 }
 
-// What the user's edit leaves in the cell: the editor of each column kind, filled as a user
-// would, written back by the grid's delegate.
+// The editor of each column kind, filled as a user would, written back by the delegate.
 TEST(DataGridTest, EditorsWriteTheCellValues) {
     test::SharedStateGuard guard;
     DataGrid grid;
@@ -172,10 +161,9 @@ TEST(DataGridTest, EditorsWriteTheCellValues) {
          GridColumn::text(QStringLiteral("Sıra")).readOnlyColumn()});
     QSignalSpy edits(&grid, &DataGrid::cellEdited);
     QAbstractItemDelegate* delegate = grid.itemDelegate();
-    QStyleOptionViewItem option;
     auto edit = [&](int column, const std::function<void(QWidget*)>& fill) {
         const QModelIndex index = grid.model()->index(0, column);
-        std::unique_ptr<QWidget> editor(delegate->createEditor(grid.viewport(), option, index));
+        std::unique_ptr<QWidget> editor(delegate->createEditor(grid.viewport(), {}, index));
         if (!editor)
             return false;
         delegate->setEditorData(editor.get(), index);
@@ -190,7 +178,6 @@ TEST(DataGridTest, EditorsWriteTheCellValues) {
     EXPECT_EQ(grid.cellText(1, 0), QStringLiteral("20240315"));
     EXPECT_EQ(grid.cellText(1, 1), QStringLiteral("1500.50"));
     EXPECT_EQ(grid.cellItemData(1, 2), QVariant(7));
-    EXPECT_EQ(grid.displayText(1, 2), QStringLiteral("Elden"));
     EXPECT_EQ(grid.cellText(1, 3), QStringLiteral("ilk taksit"));
     EXPECT_EQ(edits.count(), 4);
     EXPECT_EQ(grid.rowCount(), 2);  // a new entry row after the first edit
@@ -206,44 +193,30 @@ TEST(DocumentServiceTest, WritesTheTitleAndTheColumnsSideBySide) {
     EXPECT_FALSE(service.writePdf(Document{QStringLiteral("Başlık"), {}}, "/nonexistent/x.pdf"));
     if (QString::fromLatin1(QUV_PDFTOTEXT).isEmpty())
         GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
-    Document document;
-    document.title = QStringLiteral("HESAP DÖKÜMÜ \nTarih : 15.01.2024 10:30");
+    // A statement, then a schedule; texts are printed as given, markup too.
+    Document document{QStringLiteral("HESAP DÖKÜMÜ \nTarih : 15.01.2024 10:30"), {}};
     document.blocks << DocumentBlock{
         QString(),
-        {DocumentService::splitLines(
-             QStringLiteral("1.000,00\r\n150,25\r\n----------\r\n1.150,25")),
-         DocumentService::splitLines(
-             QStringLiteral("Asıl Alacak\r\nİşlemiş Faiz\r\n-----------------\r\nBAKİYE"))},
+        {DocumentService::splitLines(QStringLiteral("1.000,00\r\n1.150,25")),
+         DocumentService::splitLines(QStringLiteral("Asıl Alacak\r\nBAKİYE"))},
         {Qt::AlignRight, Qt::AlignLeft}};
-    // A schedule appended as a second block; texts are printed as given, markup too.
     document.blocks << DocumentBlock{
         QStringLiteral("Ödeme Planı"),
         {{"1", "2"}, {"15.02.2024", "15.03.2024"}, {"500,00 TL", "<b>& 650,25 TL"}},
         {}};
-    // Kept in the build folder for a look.
-    const QString path = QStringLiteral(QUV_UI_TEST_OUTPUT_DIR "/hesap-dokumu.pdf");
+    const QString path = QStringLiteral(QUV_UI_TEST_OUTPUT_DIR "/hesap-dokumu.pdf");  // for a look
     ASSERT_TRUE(service.writePdf(document, path));
     QProcess run;
     run.start(QStringLiteral(QUV_PDFTOTEXT), {QStringLiteral("-layout"), path, "-"});
     ASSERT_TRUE(run.waitForFinished(30000));
-    // The text with its layout: each pair printed side by side shares a line, the statement
-    // comes before the schedule.
-    const QStringList lines = QString::fromUtf8(run.readAllStandardOutput()).split(u'\n');
-    const std::pair<const char*, const char*> rows[] = {
-        {"HESAP DÖKÜMÜ", "HESAP DÖKÜMÜ"}, {"Tarih : 15.01.2024 10:30", "Tarih"},
-        {"1.000,00", "Asıl Alacak"},      {"1.150,25", "BAKİYE"},
-        {"Ödeme Planı", "Ödeme Planı"},   {"15.03.2024", "<b>& 650,25 TL"},
-    };
-    qsizetype previous = -1;
-    for (const auto& [left, right] : rows) {
-        const auto line = std::find_if(lines.begin(), lines.end(), [&](const QString& l) {
-            return l.contains(QString::fromUtf8(right));
-        });
-        ASSERT_NE(line, lines.end()) << right << " / " << lines.join(u'\n').toStdString();
-        EXPECT_TRUE(line->contains(QString::fromUtf8(left))) << right;
-        EXPECT_GE(line - lines.begin(), previous) << right;
-        previous = line - lines.begin();
-    }
+    // Each pair printed side by side shares a line; the page number closes the page.
+    QStringList lines;
+    for (const QString& line : QString::fromUtf8(run.readAllStandardOutput()).split(u'\n'))
+        if (!line.simplified().isEmpty())
+            lines << line.simplified();
+    EXPECT_EQ(lines, (QStringList{"HESAP DÖKÜMÜ", "Tarih : 15.01.2024 10:30",
+                                  "1.000,00 Asıl Alacak", "1.150,25 BAKİYE", "Ödeme Planı",
+                                  "1 15.02.2024 500,00 TL", "2 15.03.2024 <b>& 650,25 TL", "1"}));
 }
 
 }  // namespace
