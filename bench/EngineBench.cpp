@@ -7,6 +7,7 @@
 #include "engine/SharedState.h"
 #include "engine/clsHesapAna.h"
 #include "file/clsFoyBilgileri.h"
+#include "tools/TopluFoyGuncelleyici.h"
 
 #include <QElapsedTimer>
 #include <QTemporaryDir>
@@ -45,9 +46,10 @@ void BM_ReplayLargeFile(benchmark::State& state) {
 }
 BENCHMARK(BM_ReplayLargeFile)->Unit(benchmark::kMillisecond);
 
-// Bulk recalculation with save (TopluFoyGuncelle) over N typical files; the
-// "floor" is the same recorded statement sequence run alone.
-void bulk(benchmark::State& state, const QString& url) {
+// Bulk recalculation with save over N typical files, by the facade file by file
+// (TopluFoyGuncelle) or by the bulk update with a block's reads at once; the "floor" is
+// the same recorded statement sequence run alone.
+void bulk(benchmark::State& state, const QString& url, bool kume) {
     const int files = static_cast<int>(state.range(0));
     auto db = bench::benchDatabase(url);
     bench::typicalFiles(*db, 1, files);
@@ -55,20 +57,23 @@ void bulk(benchmark::State& state, const QString& url) {
     shared().setErrorReporter(errors);
     clsHesapAna hesap;
     hesap.setActiveConnection(db);
-    // One pass records the statements (and warms the parameter caches).
+    auto pass = [&] {
+        if (!kume) {
+            for (int f = 1; f <= files; ++f)
+                hesap.TopluFoyGuncelle(f);
+            return;
+        }
+        TopluFoyGuncelleyici g(hesap);
+        g.Kriterler.HesapBilgileriniGunle = true;
+        g.Calistir();
+    };
+    // One pass warms the parameter caches; the next records the statements.
+    pass();
     std::vector<Statement> recorded;
     db->setStatementRecorder([&](const QString& sql, const QVariantList& p, bool reads) {
         recorded.push_back({sql, p, reads});
     });
-    for (int f = 1; f <= files; ++f)
-        hesap.TopluFoyGuncelle(f);
-    db->setStatementRecorder({});
-    recorded.clear();
-    db->setStatementRecorder([&](const QString& sql, const QVariantList& p, bool reads) {
-        recorded.push_back({sql, p, reads});
-    });
-    for (int f = 1; f <= files; ++f)
-        hesap.TopluFoyGuncelle(f);
+    pass();
     db->setStatementRecorder({});
 
     double engineSeconds = 0;
@@ -76,8 +81,7 @@ void bulk(benchmark::State& state, const QString& url) {
     for (auto _ : state) {
         QElapsedTimer timer;
         timer.start();
-        for (int f = 1; f <= files; ++f)
-            hesap.TopluFoyGuncelle(f);
+        pass();
         engineSeconds += timer.nsecsElapsed() / 1e9;
         state.PauseTiming();
         timer.restart();
@@ -100,11 +104,15 @@ void bulk(benchmark::State& state, const QString& url) {
     shared().reset();
 }
 
+// Arguments: the number of files, then 0 for the file-by-file path, 1 for block reads.
 void BM_BulkRecalculationSQLite(benchmark::State& state) {
     QTemporaryDir dir;
-    bulk(state, dir.filePath(QStringLiteral("bulk.sqlite")));
+    bulk(state, dir.filePath(QStringLiteral("bulk.sqlite")), state.range(1) != 0);
 }
-BENCHMARK(BM_BulkRecalculationSQLite)->Arg(200)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_BulkRecalculationSQLite)
+    ->Args({1000, 0})
+    ->Args({1000, 1})
+    ->Unit(benchmark::kMillisecond);
 
 void BM_BulkRecalculationPostgreSQL(benchmark::State& state) {
     const QString url = qEnvironmentVariable("QUV_BENCH_PG_URL");
@@ -112,8 +120,11 @@ void BM_BulkRecalculationPostgreSQL(benchmark::State& state) {
         state.SkipWithError("QUV_BENCH_PG_URL is not set (make bench starts a private server)");
         return;
     }
-    bulk(state, url);
+    bulk(state, url, state.range(1) != 0);
 }
-BENCHMARK(BM_BulkRecalculationPostgreSQL)->Arg(200)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_BulkRecalculationPostgreSQL)
+    ->Args({1000, 0})
+    ->Args({1000, 1})
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -201,6 +201,9 @@ QSqlQuery& Database::run(const QString& text, const QVariantList& parameters, bo
 RecordSet Database::openRecordSet(const QString& sql, CursorType type,
                                   const QVariantList& parameters) {
     const QString text = adapt(sql);
+    if (source_)
+        if (auto rows = source_->answer(text, parameters))
+            return RecordSet(std::move(rows->first), std::move(rows->second), type);
     if (recorder_)
         recorder_(text, parameters, true);
     QElapsedTimer timer;
@@ -232,6 +235,8 @@ RecordSet Database::openRecordSet(const QString& sql, CursorType type,
 
 int Database::execute(const QString& sql, const QVariantList& parameters) {
     const QString text = adapt(sql);
+    if (source_)
+        source_->written(text, parameters);
     if (recorder_)
         recorder_(text, parameters, false);
     QElapsedTimer timer;

@@ -11,6 +11,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <utility>
 
 namespace quv {
@@ -73,6 +74,21 @@ public:
         std::function<void(const QString& sql, const QVariantList& parameters, bool readsRows)>;
     void setStatementRecorder(StatementRecorder recorder) { recorder_ = std::move(recorder); }
 
+    // Bulk runs: a source that may answer a read from rows it read before (for many
+    // files at once), and that is told of every statement that writes, so it can forget
+    // what the write changed. Statements it does not answer run as usual.
+    class ReadSource {
+    public:
+        virtual ~ReadSource() = default;
+        // The rows of the read (its text as it would run, its parameters); none: run it.
+        virtual std::optional<std::pair<QStringList, std::vector<QVariantList>>> answer(
+            const QString& text, const QVariantList& parameters) = 0;
+        virtual void written(const QString& text, const QVariantList& parameters) = 0;
+    };
+    // The source in use until it is set to none; the caller keeps it alive.
+    void setReadSource(ReadSource* source) { source_ = source; }
+    ReadSource* readSource() const { return source_; }
+
 private:
     Database(DatabaseUrl url, QString connectionName);
     bool preparable(const QString& adaptedSql) const;
@@ -91,6 +107,7 @@ private:
     std::unique_ptr<QSqlQuery> direct_;
     StatementLog log_;
     StatementRecorder recorder_;
+    ReadSource* source_ = nullptr;
 };
 
 }  // namespace quv

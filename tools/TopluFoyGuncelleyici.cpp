@@ -10,10 +10,13 @@
 #include "engine/clsHesapAna.h"
 #include "engine/modGeneral.h"
 #include "file/Enumerations.h"
+#include "tools/KumeOkuyucu.h"
 
 #include <QRegularExpression>
 
+#include <algorithm>
 #include <limits>
+#include <memory>
 
 namespace quv {
 
@@ -201,8 +204,30 @@ TopluGuncellemeSonucu TopluFoyGuncelleyici::Calistir() {
 
     if (Basladi)
         Basladi(sonuc.Sayi);
+    Database& db = shared().connection();
+    std::unique_ptr<KumeOkuyucu> okuyucu;
+    if (KumeHalindeOku && db.backend() != Backend::ODBC)
+        okuyucu = std::make_unique<KumeOkuyucu>(db);
+    // On SQLite every commit waits for the disk: a block's saves share one.
+    const bool blokIslemi = okuyucu && db.backend() == Backend::SQLite;
+    bool islemAcik = false;
+    auto islemiBitir = [&] {
+        if (islemAcik)
+            trapped(QStringLiteral("Hesap.frmTopluFoyGunle.cmdGuncel_Click"), [&] { db.commit(); });
+        islemAcik = false;
+    };
+    const int blok = std::max(1, BlokBuyuklugu);
     for (int i = 0; i < sonuc.Sayi && calisiyor_; ++i) {
         const qint32 foyKodu = foyler.at(i);
+        if (okuyucu && i % blok == 0) {
+            islemiBitir();
+            okuyucu->blokBaslat(foyler.mid(i, blok));
+            if (blokIslemi)
+                islemAcik = trapped(QStringLiteral("Hesap.frmTopluFoyGunle.cmdGuncel_Click"),
+                                    [&] { db.beginTransaction(); });
+        }
+        if (okuyucu)
+            okuyucu->foyBasliyor(foyKodu);
         if (FoyBasliyor)
             FoyBasliyor(i + 1, sonuc.Sayi, foyKodu);
         foyuGuncelle(foyKodu);
@@ -211,6 +236,12 @@ TopluGuncellemeSonucu TopluFoyGuncelleyici::Calistir() {
         if (FoyBitti)
             FoyBitti(i + 1, sonuc.Sayi, foyKodu);
     }
+    islemiBitir();
+    if (okuyucu) {
+        sonuc.BlokOkumalari = okuyucu->cevaplanan();
+        sonuc.BlokSorgulari = okuyucu->blokSorgusu();
+    }
+    okuyucu.reset();
     // A stop asked for while the last file ran still ends a stopped run: the user is
     // told so rather than that the run completed.
     const bool durduruldu = !calisiyor_;

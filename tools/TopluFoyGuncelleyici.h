@@ -52,12 +52,16 @@ struct TopluGuncellemeSonucu {
     qint32 SonFoyKodu = 0;
     // Errors reported during the run (file calculations, notification refreshes).
     quint64 HataSayisi = 0;
+    // Reads served from the blocks' reads, and the statements those took.
+    qint64 BlokOkumalari = 0;
+    qint64 BlokSorgulari = 0;
     // The message for the user; empty when there is none to show.
     QString Mesaj;
 };
 
 // Recalculates, and refreshes the notification tracking of, every enforcement file
-// that matches the criteria, one file after the other, each committed on its own.
+// that matches the criteria, one file after the other; a file is saved whole or not at
+// all.
 // The window and the command line both drive it: they fill the criteria, listen to
 // the progress callbacks and may ask it to stop, which takes effect before the
 // next file.
@@ -66,6 +70,11 @@ public:
     explicit TopluFoyGuncelleyici(clsHesapAna& hesap);
 
     TopluGuncellemeKriterleri Kriterler;
+    // The files are read a block at a time, one statement per kind of read for the whole
+    // block (KumeOkuyucu); off: every file reads its own rows, as a single calculation
+    // does. On SQLite a block's summaries are saved in one transaction.
+    bool KumeHalindeOku = true;
+    int BlokBuyuklugu = 500;
 
     // Called once with the number of matching files before the first one.
     std::function<void(int sayi)> Basladi;

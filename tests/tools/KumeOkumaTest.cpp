@@ -1,0 +1,99 @@
+// A bulk update that reads a block of files at once stores exactly what the same update
+// stores when every file reads its own rows: the demo files and 24 varied copies of each
+// (other amounts, rates, calculation dates and file codes), on every backend.
+
+#include "engine/Schema.h"
+#include "engine/clsHesapAna.h"
+#include "file/DbFixture.h"
+#include "formats/DemoVerisi.h"
+#include "tools/TopluFoyGuncelleyici.h"
+
+namespace quv {
+namespace {
+
+class KumeOkumaTest : public test::DbFixture {
+protected:
+    // Every stored summary, a line per file, every column as text.
+    QStringList ozetler() {
+        QStringList satirlar;
+        RecordSet rs =
+            db_->openRecordSet(QStringLiteral("select * from tblfoy_hesap order by foykodu"));
+        for (; !rs.eof(); rs.moveNext()) {
+            QStringList alanlar;
+            for (int i = 0; i < rs.fieldCount(); ++i)
+                alanlar << rs.fieldNames()[i] + u'=' + rs.value(i).toString();
+            satirlar << alanlar.join(u' ');
+        }
+        return satirlar;
+    }
+    TopluGuncellemeSonucu guncelle(bool kume) {
+        db_->execute(QStringLiteral("delete from tblfoy_hesap"));
+        clsHesapAna hesap;
+        hesap.setActiveConnection(db_);
+        TopluFoyGuncelleyici g(hesap);
+        g.Kriterler.HesapBilgileriniGunle = true;
+        g.KumeHalindeOku = kume;
+        g.BlokBuyuklugu = 64;
+        return g.Calistir();
+    }
+};
+
+TEST_P(KumeOkumaTest, StoresWhatTheFileByFileUpdateStores) {
+    demoVerisiniYukle(*db_, QStringLiteral(QUV_DEMO_DIR));
+    // Copy k of file 1001 is file 1001 + 100 k: every row of the file's own tables, its
+    // amounts times (1 + k / 10), its rate k points higher, its calculation date k * 11
+    // days earlier than 31.12.2024 for odd k.
+    for (int k = 1; k <= 24; ++k) {
+        for (const auto& [tablo, sutunlar] : Schema::expected().asKeyValueRange()) {
+            if (!sutunlar.contains(QStringLiteral("foykodu")))
+                continue;
+            QStringList secilen;
+            for (const QString& s : sutunlar)
+                secilen << (s == QLatin1String("foykodu")
+                                ? QStringLiteral("foykodu + %1").arg(100 * k)
+                                : s);
+            db_->execute(
+                QStringLiteral(
+                    "insert into %1 (%2) select %3 from %1 where foykodu between 1001 and 1012")
+                    .arg(tablo, sutunlar.join(u','), secilen.join(u',')));
+        }
+        const QString kopya = QStringLiteral(" where foykodu between %1 and %2")
+                                  .arg(1001 + 100 * k)
+                                  .arg(1012 + 100 * k);
+        db_->execute(
+            QStringLiteral("update tblfoy_alacak set tutar = tutar * %1").arg(1 + k / 10.0) +
+            kopya);
+        db_->execute(
+            QStringLiteral("update tblfoy_tahsilat set tahsilatmiktari = tahsilatmiktari * %1")
+                .arg(1 + k / 20.0) +
+            kopya);
+        db_->execute(QStringLiteral("update tblfoy set faizorani = faizorani + %1").arg(k) + kopya);
+        if (k % 2)
+            db_->execute(
+                QStringLiteral("update tblfoy set hesaptarihi = '%1'")
+                    .arg(
+                        QDate(2024, 12, 31).addDays(-11 * k).toString(QStringLiteral("yyyyMMdd"))) +
+                kopya);
+    }
+    const TopluGuncellemeSonucu tekTek = guncelle(false);
+    ASSERT_EQ(tekTek.Sayi, 300);
+    const QStringList beklenen = ozetler();
+    const QStringList hatalar = guard_.errors().messages();
+    guard_.errors().clear();
+
+    const TopluGuncellemeSonucu kume = guncelle(true);
+    EXPECT_EQ(kume.Guncellenen, 300);
+    EXPECT_EQ(guard_.errors().messages(), hatalar);
+    const QStringList bulunan = ozetler();
+    ASSERT_EQ(bulunan.size(), beklenen.size());
+    for (qsizetype i = 0; i < beklenen.size(); ++i)
+        EXPECT_EQ(bulunan[i], beklenen[i]);
+    // The blocks answered most reads: a few statements per block, not dozens per file.
+    EXPECT_GT(kume.BlokOkumalari, 300 * 20);
+    EXPECT_LT(kume.BlokSorgulari, 5 * 30);
+}
+
+QUV_ON_BACKENDS(KumeOkumaTest);
+
+}  // namespace
+}  // namespace quv

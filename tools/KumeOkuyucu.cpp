@@ -1,0 +1,320 @@
+#include "tools/KumeOkuyucu.h"
+
+#include "engine/Variant.h"
+
+#include <QRegularExpression>
+
+namespace quv {
+
+namespace {
+
+using Opt = QRegularExpression::PatternOption;
+
+// The one "t1.foykodu = 1001" of a read: the qualified column, where the code stands
+// and the code; yer is -1 when there is none or more than one.
+struct FoyKosulu {
+    QString alan;
+    qsizetype yer = -1;
+    qsizetype uzunluk = 0;
+    qint64 kod = 0;
+};
+
+bool kelimeHarfi(QChar c) {
+    return c.isLetterOrNumber() || c == u'_';
+}
+
+FoyKosulu foyKosulu(const QString& metin) {
+    static const QLatin1String kAd("foykodu");
+    FoyKosulu sonuc;
+    for (qsizetype i = metin.indexOf(kAd, 0, Qt::CaseInsensitive); i >= 0;
+         i = metin.indexOf(kAd, i + kAd.size(), Qt::CaseInsensitive)) {
+        // The column itself (not the end of "faizoranitablosufoykodu"), maybe qualified.
+        if (i > 0 && kelimeHarfi(metin[i - 1]))
+            continue;
+        qsizetype bas = i;
+        if (bas > 0 && metin[bas - 1] == u'.') {
+            --bas;
+            while (bas > 0 && kelimeHarfi(metin[bas - 1]))
+                --bas;
+        }
+        qsizetype j = i + kAd.size();
+        if (j < metin.size() && kelimeHarfi(metin[j]))
+            continue;
+        while (j < metin.size() && metin[j] == u' ')
+            ++j;
+        if (j >= metin.size() || metin[j] != u'=')
+            continue;
+        ++j;
+        while (j < metin.size() && metin[j] == u' ')
+            ++j;
+        const qsizetype rakam = j;
+        while (j < metin.size() && metin[j].isDigit())
+            ++j;
+        if (j == rakam || (j < metin.size() && kelimeHarfi(metin[j])))
+            continue;
+        if (sonuc.yer >= 0)
+            return {};
+        sonuc = {metin.mid(bas, i + kAd.size() - bas), rakam, j - rakam,
+                 metin.mid(rakam, j - rakam).toLongLong()};
+    }
+    return sonuc;
+}
+const QRegularExpression kTablo(QStringLiteral(R"(\b(tbl\w+))"), Opt::CaseInsensitiveOption);
+const QRegularExpression kYazma(
+    QStringLiteral(R"(^\s*(?:insert\s+into|update|delete\s+from)\s+(\w+))"),
+    Opt::CaseInsensitiveOption);
+// One count, minimum, maximum or sum of one table: "select count(*) as n from tblfoy_sahis where
+// ...".
+const QRegularExpression kToplam(
+    QStringLiteral(
+        R"(^select\s+((count\(\*\)|(?:min|max|sum)\(\w+\))(\s+as\s+\w+)?)\s+from\s+(tbl\w+(?:\s+\w+)?)\s+where\s+(.+)$)"),
+    Opt::CaseInsensitiveOption | Opt::DotMatchesEverythingOption);
+// A count of distinct rows of one table: "SELECT COUNT(*) FROM (SELECT DISTINCT ...) AS t".
+const QRegularExpression kAyriSayim(
+    QStringLiteral(R"(^select\s+count\(\*\)\s+from\s+\(select\s+distinct\s+(.+)\)\s+as\s+(\w+)$)"),
+    Opt::CaseInsensitiveOption | Opt::DotMatchesEverythingOption);
+
+// True when the text holds a quoted text other than the empty one: a date or a name that
+// differs from file to file, so the read is not the same for the whole block.
+bool metinDegeriVar(const QString& metin) {
+    bool tirnakta = false;
+    qsizetype uzunluk = 0;
+    for (qsizetype i = 0; i < metin.size(); ++i) {
+        if (metin[i] != u'\'') {
+            uzunluk += tirnakta ? 1 : 0;
+            continue;
+        }
+        if (tirnakta && i + 1 < metin.size() && metin[i + 1] == u'\'') {
+            ++i;  // a doubled quote inside the text
+            ++uzunluk;
+            continue;
+        }
+        if (tirnakta && uzunluk > 0)
+            return true;
+        tirnakta = !tirnakta;
+        uzunluk = 0;
+    }
+    return false;
+}
+
+// The text outside parentheses: what a statement selects, without its subqueries.
+QString ustDuzey(const QString& metin) {
+    QString sonuc;
+    int derinlik = 0;
+    for (const QChar c : metin) {
+        if (c == u')')
+            --derinlik;
+        if (derinlik == 0)
+            sonuc += c;
+        if (c == u'(')
+            ++derinlik;
+    }
+    return sonuc;
+}
+
+// Where the last " group by " outside parentheses starts; -1 if none.
+qsizetype ustDuzeydeSon(const QString& metin, QLatin1String anahtar) {
+    qsizetype son = -1;
+    int derinlik = 0;
+    for (qsizetype i = 0; i < metin.size(); ++i) {
+        if (metin[i] == u'(')
+            ++derinlik;
+        else if (metin[i] == u')')
+            --derinlik;
+        else if (derinlik == 0 &&
+                 metin.mid(i, anahtar.size()).compare(anahtar, Qt::CaseInsensitive) == 0)
+            son = i;
+    }
+    return son;
+}
+
+const QRegularExpression kToplamIslevi(QStringLiteral(R"(\b(count|sum|min|max|avg)\s*\()"),
+                                       Opt::CaseInsensitiveOption);
+
+QSet<QString> tablolar(const QString& metin) {
+    QSet<QString> sonuc;
+    for (const QRegularExpressionMatch& m : kTablo.globalMatch(metin))
+        sonuc.insert(m.captured(1).toLower());
+    return sonuc;
+}
+
+bool foyTablosu(const QString& tablo) {
+    return tablo == QLatin1String("tblfoy") || tablo.startsWith(QLatin1String("tblfoy_"));
+}
+
+// The statement for the block: the file code first, the file's condition over the block,
+// a grouping by file as well. Empty when the read has another shape.
+QString blokMetni(const QString& kalip, const QString& alan, const QString& liste,
+                  QVariantList& bosSatir) {
+    QString kosul = kalip;
+    kosul.replace(alan + QStringLiteral(" = #"), alan + QStringLiteral(" in (") + liste + u')');
+    const QString dosya = QStringLiteral("%1 as quv_foy, ").arg(alan);
+    if (const auto m = kAyriSayim.match(kosul); m.hasMatch()) {
+        bosSatir = {QVariant(qlonglong(0))};
+        return QStringLiteral(
+                   "select quv_foy, count(*) from (select distinct %1%2) as %3 "
+                   "group by quv_foy")
+            .arg(dosya, m.captured(1), m.captured(2));
+    }
+    if (const auto m = kToplam.match(kosul); m.hasMatch()) {
+        if (m.captured(5).contains(QLatin1String(" order by "), Qt::CaseInsensitive) ||
+            m.captured(5).contains(QLatin1String(" group by "), Qt::CaseInsensitive))
+            return QString();
+        bosSatir = {m.captured(2).startsWith(u'c', Qt::CaseInsensitive) ? QVariant(qlonglong(0))
+                                                                        : QVariant()};
+        return QStringLiteral("select %1%2 from %3 where %4 group by %5")
+            .arg(dosya, m.captured(1), m.captured(4), m.captured(5), alan);
+    }
+    const QString ust = ustDuzey(kosul);
+    if (!kosul.startsWith(QLatin1String("select "), Qt::CaseInsensitive) ||
+        ust.contains(QLatin1String(" union "), Qt::CaseInsensitive) ||
+        ust.contains(QLatin1String("select distinct"), Qt::CaseInsensitive) ||
+        (ust.contains(kToplamIslevi) &&
+         !ust.contains(QLatin1String(" group by "), Qt::CaseInsensitive)))
+        return QString();
+    QString metin = kosul.left(7) + dosya + kosul.mid(7);
+    const qsizetype grup = ustDuzeydeSon(metin, QLatin1String(" group by "));
+    if (grup >= 0)
+        metin.insert(grup + 10, alan + QStringLiteral(", "));
+    // Each file's rows keep the statement's order: they are taken apart by file as they come.
+    return metin;
+}
+
+}  // namespace
+
+KumeOkuyucu::KumeOkuyucu(Database& db) : db_(db) {
+    db_.setReadSource(this);
+}
+
+KumeOkuyucu::~KumeOkuyucu() {
+    if (db_.readSource() == this)
+        db_.setReadSource(nullptr);
+}
+
+void KumeOkuyucu::blokBaslat(const QList<qint32>& foyler) {
+    blok_ = foyler;
+    blokKumesi_ = QSet<qint32>(foyler.begin(), foyler.end());
+    cevaplar_.clear();
+    ortak_.clear();
+    kirli_.clear();
+    foy_ = 0;
+}
+
+void KumeOkuyucu::foyBasliyor(qint32 foyKodu) {
+    foy_ = foyKodu;
+    kirli_.clear();
+}
+
+std::optional<KumeOkuyucu::Cevap> KumeOkuyucu::blokCevabi(const QString& kalip,
+                                                          const QString& alan) {
+    if (metinDegeriVar(kalip))
+        return std::nullopt;
+    QStringList kodlar;
+    for (qint32 kod : blok_)
+        kodlar << QString::number(kod);
+    Cevap cevap;
+    const QString metin = blokMetni(kalip, alan, kodlar.join(u','), cevap.bosSatir);
+    if (metin.isEmpty())
+        return std::nullopt;
+    kendiSorgusu_ = true;
+    RecordSet rs;
+    try {
+        rs = db_.openRecordSet(metin);
+    } catch (...) {
+        // The read runs file by file, as it would have without the block.
+        kendiSorgusu_ = false;
+        return std::nullopt;
+    }
+    kendiSorgusu_ = false;
+    ++blokSorgusu_;
+    cevap.sutunlar = rs.fieldNames().mid(1);
+    cevap.tablolar = tablolar(kalip);
+    for (; !rs.eof(); rs.moveNext()) {
+        QVariantList satir;
+        satir.reserve(cevap.sutunlar.size());
+        for (int i = 1; i < rs.fieldCount(); ++i)
+            satir << rs.value(i);
+        cevap.satirlar[toInt32(rs.value(0))].push_back(std::move(satir));
+    }
+    return cevap;
+}
+
+std::optional<std::pair<QStringList, std::vector<QVariantList>>> KumeOkuyucu::answer(
+    const QString& text, const QVariantList& parameters) {
+    if (kendiSorgusu_)
+        return std::nullopt;
+    if (!text.contains(QLatin1String("tblfoy"), Qt::CaseInsensitive)) {
+        // A read of the shared tables: the same text gives the same rows until a write.
+        QString anahtar = text;
+        for (const QVariant& p : parameters)
+            anahtar += u'\x1f' + p.toString();
+        if (auto it = ortak_.constFind(anahtar); it != ortak_.constEnd()) {
+            ++cevaplanan_;
+            return std::pair{it->sutunlar, it->satirlar};
+        }
+        kendiSorgusu_ = true;
+        RecordSet rs;
+        try {
+            rs = db_.openRecordSet(text, CursorType::ForwardOnly, parameters);
+        } catch (...) {
+            kendiSorgusu_ = false;
+            throw;
+        }
+        kendiSorgusu_ = false;
+        Kayit kayit{rs.fieldNames(), {}, tablolar(text)};
+        for (; !rs.eof(); rs.moveNext()) {
+            QVariantList satir;
+            for (int i = 0; i < rs.fieldCount(); ++i)
+                satir << rs.value(i);
+            kayit.satirlar.push_back(std::move(satir));
+        }
+        ortak_.insert(anahtar, kayit);
+        return std::pair{kayit.sutunlar, kayit.satirlar};
+    }
+
+    // A read of the current file's rows, with its code as the only file condition.
+    if (!parameters.isEmpty() || !blokKumesi_.contains(foy_))
+        return std::nullopt;
+    const FoyKosulu kosul = foyKosulu(text);
+    if (kosul.yer < 0 || kosul.kod != foy_)
+        return std::nullopt;
+    const qsizetype yer = kosul.yer;
+    const qsizetype uzunluk = kosul.uzunluk;
+    const QString kalip = QString(text).replace(yer, uzunluk, QStringLiteral("#"));
+    auto it = cevaplar_.find(kalip);
+    if (it == cevaplar_.end())
+        it = cevaplar_.insert(kalip, blokCevabi(kalip, kosul.alan));
+    if (!*it)
+        return std::nullopt;
+    const Cevap& cevap = **it;
+    for (const QString& t : kirli_)
+        if (cevap.tablolar.contains(t))
+            return std::nullopt;
+    ++cevaplanan_;
+    const auto satirlar = cevap.satirlar.constFind(foy_);
+    if (satirlar != cevap.satirlar.constEnd())
+        return std::pair{cevap.sutunlar, *satirlar};
+    std::vector<QVariantList> bos;
+    if (!cevap.bosSatir.isEmpty())
+        bos.push_back(cevap.bosSatir);
+    return std::pair{cevap.sutunlar, std::move(bos)};
+}
+
+void KumeOkuyucu::written(const QString& text, const QVariantList&) {
+    const auto m = kYazma.match(text);
+    if (!m.hasMatch())
+        return;
+    const QString tablo = m.captured(1).toLower();
+    for (auto it = ortak_.begin(); it != ortak_.end();)
+        it = it->tablolar.contains(tablo) ? ortak_.erase(it) : std::next(it);
+    if (foyTablosu(tablo)) {
+        // A file writes its own rows: its later reads of the table run as usual.
+        kirli_.insert(tablo);
+        return;
+    }
+    // A shared table changed: the block reads that joined it are read again.
+    for (auto it = cevaplar_.begin(); it != cevaplar_.end();)
+        it = (*it && (*it)->tablolar.contains(tablo)) ? cevaplar_.erase(it) : std::next(it);
+}
+
+}  // namespace quv

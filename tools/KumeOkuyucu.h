@@ -1,0 +1,72 @@
+#pragma once
+
+#include "engine/Database.h"
+
+#include <QHash>
+#include <QList>
+#include <QSet>
+#include <QString>
+
+namespace quv {
+
+// The reads of a bulk recalculation served for a block of files at once. A read of one
+// file's rows ("... where foykodu = 1001 ...") is run once for the whole block
+// ("... where foykodu in (1001, 1002, ...)"), with the file code as an extra first
+// column, and each file then gets its own rows from that answer, in the order they
+// come (the statement's own ORDER BY, or the order the database returns them in), and
+// for a count, minimum or sum the row a file without rows gets (0 or Null). A read of the shared
+// tables (tariffs, rate tables, options) is kept and given again while nothing writes to its
+// tables. Any other read, and a file's read after the file wrote to one of its tables, runs as
+// usual.
+class KumeOkuyucu : public Database::ReadSource {
+public:
+    // Serves the reads of `db` until it is destroyed.
+    explicit KumeOkuyucu(Database& db);
+    ~KumeOkuyucu() override;
+    KumeOkuyucu(const KumeOkuyucu&) = delete;
+    KumeOkuyucu& operator=(const KumeOkuyucu&) = delete;
+
+    // The files of the next block; what the previous block read is forgotten.
+    void blokBaslat(const QList<qint32>& foyler);
+    // The file whose reads and writes follow.
+    void foyBasliyor(qint32 foyKodu);
+
+    std::optional<std::pair<QStringList, std::vector<QVariantList>>> answer(
+        const QString& text, const QVariantList& parameters) override;
+    void written(const QString& text, const QVariantList& parameters) override;
+
+    // Reads answered without a statement of their own, and the block statements run.
+    qint64 cevaplanan() const { return cevaplanan_; }
+    qint64 blokSorgusu() const { return blokSorgusu_; }
+
+private:
+    struct Cevap {
+        QStringList sutunlar;
+        QHash<qint32, std::vector<QVariantList>> satirlar;
+        // The row of a file without rows (a count or a minimum); empty: no row.
+        QVariantList bosSatir;
+        QSet<QString> tablolar;
+    };
+    struct Kayit {
+        QStringList sutunlar;
+        std::vector<QVariantList> satirlar;
+        QSet<QString> tablolar;
+    };
+    std::optional<Cevap> blokCevabi(const QString& kalip, const QString& alan);
+
+    Database& db_;
+    QList<qint32> blok_;
+    QSet<qint32> blokKumesi_;
+    qint32 foy_ = 0;
+    // Per-file reads by their text with the file code as "#"; reads that cannot be run
+    // for the block are remembered as such.
+    QHash<QString, std::optional<Cevap>> cevaplar_;
+    QHash<QString, Kayit> ortak_;
+    // The file's tables it wrote to since it started.
+    QSet<QString> kirli_;
+    bool kendiSorgusu_ = false;
+    qint64 cevaplanan_ = 0;
+    qint64 blokSorgusu_ = 0;
+};
+
+}  // namespace quv
