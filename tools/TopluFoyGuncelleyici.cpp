@@ -11,6 +11,7 @@
 #include "engine/modGeneral.h"
 #include "file/Enumerations.h"
 #include "tools/KumeOkuyucu.h"
+#include "tools/TopluCalismaKaydi.h"
 
 #include <QRegularExpression>
 
@@ -78,6 +79,10 @@ QString TopluFoyGuncelleyici::IlerlemeMetni(int sira, int sayi, qint32 foyKodu) 
 QString TopluFoyGuncelleyici::SecenekMesaji() {
     return QStringLiteral(
         "Lütfen hesap veya tebligat bilgileri güncelleme seçeneklerinden en az birini seçiniz.");
+}
+
+QString TopluFoyGuncelleyici::SurdurulecekKayitYokMesaji() {
+    return QStringLiteral("Sürdürülecek bir toplu güncelleme kaydı yok.");
 }
 
 QString TopluFoyGuncelleyici::TamamlandiMesaji() {
@@ -180,15 +185,49 @@ TopluGuncellemeSonucu TopluFoyGuncelleyici::Calistir() {
     const quint64 oncekiHatalar = shared().reportedErrors();
     calisiyor_ = true;
     QList<qint32> foyler;
+    Database& db = shared().connection();
+    std::unique_ptr<TopluCalismaKaydi> kayit;
+    if (TopluCalismaKaydi::Destekli(db))
+        kayit = std::make_unique<TopluCalismaKaydi>(
+            db, QStringLiteral("%1/%2").arg(ParcaNo).arg(ParcaSayisi));
+    bool kayitYok = false;
     const bool hazir = trapped(QStringLiteral("Hesap.frmTopluFoyGunle.cmdGuncel_Click"), [&] {
-        Database& db = shared().connection();
-        // Every matching file gets the new date before any is recalculated, so the
-        // recalculation reads it from the stored file.
-        if (!Kriterler.HesapTarihi.isEmpty())
-            db.execute(TarihTasimaSorgusu());
-        for (RecordSet rs = db.openRecordSet(FoyListesiSorgusu()); !rs.eof(); rs.moveNext())
-            foyler << toInt32(rs.value(0));
+        if (Surdur) {
+            kayitYok = !kayit || !kayit->Var();
+            if (!kayitYok)
+                foyler = kayit->Bekleyenler();
+            return;
+        }
+        // The new date and the record of the files still to do are written together, so
+        // a stop at any point leaves a run that --resume can finish.
+        if (kayit)
+            db.beginTransaction();
+        try {
+            // Every matching file gets the new date before any is recalculated, so the
+            // recalculation reads it from the stored file.
+            if (!Kriterler.HesapTarihi.isEmpty())
+                db.execute(TarihTasimaSorgusu());
+            for (RecordSet rs = db.openRecordSet(FoyListesiSorgusu()); !rs.eof(); rs.moveNext()) {
+                const qint32 kod = toInt32(rs.value(0));
+                const int n = std::max(1, ParcaSayisi);
+                if (((kod % n) + n) % n == ParcaNo - 1)
+                    foyler << kod;
+            }
+            if (kayit) {
+                kayit->Baslat(foyler);
+                db.commit();
+            }
+        } catch (...) {
+            if (kayit)
+                db.rollback();
+            throw;
+        }
     });
+    if (kayitYok) {
+        calisiyor_ = false;
+        sonuc.Mesaj = SurdurulecekKayitYokMesaji();
+        return sonuc;
+    }
     if (!hazir) {
         calisiyor_ = false;
         sonuc.durum = TopluGuncellemeSonucu::Durum::Hata;
@@ -204,7 +243,6 @@ TopluGuncellemeSonucu TopluFoyGuncelleyici::Calistir() {
 
     if (Basladi)
         Basladi(sonuc.Sayi);
-    Database& db = shared().connection();
     std::unique_ptr<KumeOkuyucu> okuyucu;
     if (KumeHalindeOku && db.backend() != Backend::ODBC)
         okuyucu = std::make_unique<KumeOkuyucu>(db);
@@ -230,7 +268,13 @@ TopluGuncellemeSonucu TopluFoyGuncelleyici::Calistir() {
             okuyucu->foyBasliyor(foyKodu);
         if (FoyBasliyor)
             FoyBasliyor(i + 1, sonuc.Sayi, foyKodu);
+        // A file is marked saved right after its save (in the same transaction within a
+        // SQLite block); a stop between the two only makes a resumed run do it again.
+        const quint64 foyOncesiHatalar = shared().reportedErrors();
         foyuGuncelle(foyKodu);
+        if (kayit && shared().reportedErrors() == foyOncesiHatalar)
+            trapped(QStringLiteral("Hesap.frmTopluFoyGunle.cmdGuncel_Click"),
+                    [&] { kayit->Kaydedildi(foyKodu); });
         sonuc.Guncellenen = i + 1;
         sonuc.SonFoyKodu = foyKodu;
         if (FoyBitti)

@@ -75,6 +75,12 @@ public:
     // does. On SQLite a block's summaries are saved in one transaction.
     bool KumeHalindeOku = true;
     int BlokBuyuklugu = 500;
+    // The K-th of N disjoint slices of the matching files (by file code, code mod N =
+    // K - 1), so that N machines can share a run; 1 of 1 is the whole run.
+    int ParcaNo = 1;
+    int ParcaSayisi = 1;
+    // Resume the slice's stopped run: only its files not saved yet, no new date.
+    bool Surdur = false;
 
     // Called once with the number of matching files before the first one.
     std::function<void(int sayi)> Basladi;
@@ -110,6 +116,7 @@ public:
     // "3 / 10 Föy Kodu : 1003"
     static QString IlerlemeMetni(int sira, int sayi, qint32 foyKodu);
     static QString SecenekMesaji();
+    static QString SurdurulecekKayitYokMesaji();
     static QString TamamlandiMesaji();
     // The stop message: the number of matching files, how many were not processed and
     // the last file processed (that line is left out when none was).

@@ -6,6 +6,8 @@
 #include "engine/clsHesapAna.h"
 #include "tools/TopluFoyGuncelleyici.h"
 
+#include <QRegularExpression>
+
 #include <unistd.h>
 #include <csignal>
 #include <cstdio>
@@ -33,6 +35,14 @@ const char* const kBatchUsage =
     "  --hesap                 her föyün hesabını yeniden yapar ve özeti kaydeder\n"
     "  --tebligat              tebligat takip bilgilerini tazeler\n"
     "  --hesap-tarihi T        önce bütün uyan föylerin hesap tarihini T yapar\n"
+    "\n"
+    "Çalıştırma:\n"
+    "  --shard K/N             uyan föylerin K. dilimini (föy kodu mod N = K-1) günceller;\n"
+    "                          N makine aynı sunucuda işi paylaşır\n"
+    "  --resume                durdurulan çalıştırmayı (aynı dilimi) kaldığı yerden sürdürür:\n"
+    "                          yalnız henüz kaydedilmemiş föyler, kriter ve tarih verilmez\n"
+    "  --block-size N          föyler N'er N'er okunur (1-10000, verilmezse 500); SQLite'ta\n"
+    "                          bir bloğun kayıtları tek işlemde yazılır\n"
     "\n"
     "İlerleme standart hataya yazılır. Ctrl-C geçerli föy bitince durdurur.\n"
     "Çıkış: 0 tamamlandı, 1 hata bildirildi ya da durduruldu, 2 geçersiz argüman.";
@@ -190,7 +200,7 @@ qint32 avukatOku(const QString& deger) {
 
 // quvhesap batch --db <path-or-url> [--foy-op OP --foy N [--foy N2]]
 //                [--takip-op OP --takip D [--takip D2]] [--sonuc CODE] [--avukat CODE]
-//                [--hesap-tarihi YYYYMMDD] [--hesap] [--tebligat]
+//                [--hesap-tarihi YYYYMMDD] [--hesap] [--tebligat] [--shard K/N] [--resume]
 int batch(const QStringList& arguments) {
     QCommandLineParser parser;
     parser.addOption(
@@ -210,6 +220,10 @@ int batch(const QStringList& arguments) {
                       QStringLiteral("YYYYMMDD")});
     parser.addOption({QStringLiteral("hesap"), QStringLiteral("Hesap bilgilerini güncelle")});
     parser.addOption({QStringLiteral("tebligat"), QStringLiteral("Tebligat bilgilerini tazele")});
+    parser.addOption({QStringLiteral("shard"), QStringLiteral("Dilim"), QStringLiteral("K/N")});
+    parser.addOption({QStringLiteral("resume"), QStringLiteral("Durdurulan çalıştırmayı sürdür")});
+    parser.addOption({QStringLiteral("block-size"), QStringLiteral("Bir blokta okunan föy sayısı"),
+                      QStringLiteral("N")});
     parser.addOption({{QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Yardım")});
     parse(parser, QStringLiteral("batch"), arguments);
     if (parser.isSet(QStringLiteral("help"))) {
@@ -239,6 +253,36 @@ int batch(const QStringList& arguments) {
     kriterler.HesapBilgileriniGunle = parser.isSet(QStringLiteral("hesap"));
     kriterler.TebligatBilgileriniTazele = parser.isSet(QStringLiteral("tebligat"));
 
+    int parcaNo = 1;
+    int parcaSayisi = 1;
+    if (parser.isSet(QStringLiteral("shard"))) {
+        static const QRegularExpression bicim(QStringLiteral("^([0-9]{1,4})/([0-9]{1,4})$"));
+        const auto m = bicim.match(parser.value(QStringLiteral("shard")).trimmed());
+        parcaNo = m.hasMatch() ? m.captured(1).toInt() : 0;
+        parcaSayisi = m.hasMatch() ? m.captured(2).toInt() : 0;
+        if (parcaSayisi < 1 || parcaNo < 1 || parcaNo > parcaSayisi)
+            throw UsageError(
+                QStringLiteral("--shard için K/N biçiminde bir dilim girin (1 <= K <= N): \"%1\"")
+                    .arg(parser.value(QStringLiteral("shard"))));
+    }
+    int blok = 500;
+    if (parser.isSet(QStringLiteral("block-size"))) {
+        bool ok = false;
+        blok = parser.value(QStringLiteral("block-size")).trimmed().toInt(&ok);
+        if (!ok || blok < 1 || blok > 10000)
+            throw UsageError(
+                QStringLiteral("--block-size için 1 ile 10000 arasında bir sayı girin: \"%1\"")
+                    .arg(parser.value(QStringLiteral("block-size"))));
+    }
+    const bool surdur = parser.isSet(QStringLiteral("resume"));
+    if (surdur)
+        for (const char* secenek :
+             {"foy-op", "foy", "takip-op", "takip", "sonuc", "avukat", "hesap-tarihi"})
+            if (parser.isSet(QString::fromLatin1(secenek)))
+                throw UsageError(QStringLiteral("--resume durdurulan çalıştırmanın föylerini "
+                                                "sürdürür; --%1 verilmez.")
+                                     .arg(QString::fromLatin1(secenek)));
+
     TerminalIlerleme ilerleme;
     auto raporcu = std::make_shared<IlerlemeliHataRaporcusu>(ilerleme);
     shared().setErrorReporter(raporcu);
@@ -246,6 +290,10 @@ int batch(const QStringList& arguments) {
     clsHesapAna hesap;
     TopluFoyGuncelleyici calisan(hesap);
     calisan.Kriterler = kriterler;
+    calisan.ParcaNo = parcaNo;
+    calisan.ParcaSayisi = parcaSayisi;
+    calisan.Surdur = surdur;
+    calisan.BlokBuyuklugu = blok;
     // Every typed value is checked before the database is touched.
     if (const QString hata = calisan.Dogrula(); !hata.isEmpty())
         throw UsageError(hata +

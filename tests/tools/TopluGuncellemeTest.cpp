@@ -396,21 +396,65 @@ TEST(TopluGuncellemeCliTest, InvalidArgumentsExitTwoBeforeTheDatabaseIsOpened) {
     EXPECT_FALSE(QFileInfo::exists(yok));
 }
 
-TEST(TopluGuncellemeCliTest, CtrlCStopsAfterTheCurrentFileAndSaysSo) {
-    const QString yol = demoVeritabani(QStringLiteral("cli-batch-sigint"));
-    {
-        // Forty copies of the demo files: the interrupt comes long before the end.
-        auto db = Database::open(yol);
-        for (const QString& t : {QStringLiteral("tblfoy"), QStringLiteral("tblfoy_alacak")}) {
-            db->execute("create temp table k as select * from " + t +
-                        " where foykodu between 1001 and 1012");
-            for (int kat = 1; kat <= 40; ++kat) {
-                db->execute(QStringLiteral("update k set foykodu = foykodu + 10000"));
-                db->execute("insert into " + t + " select * from k");
-            }
-            db->execute(QStringLiteral("drop table k"));
+// The demo database with forty copies of its files: 492 files, long enough to stop.
+QString buyukVeritabani(const QString& ad) {
+    const QString yol = demoVeritabani(ad);
+    auto db = Database::open(yol);
+    for (const QString& t : {QStringLiteral("tblfoy"), QStringLiteral("tblfoy_alacak")}) {
+        db->execute("create temp table k as select * from " + t +
+                    " where foykodu between 1001 and 1012");
+        for (int kat = 1; kat <= 40; ++kat) {
+            db->execute(QStringLiteral("update k set foykodu = foykodu + 10000"));
+            db->execute("insert into " + t + " select * from k");
         }
+        db->execute(QStringLiteral("drop table k"));
     }
+    return yol;
+}
+
+// Started, then stopped once the progress names a file past the given count.
+void ilerleyinceDurdur(QProcess& p, int sira, int sinyal) {
+    p.setReadChannel(QProcess::StandardError);
+    QByteArray hata;
+    const QByteArray aranan = QByteArray::number(sira) + " / ";
+    while (!hata.contains(aranan) && p.waitForReadyRead(30000))
+        hata += p.readAllStandardError();
+    ASSERT_TRUE(hata.contains(aranan));
+    ::kill(static_cast<pid_t>(p.processId()), sinyal);
+    ASSERT_TRUE(p.waitForFinished(120000));
+}
+
+// Killed in the middle, a run is resumed from its record: the files saved before the kill
+// (whole blocks of 50) are not done again, and in the end every file is saved.
+TEST(TopluGuncellemeCliTest, AKilledRunIsResumedAndSlicesShareARun) {
+    const QString yol = buyukVeritabani(QStringLiteral("cli-batch-resume"));
+    auto sayi = [&](const char* sql) {
+        return toInt32(Database::open(yol)->openRecordSet(QString::fromLatin1(sql)).value(0));
+    };
+    QProcess p;
+    baslat(p, yol, "--hesap --block-size 50");
+    ilerleyinceDurdur(p, 180, SIGKILL);
+    const int kaydedilen = sayi("select count(*) from tblfoy_hesap");
+    EXPECT_GE(kaydedilen, 150);
+    EXPECT_LT(kaydedilen, 492);
+    EXPECT_EQ(sayi("select count(*) from tbltopluguncelleme where kaydedildi = 1"), kaydedilen);
+    const auto [cikis, out, err] = batch(yol, "--hesap --resume");
+    EXPECT_EQ(cikis, 0) << err.toStdString();
+    EXPECT_TRUE(err.contains(QStringLiteral("1 / %1 Föy Kodu").arg(492 - kaydedilen)));
+    EXPECT_EQ(sayi("select count(*) from tblfoy_hesap"), 492);
+    EXPECT_TRUE(std::get<2>(batch(yol, "--hesap --resume --foy 1001")).contains("--foy verilmez"));
+
+    // Two slices: the odd codes, then the even ones, make the whole run.
+    Database::open(yol)->execute(QStringLiteral("delete from tblfoy_hesap"));
+    EXPECT_EQ(std::get<0>(batch(yol, "--hesap --shard 2/2")), 0);
+    EXPECT_EQ(sayi("select count(*) from tblfoy_hesap where foykodu % 2 = 0"), 0);
+    EXPECT_EQ(sayi("select count(*) from tblfoy_hesap"), 246);
+    EXPECT_EQ(std::get<0>(batch(yol, "--hesap --shard 1/2")), 0);
+    EXPECT_EQ(sayi("select count(*) from tblfoy_hesap"), 492);
+}
+
+TEST(TopluGuncellemeCliTest, CtrlCStopsAfterTheCurrentFileAndSaysSo) {
+    const QString yol = buyukVeritabani(QStringLiteral("cli-batch-sigint"));
     QProcess p;
     baslat(p, yol, "--hesap");
     // The progress comes on standard error; the interrupt follows the first file.

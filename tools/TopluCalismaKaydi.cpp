@@ -1,0 +1,68 @@
+#include "tools/TopluCalismaKaydi.h"
+
+#include "engine/Variant.h"
+
+namespace quv {
+
+namespace {
+
+const QString kTablo = QStringLiteral("tbltopluguncelleme");
+
+}  // namespace
+
+TopluCalismaKaydi::TopluCalismaKaydi(Database& db, QString parca)
+    : db_(db), parca_(std::move(parca)) {}
+
+void TopluCalismaKaydi::tabloyuHazirla() {
+    if (!db_.tables().contains(kTablo, Qt::CaseInsensitive))
+        db_.execute(QStringLiteral("create table ") + kTablo +
+                    QStringLiteral(" (parca text, foykodu integer, kaydedildi integer)"));
+}
+
+void TopluCalismaKaydi::Baslat(const QList<qint32>& foyler) {
+    tabloyuHazirla();
+    db_.execute(QStringLiteral("delete from ") + kTablo + QStringLiteral(" where parca = ?"),
+                {parca_});
+    // A few hundred rows a statement.
+    constexpr qsizetype Parti = 250;
+    for (qsizetype i = 0; i < foyler.size(); i += Parti) {
+        QStringList satirlar;
+        QVariantList degerler;
+        for (qint32 kod : foyler.mid(i, Parti)) {
+            satirlar << QStringLiteral("(?, ?, 0)");
+            degerler << parca_ << kod;
+        }
+        db_.execute(QStringLiteral("insert into ") + kTablo +
+                        QStringLiteral(" (parca, foykodu, kaydedildi) values ") +
+                        satirlar.join(u','),
+                    degerler);
+    }
+}
+
+bool TopluCalismaKaydi::Var() {
+    if (!db_.tables().contains(kTablo, Qt::CaseInsensitive))
+        return false;
+    RecordSet rs = db_.openRecordSet(
+        QStringLiteral("select count(*) from ") + kTablo + QStringLiteral(" where parca = ?"),
+        CursorType::ForwardOnly, {parca_});
+    return toInt32(rs.value(0)) > 0;
+}
+
+QList<qint32> TopluCalismaKaydi::Bekleyenler() {
+    QList<qint32> kodlar;
+    RecordSet rs = db_.openRecordSet(QStringLiteral("select foykodu from ") + kTablo +
+                                         QStringLiteral(" where parca = ? and kaydedildi = 0 "
+                                                        "order by foykodu"),
+                                     CursorType::ForwardOnly, {parca_});
+    for (; !rs.eof(); rs.moveNext())
+        kodlar << toInt32(rs.value(0));
+    return kodlar;
+}
+
+void TopluCalismaKaydi::Kaydedildi(qint32 foyKodu) {
+    db_.execute(QStringLiteral("update ") + kTablo +
+                    QStringLiteral(" set kaydedildi = 1 where parca = ? and foykodu = ?"),
+                {parca_, foyKodu});
+}
+
+}  // namespace quv

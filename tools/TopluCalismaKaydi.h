@@ -1,0 +1,36 @@
+#pragma once
+
+#include "engine/Database.h"
+
+#include <QList>
+#include <QString>
+
+namespace quv {
+
+// The record a bulk update keeps in the database (its own table, made when first
+// needed): for each selected file of a slice of the run ("2/4"; "1/1" for a whole run)
+// whether it was saved. A stopped run is resumed from it, doing only the files not yet
+// saved; a new run of the slice replaces it. On ODBC databases, whose tables the office
+// manages, no record is kept.
+class TopluCalismaKaydi {
+public:
+    TopluCalismaKaydi(Database& db, QString parca);
+
+    static bool Destekli(const Database& db) { return db.backend() != Backend::ODBC; }
+
+    // The slice's files, none saved yet, in place of its earlier record.
+    void Baslat(const QList<qint32>& foyler);
+    // True when the slice has a record.
+    bool Var();
+    // The files of the record not saved yet, by file code.
+    QList<qint32> Bekleyenler();
+    void Kaydedildi(qint32 foyKodu);
+
+private:
+    void tabloyuHazirla();
+
+    Database& db_;
+    QString parca_;
+};
+
+}  // namespace quv
