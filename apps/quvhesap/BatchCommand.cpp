@@ -6,6 +6,7 @@
 #include "engine/clsHesapAna.h"
 #include "tools/TopluFoyGuncelleyici.h"
 
+#include <QElapsedTimer>
 #include <QRegularExpression>
 
 #include <unistd.h>
@@ -44,7 +45,9 @@ const char* const kBatchUsage =
     "  --block-size N          föyler N'er N'er okunur (1-10000, verilmezse 500); SQLite'ta\n"
     "                          bir bloğun kayıtları tek işlemde yazılır\n"
     "\n"
-    "İlerleme standart hataya yazılır. Ctrl-C geçerli föy bitince durdurur.\n"
+    "İlerleme (föy/sn ve kalan süreyle) standart hataya yazılır: terminalde bir çubuk,\n"
+    "değilse ilk ve son föyde ve birkaç saniyede bir satır. Ctrl-C geçerli föy bitince\n"
+    "durdurur.\n"
     "Çıkış: 0 tamamlandı, 1 hata bildirildi ya da durduruldu, 2 geçersiz argüman.";
 
 volatile std::sig_atomic_t durdurIstendi = 0;
@@ -72,19 +75,34 @@ private:
     void (*onceki_)(int) = SIG_DFL;
 };
 
-// The progress on standard error: on a terminal one bar redrawn in place, otherwise
-// one line per file.
+// The progress on standard error, with the pace and the time left: on a terminal one bar
+// redrawn in place, otherwise a line for the first and the last file and one every few
+// seconds between them.
 class TerminalIlerleme {
 public:
-    TerminalIlerleme() : terminal_(isatty(fileno(stderr)) != 0) {}
+    TerminalIlerleme() : terminal_(isatty(fileno(stderr)) != 0) { saat_.start(); }
 
     void goster(int biten, int sira, int sayi, qint32 foyKodu) {
         const int yuzde = sayi > 0 ? biten * 100 / sayi : 0;
-        const QString metin = QStringLiteral("%%1  ").arg(yuzde, 3) +
-                              TopluFoyGuncelleyici::IlerlemeMetni(sira, sayi, foyKodu);
+        QString metin = QStringLiteral("%%1  ").arg(yuzde, 3) +
+                        TopluFoyGuncelleyici::IlerlemeMetni(sira, sayi, foyKodu);
+        const double saniye = saat_.nsecsElapsed() / 1e9;
+        if (biten > 0 && saniye > 0) {
+            const double hiz = biten / saniye;
+            const qint64 kalan = static_cast<qint64>((sayi - biten) / hiz + 0.5);
+            metin += QStringLiteral("  (%1 föy/sn, kalan %2:%3)")
+                         .arg(static_cast<qint64>(hiz + 0.5))
+                         .arg(kalan / 60)
+                         .arg(kalan % 60, 2, 10, QChar(u'0'));
+        }
         if (!terminal_) {
-            if (biten == sira)
+            // A finished file, the first, the last or one after a pause of a few seconds.
+            if (biten != sira)
+                return;
+            if (sira == 1 || sira == sayi || saat_.elapsed() - sonSatir_ >= 3000) {
                 printErr(metin);
+                sonSatir_ = saat_.elapsed();
+            }
             return;
         }
         constexpr int Genislik = 30;
@@ -106,6 +124,8 @@ public:
 private:
     bool terminal_;
     bool cizili_ = false;
+    QElapsedTimer saat_;
+    qint64 sonSatir_ = 0;
 };
 
 // Error messages and exchange-rate questions first clear the progress bar.
