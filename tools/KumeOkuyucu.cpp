@@ -203,6 +203,7 @@ void KumeOkuyucu::blokBaslat(const QList<qint32>& foyler) {
 void KumeOkuyucu::foyBasliyor(qint32 foyKodu) {
     foy_ = foyKodu;
     kirli_.clear();
+    yazdi_ = false;
 }
 
 std::optional<KumeOkuyucu::Cevap> KumeOkuyucu::blokCevabi(const QString& kalip,
@@ -304,6 +305,10 @@ void KumeOkuyucu::written(const QString& text, const QVariantList&) {
     const auto m = kYazma.match(text);
     if (!m.hasMatch())
         return;
+    if (!yazdi_ && IlkYazmada) {
+        yazdi_ = true;
+        IlkYazmada();
+    }
     const QString tablo = m.captured(1).toLower();
     for (auto it = ortak_.begin(); it != ortak_.end();)
         it = it->tablolar.contains(tablo) ? ortak_.erase(it) : std::next(it);

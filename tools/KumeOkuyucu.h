@@ -7,6 +7,8 @@
 #include <QSet>
 #include <QString>
 
+#include <functional>
+
 namespace quv {
 
 // The reads of a bulk recalculation served for a block of files at once. A read of one
@@ -34,6 +36,9 @@ public:
     std::optional<std::pair<QStringList, std::vector<QVariantList>>> answer(
         const QString& text, const QVariantList& parameters) override;
     void written(const QString& text, const QVariantList& parameters) override;
+
+    // Called before the first write of each file (an insert, update or delete).
+    std::function<void()> IlkYazmada;
 
     // Reads answered without a statement of their own, and the block statements run.
     qint64 cevaplanan() const { return cevaplanan_; }
@@ -65,6 +70,7 @@ private:
     // The file's tables it wrote to since it started.
     QSet<QString> kirli_;
     bool kendiSorgusu_ = false;
+    bool yazdi_ = false;
     qint64 cevaplanan_ = 0;
     qint64 blokSorgusu_ = 0;
 };

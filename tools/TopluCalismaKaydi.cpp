@@ -13,14 +13,14 @@ const QString kTablo = QStringLiteral("tbltopluguncelleme");
 TopluCalismaKaydi::TopluCalismaKaydi(Database& db, QString parca)
     : db_(db), parca_(std::move(parca)) {}
 
-void TopluCalismaKaydi::tabloyuHazirla() {
+void TopluCalismaKaydi::TabloyuHazirla() {
     if (!db_.tables().contains(kTablo, Qt::CaseInsensitive))
         db_.execute(QStringLiteral("create table ") + kTablo +
                     QStringLiteral(" (parca text, foykodu integer, kaydedildi integer)"));
 }
 
 void TopluCalismaKaydi::Baslat(const QList<qint32>& foyler) {
-    tabloyuHazirla();
+    TabloyuHazirla();
     db_.execute(QStringLiteral("delete from ") + kTablo + QStringLiteral(" where parca = ?"),
                 {parca_});
     // A few hundred rows a statement.

@@ -18,6 +18,8 @@ public:
 
     static bool Destekli(const Database& db) { return db.backend() != Backend::ODBC; }
 
+    // Makes the record's table when the database has none yet.
+    void TabloyuHazirla();
     // The slice's files, none saved yet, in place of its earlier record.
     void Baslat(const QList<qint32>& foyler);
     // True when the slice has a record.
@@ -27,8 +29,6 @@ public:
     void Kaydedildi(qint32 foyKodu);
 
 private:
-    void tabloyuHazirla();
-
     Database& db_;
     QString parca_;
 };

@@ -1,6 +1,7 @@
 #include "tools/TopluFoyGuncelleyici.h"
 
 #include "engine/RecordSet.h"
+#include "engine/RuntimeError.h"
 #include "engine/SharedState.h"
 #include "engine/SqlText.h"
 #include "engine/TebligatTakibi.h"
@@ -199,8 +200,12 @@ TopluGuncellemeSonucu TopluFoyGuncelleyici::Calistir() {
             return;
         }
         // The new date and the record of the files still to do are written together, so
-        // a stop at any point leaves a run that --resume can finish.
-        if (kayit)
+        // a stop at any point leaves a run that --resume can finish. Beside other writers
+        // the write lock is taken at once: a read first could not be followed by a write.
+        const bool hemenKilitle = EsZamanliYazicilar && db.backend() == Backend::SQLite;
+        if (kayit && hemenKilitle)
+            db.execute(QStringLiteral("BEGIN IMMEDIATE"));
+        else if (kayit)
             db.beginTransaction();
         try {
             // Every matching file gets the new date before any is recalculated, so the
@@ -215,10 +220,15 @@ TopluGuncellemeSonucu TopluFoyGuncelleyici::Calistir() {
             }
             if (kayit) {
                 kayit->Baslat(foyler);
-                db.commit();
+                if (hemenKilitle)
+                    db.execute(QStringLiteral("COMMIT"));
+                else
+                    db.commit();
             }
         } catch (...) {
-            if (kayit)
+            if (kayit && hemenKilitle)
+                db.execute(QStringLiteral("ROLLBACK"));
+            else if (kayit)
                 db.rollback();
             throw;
         }
@@ -246,9 +256,27 @@ TopluGuncellemeSonucu TopluFoyGuncelleyici::Calistir() {
     std::unique_ptr<KumeOkuyucu> okuyucu;
     if (KumeHalindeOku && db.backend() != Backend::ODBC)
         okuyucu = std::make_unique<KumeOkuyucu>(db);
-    // On SQLite every commit waits for the disk: a block's saves share one.
-    const bool blokIslemi = okuyucu && db.backend() == Backend::SQLite;
+    // On SQLite a block's saves share one commit; with other writers at the same time each
+    // file takes the write lock at its first write and gives it back at its end.
+    const bool sqlite = db.backend() == Backend::SQLite;
+    const bool blokIslemi = okuyucu && sqlite && !EsZamanliYazicilar;
     bool islemAcik = false;
+    bool foyIslemi = false;
+    if (okuyucu && sqlite && EsZamanliYazicilar)
+        okuyucu->IlkYazmada = [&] {
+            // The other writers hold the lock a file at a time; a busy wait that runs out
+            // is tried again a few times.
+            for (int deneme = 1;; ++deneme) {
+                try {
+                    db.execute(QStringLiteral("BEGIN IMMEDIATE"));
+                    foyIslemi = true;
+                    return;
+                } catch (const RuntimeError&) {
+                    if (deneme == 5)
+                        throw;
+                }
+            }
+        };
     auto islemiBitir = [&] {
         if (islemAcik)
             trapped(QStringLiteral("Hesap.frmTopluFoyGunle.cmdGuncel_Click"), [&] { db.commit(); });
@@ -275,6 +303,11 @@ TopluGuncellemeSonucu TopluFoyGuncelleyici::Calistir() {
         if (kayit && shared().reportedErrors() == foyOncesiHatalar)
             trapped(QStringLiteral("Hesap.frmTopluFoyGunle.cmdGuncel_Click"),
                     [&] { kayit->Kaydedildi(foyKodu); });
+        if (foyIslemi) {
+            foyIslemi = false;
+            trapped(QStringLiteral("Hesap.frmTopluFoyGunle.cmdGuncel_Click"),
+                    [&] { db.execute(QStringLiteral("COMMIT")); });
+        }
         sonuc.Guncellenen = i + 1;
         sonuc.SonFoyKodu = foyKodu;
         if (FoyBitti)

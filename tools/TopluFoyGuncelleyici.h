@@ -81,6 +81,10 @@ public:
     int ParcaSayisi = 1;
     // Resume the slice's stopped run: only its files not saved yet, no new date.
     bool Surdur = false;
+    // Other processes write to the same SQLite database at the same time (the slices of
+    // one run): each file's writes take the write lock in a short transaction of their
+    // own, from its first write to its end, instead of a block's.
+    bool EsZamanliYazicilar = false;
 
     // Called once with the number of matching files before the first one.
     std::function<void(int sayi)> Basladi;

@@ -4,14 +4,20 @@
 #include "engine/ErrorReporter.h"
 #include "engine/SharedState.h"
 #include "engine/clsHesapAna.h"
+#include "tools/TopluCalismaKaydi.h"
 #include "tools/TopluFoyGuncelleyici.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QProcess>
 #include <QRegularExpression>
 
 #include <unistd.h>
+#include <algorithm>
 #include <csignal>
 #include <cstdio>
+#include <memory>
+#include <vector>
 
 namespace quv::cli {
 
@@ -44,6 +50,8 @@ const char* const kBatchUsage =
     "                          yalnız henüz kaydedilmemiş föyler, kriter ve tarih verilmez\n"
     "  --block-size N          föyler N'er N'er okunur (1-10000, verilmezse 500); SQLite'ta\n"
     "                          bir bloğun kayıtları tek işlemde yazılır\n"
+    "  --jobs N                föyleri N paralel işleme (her biri kendi bağlantısıyla) böler\n"
+    "                          (1-16); --shard ile birlikte verilmez\n"
     "\n"
     "İlerleme (föy/sn ve kalan süreyle) standart hataya yazılır: terminalde bir çubuk,\n"
     "değilse ilk ve son föyde ve birkaç saniyede bir satır. Ctrl-C geçerli föy bitince\n"
@@ -206,6 +214,110 @@ qint16 sonucOku(const QString& deger) {
     return static_cast<qint16>(kod);
 }
 
+// --jobs N: N workers, each this program on the slice k/N of the run with its own
+// connection; their progress is summed into one, their other lines passed on, and the
+// run ends with the worst exit status among them. Ctrl-C is passed to every worker.
+int isleriCalistir(const QStringList& arguments, int isSayisi) {
+    QStringList ortak;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString& a = arguments.at(i);
+        if (a == QLatin1String("--jobs") || a == QLatin1String("-jobs")) {
+            ++i;
+            continue;
+        }
+        if (a.startsWith(QLatin1String("--jobs=")) || a.startsWith(QLatin1String("-jobs=")))
+            continue;
+        ortak << a;
+    }
+    struct Isci {
+        std::unique_ptr<QProcess> surec;
+        QByteArray tampon;
+        int biten = 0;
+        int sayi = 0;
+        qint32 foy = 0;
+    };
+    std::vector<Isci> isciler(static_cast<size_t>(isSayisi));
+    for (int k = 0; k < isSayisi; ++k) {
+        Isci& i = isciler[static_cast<size_t>(k)];
+        i.surec = std::make_unique<QProcess>();
+        i.surec->start(QCoreApplication::applicationFilePath(),
+                       QStringList{QStringLiteral("batch")} + ortak +
+                           QStringList{QStringLiteral("--shard"),
+                                       QStringLiteral("%1/%2").arg(k + 1).arg(isSayisi),
+                                       QStringLiteral("--worker")});
+    }
+    TerminalIlerleme ilerleme;
+    KesmeYakalayici kesme;
+    bool iletildi = false;
+    int gosterilen = 0;
+    auto satirlariIsle = [&](Isci& i) {
+        i.tampon += i.surec->readAllStandardError();
+        qsizetype son;
+        while ((son = i.tampon.indexOf('\n')) >= 0) {
+            const QString satir = QString::fromUtf8(i.tampon.left(son));
+            i.tampon.remove(0, son + 1);
+            const QStringList parca = satir.split(u' ');
+            if (parca.size() == 4 && parca[0] == QLatin1String("@@")) {
+                i.biten = parca[1].toInt();
+                i.sayi = parca[2].toInt();
+                i.foy = parca[3].toInt();
+                continue;
+            }
+            ilerleme.temizle();
+            printErr(satir);
+        }
+    };
+    for (;;) {
+        bool calisan = false;
+        for (Isci& i : isciler) {
+            if (i.surec->state() != QProcess::NotRunning) {
+                calisan = true;
+                i.surec->waitForReadyRead(20);
+            }
+            satirlariIsle(i);
+        }
+        if (durdurIstendi && !iletildi) {
+            for (Isci& i : isciler)
+                if (i.surec->state() != QProcess::NotRunning)
+                    ::kill(static_cast<pid_t>(i.surec->processId()), SIGINT);
+            iletildi = true;
+        }
+        int biten = 0;
+        int sayi = 0;
+        qint32 foy = 0;
+        for (const Isci& i : isciler) {
+            biten += i.biten;
+            sayi += i.sayi;
+            foy = i.foy ? i.foy : foy;
+        }
+        if (sayi > 0 && biten > gosterilen) {
+            ilerleme.goster(biten, biten, sayi, foy);
+            gosterilen = biten;
+        }
+        if (!calisan)
+            break;
+    }
+    ilerleme.temizle();
+    int cikis = ExitOk;
+    QStringList ciktilar;
+    for (Isci& i : isciler) {
+        i.surec->waitForFinished(-1);
+        satirlariIsle(i);
+        const int kod =
+            i.surec->exitStatus() == QProcess::NormalExit ? i.surec->exitCode() : ExitFailed;
+        cikis = std::max(cikis, kod);
+        const QString cikti = QString::fromUtf8(i.surec->readAllStandardOutput()).trimmed();
+        if (!cikti.isEmpty() && !ciktilar.contains(cikti))
+            ciktilar << cikti;
+    }
+    // One closing line when the workers agree; each distinct one otherwise.
+    if (ciktilar.size() > 1)
+        ciktilar.removeAll(QStringLiteral("Kriterlere uygun föy bulunamadı."));
+    for (const QString& cikti : ciktilar)
+        printOut(cikti);
+    return cikis;
+}
+
 qint32 avukatOku(const QString& deger) {
     bool ok = false;
     const qlonglong kod = deger.trimmed().toLongLong(&ok);
@@ -244,6 +356,13 @@ int batch(const QStringList& arguments) {
     parser.addOption({QStringLiteral("resume"), QStringLiteral("Durdurulan çalıştırmayı sürdür")});
     parser.addOption({QStringLiteral("block-size"), QStringLiteral("Bir blokta okunan föy sayısı"),
                       QStringLiteral("N")});
+    parser.addOption({QStringLiteral("jobs"), QStringLiteral("Paralel çalışan işlem sayısı"),
+                      QStringLiteral("N")});
+    // The workers of a run with --jobs: progress as lines for the run, writes that share
+    // the database with the other workers.
+    QCommandLineOption isci(QStringLiteral("worker"), QStringLiteral("İşçi"));
+    isci.setFlags(QCommandLineOption::HiddenFromHelp);
+    parser.addOption(isci);
     parser.addOption({{QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Yardım")});
     parse(parser, QStringLiteral("batch"), arguments);
     if (parser.isSet(QStringLiteral("help"))) {
@@ -294,6 +413,16 @@ int batch(const QStringList& arguments) {
                 QStringLiteral("--block-size için 1 ile 10000 arasında bir sayı girin: \"%1\"")
                     .arg(parser.value(QStringLiteral("block-size"))));
     }
+    int isSayisi = 1;
+    if (parser.isSet(QStringLiteral("jobs"))) {
+        bool ok = false;
+        isSayisi = parser.value(QStringLiteral("jobs")).trimmed().toInt(&ok);
+        if (!ok || isSayisi < 1 || isSayisi > 16)
+            throw UsageError(QStringLiteral("--jobs için 1 ile 16 arasında bir sayı girin: \"%1\"")
+                                 .arg(parser.value(QStringLiteral("jobs"))));
+        if (isSayisi > 1 && parser.isSet(QStringLiteral("shard")))
+            throw UsageError(QStringLiteral("--jobs ile --shard birlikte verilmez."));
+    }
     const bool surdur = parser.isSet(QStringLiteral("resume"));
     if (surdur)
         for (const char* secenek :
@@ -314,12 +443,23 @@ int batch(const QStringList& arguments) {
     calisan.ParcaSayisi = parcaSayisi;
     calisan.Surdur = surdur;
     calisan.BlokBuyuklugu = blok;
+    const bool isciMi = parser.isSet(QStringLiteral("worker"));
+    calisan.EsZamanliYazicilar = isciMi;
     // Every typed value is checked before the database is touched.
     if (const QString hata = calisan.Dogrula(); !hata.isEmpty())
         throw UsageError(hata +
                          (kriterler.HesapBilgileriniGunle || kriterler.TebligatBilgileriniTazele
                               ? QString()
                               : QStringLiteral(" (--hesap, --tebligat)")));
+
+    if (isSayisi > 1) {
+        // The workers start together: the record's table is there before any of them.
+        std::shared_ptr<Database> db = connect(url);
+        if (TopluCalismaKaydi::Destekli(*db))
+            TopluCalismaKaydi(*db, QString()).TabloyuHazirla();
+        shared().reset();
+        return isleriCalistir(arguments, isSayisi);
+    }
 
     std::shared_ptr<Database> db = connect(url);
     hesap.setActiveConnection(db);
@@ -331,10 +471,14 @@ int batch(const QStringList& arguments) {
             calisan.Durdur();
     };
     calisan.FoyBasliyor = [&](int sira, int sayi, qint32 foyKodu) {
-        ilerleme.goster(sira - 1, sira, sayi, foyKodu);
+        if (!isciMi)
+            ilerleme.goster(sira - 1, sira, sayi, foyKodu);
     };
     calisan.FoyBitti = [&](int sira, int sayi, qint32 foyKodu) {
-        ilerleme.goster(sira, sira, sayi, foyKodu);
+        if (isciMi)
+            printErr(QStringLiteral("@@ %1 %2 %3").arg(sira).arg(sayi).arg(foyKodu));
+        else
+            ilerleme.goster(sira, sira, sayi, foyKodu);
         if (durdurIstendi)
             calisan.Durdur();
     };

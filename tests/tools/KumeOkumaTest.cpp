@@ -1,12 +1,16 @@
-// A bulk update that reads a block of files at once stores exactly what the same update
-// stores when every file reads its own rows: the demo files and 24 varied copies of each
-// (other amounts, rates, calculation dates and file codes), on every backend.
+// A bulk update that reads a block of files at once, in one process or in two workers,
+// stores exactly what the same update stores when every file reads its own rows: the demo
+// files and 24 varied copies of each (other amounts, rates, calculation dates and file
+// codes), on every backend.
 
 #include "engine/Schema.h"
 #include "engine/clsHesapAna.h"
 #include "file/DbFixture.h"
 #include "formats/DemoVerisi.h"
 #include "tools/TopluFoyGuncelleyici.h"
+
+#include <QCoreApplication>
+#include <QProcess>
 
 namespace quv {
 namespace {
@@ -91,6 +95,14 @@ TEST_P(KumeOkumaTest, StoresWhatTheFileByFileUpdateStores) {
     // The blocks answered most reads: a few statements per block, not dozens per file.
     EXPECT_GT(kume.BlokOkumalari, 300 * 20);
     EXPECT_LT(kume.BlokSorgulari, 5 * 30);
+
+    // The same by the command line with two workers, each on its own connection.
+    db_->execute(QStringLiteral("delete from tblfoy_hesap"));
+    QProcess p;
+    p.start(QCoreApplication::applicationDirPath() + "/../../apps/quvhesap/quvhesap",
+            {"batch", "--db", db_->url().redacted(), "--hesap", "--jobs", "2"});
+    ASSERT_TRUE(p.waitForFinished(300000));
+    EXPECT_EQ(ozetler(), beklenen) << p.readAllStandardError().left(2000).toStdString();
 }
 
 QUV_ON_BACKENDS(KumeOkumaTest);
