@@ -4,6 +4,7 @@
 #include "engine/SqlDialect.h"
 
 #include <QElapsedTimer>
+#include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QSqlDriver>
@@ -56,6 +57,18 @@ std::shared_ptr<Database> Database::open(const QString& urlOrPath, OpenMode mode
         url.path != QStringLiteral(":memory:") && !QFileInfo::exists(url.path))
         throw RuntimeError::application(QStringLiteral("Veritabanı dosyası bulunamadı: ") +
                                         url.path);
+    if (url.backend == Backend::SQLite && mode == OpenMode::MustExist &&
+        url.path != QStringLiteral(":memory:")) {
+        // A file that is not a database is refused untouched; an empty file is an empty
+        // database that nothing writes to until its tables are made.
+        QFile dosya(url.path);
+        const QByteArray bas = dosya.open(QIODevice::ReadOnly) ? dosya.read(16) : QByteArray();
+        if (!bas.isEmpty() && bas != QByteArray("SQLite format 3\0", 16))
+            throw RuntimeError::application(
+                QStringLiteral("%1 bir SQLite veritabanı değil (yeni bir veritabanını "
+                               "quvhesap init-db oluşturur).")
+                    .arg(url.path));
+    }
     if (!QSqlDatabase::isDriverAvailable(driverName(url.backend)))
         throw RuntimeError::application(QStringLiteral("Veritabanı sürücüsü yüklü değil: ") +
                                         driverName(url.backend));
@@ -85,11 +98,14 @@ std::shared_ptr<Database> Database::open(const QString& urlOrPath, OpenMode mode
     std::shared_ptr<Database> result(new Database(url, name));
     if (!db.open()) {
         QString text = errorText(db.lastError());
+        // The handle goes before the connection is removed, which it would keep in use.
+        db = QSqlDatabase();
         result.reset();
         throw RuntimeError::database(QStringLiteral("Veritabanı açılamadı (") + url.redacted() +
                                      QStringLiteral("): ") + text);
     }
-    if (url.backend == Backend::SQLite && url.path != QStringLiteral(":memory:")) {
+    if (url.backend == Backend::SQLite && url.path != QStringLiteral(":memory:") &&
+        (mode == OpenMode::CreateIfMissing || QFileInfo(url.path).size() > 0)) {
         // The embedded database lives on the user's own disk (offices that share data
         // between machines use the server): a write-ahead log keeps readers and the
         // writer apart, and commits without a disk flush each; a crash can lose the

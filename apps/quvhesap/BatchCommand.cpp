@@ -136,14 +136,16 @@ private:
     qint64 sonSatir_ = 0;
 };
 
-// Error messages and exchange-rate questions first clear the progress bar.
+// Error messages and exchange-rate questions first clear the progress bar; an error of a
+// file's run names the file.
 class IlerlemeliHataRaporcusu : public ConsoleErrorReporter {
 public:
     explicit IlerlemeliHataRaporcusu(TerminalIlerleme& ilerleme) : ilerleme_(ilerleme) {}
     void report(const QString& message) override {
         ilerleme_.temizle();
-        ConsoleErrorReporter::report(message);
+        ConsoleErrorReporter::report(foy ? QStringLiteral("Föy %1: ").arg(foy) + message : message);
     }
+    qint32 foy = 0;
 
 private:
     TerminalIlerleme& ilerleme_;
@@ -471,6 +473,7 @@ int batch(const QStringList& arguments) {
             calisan.Durdur();
     };
     calisan.FoyBasliyor = [&](int sira, int sayi, qint32 foyKodu) {
+        raporcu->foy = foyKodu;
         if (!isciMi)
             ilerleme.goster(sira - 1, sira, sayi, foyKodu);
     };

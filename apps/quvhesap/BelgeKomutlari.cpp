@@ -25,12 +25,14 @@ void yaz(const QJsonObject& belge, const QString& yol) {
         return;
     }
     QFile dosya(yol);
-    if (!dosya.open(QIODevice::WriteOnly | QIODevice::Truncate) || dosya.write(metin) != metin.size())
+    if (!dosya.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+        dosya.write(metin) != metin.size())
         throw UsageError(QStringLiteral("Dosya yazılamadı: %1 (%2)").arg(yol, dosya.errorString()));
 }
 
 QString islem(const QStringList& arguments, const QString& komut) {
-    const QStringList islemler{QStringLiteral("export"), QStringLiteral("import"), QStringLiteral("schema")};
+    const QStringList islemler{QStringLiteral("export"), QStringLiteral("import"),
+                               QStringLiteral("schema")};
     if (arguments.isEmpty() || !islemler.contains(arguments.first()))
         throw UsageError(
             QStringLiteral("quvhesap %1 export, import ya da schema kullanın.").arg(komut));
@@ -65,7 +67,8 @@ int caseFile(const QStringList& arguments) {
     }
     addOption(parser, "as", "Föyün yazılacağı kod (belgedekinin yerine)", "N");
     addOption(parser, "replace", "Aynı kodlu föy varsa üzerine yaz");
-    parse(parser, QStringLiteral("case import"), arguments.mid(1), QStringLiteral("Föy belgesi (FILE)"));
+    parse(parser, QStringLiteral("case import"), arguments.mid(1),
+          QStringLiteral("Föy belgesi (FILE)"));
     const QString yol = parser.positionalArguments().first();
     std::optional<qint32> kod;
     if (parser.isSet(QStringLiteral("as")))

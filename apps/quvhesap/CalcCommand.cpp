@@ -104,9 +104,26 @@ QString okunurCikti(clsFoyBilgileri& foy, const QStringList& uyarilar, bool kade
     return satirlar.join(u'\n');
 }
 
+// A summary dated before the file's earliest claim or its enforcement date owes nothing
+// yet: saved, it would replace the file's real account with zeros. Refused, saying why.
+void oncedenKaydetme(Database& db, qint32 foyKodu, const QString& tarih) {
+    RecordSet rs = db.openRecordSet(
+        QStringLiteral("select min(t) from (select tarih as t from tblfoy_alacak where foykodu = "
+                       "? and tarih <> '' union all select takiptarihi from tblfoy where "
+                       "foykodu = ? and takiptarihi <> '') as tarihler"),
+        CursorType::ForwardOnly, {foyKodu, foyKodu});
+    const QString enErken = rs.eof() || isNull(rs.value(0)) ? QString() : rs.value(0).toString();
+    if (enErken.isEmpty() || tarih >= enErken)
+        return;
+    throw UsageError(
+        QStringLiteral("Hesap tarihi %1, föyün en erken alacak ya da takip tarihinden (%2) önce; "
+                       "bu tarihle hesap özeti kaydedilmedi. Yine de kaydetmek için --force verin.")
+            .arg(shared().dates().display(tarih), shared().dates().display(enErken)));
+}
+
 }  // namespace
 
-// quvhesap calc --db <path-or-url> --foy N [--date YYYYMMDD] [--save] [--no-run]
+// quvhesap calc --db <path-or-url> --foy N [--date YYYYMMDD] [--save] [--force] [--no-run]
 //               [--tiered] [--official-only] [--json]
 int calc(const QStringList& arguments) {
     QCommandLineParser parser;
@@ -120,6 +137,8 @@ int calc(const QStringList& arguments) {
     parser.addOption({QStringLiteral("tiered"), QStringLiteral("Kademeli faiz satırları")});
     parser.addOption({QStringLiteral("official-only"), QStringLiteral("Yalnız resmi masraflar")});
     parser.addOption({QStringLiteral("json"), QStringLiteral("JSON çıktı")});
+    parser.addOption({QStringLiteral("force"),
+                      QStringLiteral("Föyün en erken tarihinden önceki bir hesabı da kaydet")});
     parse(parser, QStringLiteral("calc"), arguments);
     const QString url = required(parser, QStringLiteral("db"));
     const qint32 foyKodu = fileCode(required(parser, QStringLiteral("foy")), QStringLiteral("foy"));
@@ -136,6 +155,9 @@ int calc(const QStringList& arguments) {
         return ExitFailed;
     hesap.setActiveConnection(db);
     hesap.setActiveVeritabaniTuru(db->veritabaniTuru());
+    if (parser.isSet(QStringLiteral("save")) && !tarih.isEmpty() &&
+        !parser.isSet(QStringLiteral("force")))
+        oncedenKaydetme(*db, foyKodu, tarih);
 
     std::shared_ptr<clsFoyBilgileri> foy =
         hesap.TariheGoreHesapla(foyKodu, tarih, parser.isSet(QStringLiteral("save")),

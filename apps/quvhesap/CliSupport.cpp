@@ -4,6 +4,8 @@
 #include "engine/TextDate.h"
 
 #include <QFile>
+#include <QFileInfo>
+#include <QHash>
 
 #include <cstdio>
 
@@ -35,6 +37,15 @@ void parse(QCommandLineParser& parser, const QString& command, const QStringList
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     if (!parser.parse(QStringList{QStringLiteral("quvhesap ") + command} + arguments))
         throw UsageError(QStringLiteral("Geçersiz argüman: ") + parser.errorText());
+    // An option that takes one value is given once: with two, which one was meant is not
+    // known. Only the criteria of the bulk update (a range) and manual instalments repeat.
+    static const QHash<QString, QStringList> tekrarlanabilir = {
+        {QStringLiteral("batch"), {QStringLiteral("foy"), QStringLiteral("takip")}},
+        {QStringLiteral("plan"), {QStringLiteral("manual")}},
+        {QStringLiteral("sms"), {QStringLiteral("manual")}}};
+    for (const QString& ad : parser.optionNames())
+        if (parser.values(ad).size() > 1 && !tekrarlanabilir.value(command).contains(ad))
+            throw UsageError(QStringLiteral("--%1 seçeneği bir kez verilebilir.").arg(ad));
     QStringList rest = parser.positionalArguments();
     if (!positional.isEmpty() && rest.isEmpty() && !positionalOptional)
         throw UsageError(QStringLiteral("%1 gerekli.").arg(positional));
@@ -42,6 +53,16 @@ void parse(QCommandLineParser& parser, const QString& command, const QStringList
         rest.removeFirst();
     if (!rest.isEmpty())
         throw UsageError(QStringLiteral("Beklenmeyen argüman: ") + rest.join(u' '));
+}
+
+void yazilabilirOlmali(const QString& yol, const QString& secenek) {
+    const QFileInfo dosya(yol);
+    const QFileInfo klasor(dosya.absolutePath());
+    const bool olur = klasor.isDir() && klasor.isWritable() &&
+                      (!dosya.exists() || (dosya.isFile() && dosya.isWritable()));
+    if (!olur)
+        throw UsageError(
+            QStringLiteral("--%1 için yazılabilir bir dosya yolu girin: \"%2\"").arg(secenek, yol));
 }
 
 QByteArray dosyaOku(const QString& yol) {
@@ -80,6 +101,11 @@ QString textDate(const QString& value, const QString& option) {
     if (!TextDate::isValid(value))
         throw UsageError(
             QStringLiteral("--%1 için geçerli bir tarih (YYYYAAGG, örneğin 20240131) girin: \"%2\"")
+                .arg(option, value));
+    // Tariffs, rates and files lie in this range; a date outside it is a slip.
+    if (value < QLatin1String("19000101") || value > QLatin1String("20991231"))
+        throw UsageError(
+            QStringLiteral("--%1 için 01.01.1900 ile 31.12.2099 arasında bir tarih girin: \"%2\"")
                 .arg(option, value));
     return value;
 }

@@ -54,6 +54,9 @@ QString optionalTextDate(const QCommandLineParser& parser, const QString& option
 // with fees would fail on it.
 bool tariffsPresent(Database& db);
 
+// Refuses, before any work, an output file that cannot be written: its folder missing or
+// closed, or a folder or read-only file in its place.
+void yazilabilirOlmali(const QString& yol, const QString& secenek);
 // The whole content of a file the user named; a file that cannot be read is a usage error.
 QByteArray dosyaOku(const QString& yol);
 // Every problem of a refused document, one a line, after a line saying nothing was

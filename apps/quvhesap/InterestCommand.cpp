@@ -210,6 +210,11 @@ int interest(const QStringList& arguments) {
             "(--rate) ve takip tarihi olmayan bir faiz hesabı yapılabilir."));
     if (var("pdf") && !qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
         throw UsageError(QStringLiteral("--pdf bu çalıştırmada kullanılamıyor."));
+    // The files are checked before the calculation, so nothing is printed for a run
+    // that cannot end well.
+    for (const char* cikti : {"xlsx", "pdf"})
+        if (var(cikti))
+            yazilabilirOlmali(al(cikti), QString::fromLatin1(cikti));
 
     auto raporcu = std::make_shared<ConsoleErrorReporter>();
     shared().setErrorReporter(raporcu);

@@ -9,12 +9,12 @@
 #include "engine/SharedState.h"
 #include "engine/Trap.h"
 #include "engine/clsHesapAna.h"
-#include "ui/DocumentService.h"
 #include "file/clsFoyBilgileri.h"
 #include "plans/OdemePlaniHesabi.h"
 #include "plans/TaahhutBelgesi.h"
 #include "plans/TaahhutBelgesiDocument.h"
 #include "plans/TaahhutKayit.h"
+#include "ui/DocumentService.h"
 
 #include <QGuiApplication>
 
@@ -212,6 +212,8 @@ int plan(const QStringList& arguments) {
                                      .arg(QString::fromLatin1(ad)));
     if (var("pdf") && !qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
         throw UsageError(QStringLiteral("--pdf bu çalıştırmada kullanılamıyor."));
+    if (var("pdf"))
+        yazilabilirOlmali(deger("pdf"), QStringLiteral("pdf"));
     const bool kaydet = var("save-commitments");
     const QString borcluMetni = kaydet ? required(parser, QStringLiteral("debtor")) : QString();
     const qint32 borcluKoduDegeri = kaydet ? borcluKodu(borcluMetni) : 0;

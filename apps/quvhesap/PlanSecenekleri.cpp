@@ -26,21 +26,29 @@ Money tutar(const QString& deger, const QString& secenek, bool sifirOlabilir) {
     return *okunan;
 }
 
-double yuzde(const QString& deger, const QString& secenek) {
+// A percentage from 0 up to `enCok`; the plan's own checks say more (a discount above
+// 100 % is refused with their message).
+double yuzde(const QString& deger, const QString& secenek, int enCok) {
     std::optional<Money> okunan = parseNumber(deger.trimmed());
-    if (!okunan || *okunan < Money())
+    if (!okunan || *okunan < Money() || *okunan > Money::fromUnits(enCok))
         throw UsageError(
-            QStringLiteral("--%1 için sıfır ya da pozitif bir oran (yüzde) girin: \"%2\"")
-                .arg(secenek, deger));
+            QStringLiteral("--%1 için 0 ile %2 arasında bir oran (yüzde) girin: \"%3\"")
+                .arg(secenek)
+                .arg(enCok)
+                .arg(deger));
     return okunan->toDouble();
 }
 
-qint16 sayi(const QString& deger, const QString& secenek) {
+// A whole number from 1 up to `enCok`: a plan of at most 600 instalments (fifty years
+// monthly), a period of at most 120 units between them.
+qint16 sayi(const QString& deger, const QString& secenek, int enCok) {
     bool ok = false;
     const int n = deger.trimmed().toInt(&ok);
-    if (!ok || n < 1 || n > 32767)
-        throw UsageError(QStringLiteral("--%1 için 1 ile 32767 arasında bir tam sayı girin: \"%2\"")
-                             .arg(secenek, deger));
+    if (!ok || n < 1 || n > enCok)
+        throw UsageError(QStringLiteral("--%1 için 1 ile %2 arasında bir tam sayı girin: \"%3\"")
+                             .arg(secenek)
+                             .arg(enCok)
+                             .arg(deger));
     return static_cast<qint16>(n);
 }
 
@@ -133,12 +141,12 @@ PlanSecenekleri PlanSecenekleri::oku(const QCommandLineParser& parser) {
     const Money pesinat = var("down-payment")
                               ? tutar(deger("down-payment"), QStringLiteral("down-payment"), true)
                               : Money();
-    const qint16 periyot = var("period") ? sayi(deger("period"), QStringLiteral("period")) : 1;
+    const qint16 periyot = var("period") ? sayi(deger("period"), QStringLiteral("period"), 120) : 1;
     const Enum_SureTipi sureTipi = var("unit") ? birim(deger("unit")) : E_ST_Ay;
     if (s.yontem == Yontem::Sayi) {
         s.sayiya = {pesinat,
                     textDate(required(parser, QStringLiteral("first")), QStringLiteral("first")),
-                    sayi(deger("count"), QStringLiteral("count")), periyot, sureTipi};
+                    sayi(deger("count"), QStringLiteral("count"), 600), periyot, sureTipi};
     } else if (s.yontem == Yontem::Tutar) {
         s.tutara = {pesinat,
                     textDate(required(parser, QStringLiteral("first")), QStringLiteral("first")),
@@ -152,8 +160,8 @@ PlanSecenekleri PlanSecenekleri::oku(const QCommandLineParser& parser) {
         s.manuel.KalanBakiyeyiSonTaksideEkle = var("last-into-previous");
     }
     s.faizOraniVar = var("rate");
-    s.faizOrani = s.faizOraniVar ? yuzde(deger("rate"), QStringLiteral("rate")) : 0;
-    s.indirim = var("discount") ? yuzde(deger("discount"), QStringLiteral("discount")) : 0;
+    s.faizOrani = s.faizOraniVar ? yuzde(deger("rate"), QStringLiteral("rate"), 1000) : 0;
+    s.indirim = var("discount") ? yuzde(deger("discount"), QStringLiteral("discount"), 1000) : 0;
     s.faizIsletme = var("no-interest");
     s.elden = var("by-hand");
     return s;

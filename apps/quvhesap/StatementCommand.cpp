@@ -30,6 +30,7 @@ int statement(const QStringList& arguments) {
     const qint32 foyKodu = fileCode(required(parser, QStringLiteral("foy")), QStringLiteral("foy"));
     const QString tarih = optionalTextDate(parser, QStringLiteral("date"));
     const QString dosya = required(parser, QStringLiteral("pdf"));
+    yazilabilirOlmali(dosya, QStringLiteral("pdf"));
 
     auto raporcu = std::make_shared<ConsoleErrorReporter>();
     shared().setErrorReporter(raporcu);

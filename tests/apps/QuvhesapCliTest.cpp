@@ -85,11 +85,47 @@ TEST(QuvhesapCli, InvalidArgumentsGiveATurkishMessageAndExitTwo) {
         {"notify-refresh", QString(), {}, "--db seçeneği gerekli"},
         {"frobnicate", QString(), {}, "Bilinmeyen komut"},
         {"calc", path, {"--foy", "9999"}, "9999 numaralı föy bulunamadı."},
+        // Values without bounds, options given twice, an output that cannot be written:
+        // refused before any work, nothing printed or saved.
+        {"calc", path, {"--foy", "1001", "--date", "18000101"}, "01.01.1900 ile 31.12.2099"},
+        {"calc", path, {"--foy", "1001", "--foy", "1002"}, "--foy seçeneği bir kez verilebilir."},
+        {"calc",
+         path,
+         {"--foy", "1001", "--date", "20200101", "--save"},
+         "föyün en erken alacak ya da takip tarihinden (10.01.2022) önce"},
+        {"plan", path, {"--foy", "1001", "--count", "601", "--first", "20250131"}, "1 ile 600"},
+        {"plan",
+         path,
+         {"--foy", "1001", "--count", "2", "--first", "20250131", "--rate", "1001"},
+         "0 ile 1000 arasında"},
+        {"interest",
+         QString(),
+         {"--principal", "1000", "--rate", "9", "--start", "20240101", "--date", "20241231",
+          "--pdf", "/yok/x.pdf"},
+         "--pdf için yazılabilir bir dosya yolu girin"},
     };
     for (const auto& c : cases) {
         CliRun run = quvhesap(c.command, c.db, c.rest);
         EXPECT_EQ(run.exitCode, 2) << c.message;
         EXPECT_TRUE(run.err.contains(QString::fromUtf8(c.message))) << run.err.toStdString();
+        EXPECT_EQ(run.out, QString()) << c.message;
+    }
+    EXPECT_EQ(count(path, "select count(*) from tblfoy_hesap"), 0);
+    // A file that is not a database is left as it is, empty or not (an empty one has no
+    // tables yet).
+    for (const QByteArray& icerik : {QByteArray(), QByteArray("föy listesi\n")}) {
+        const QString dosya = test::scratchPath(QStringLiteral("veritabani-degil.db"));
+        QFile f(dosya);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(icerik);
+        f.close();
+        CliRun run = quvhesap("calc", dosya, {"--foy", "1"});
+        EXPECT_EQ(run.exitCode, 1);
+        EXPECT_EQ(run.err.contains("bir SQLite veritabanı değil"), !icerik.isEmpty())
+            << run.err.toStdString();
+        EXPECT_FALSE(run.err.contains("removeDatabase"));
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+        EXPECT_EQ(f.readAll(), icerik);
     }
     CliRun missing =
         quvhesap("notify-refresh", test::scratchPath(QStringLiteral("yok.sqlite")), {});
@@ -151,10 +187,12 @@ TEST(QuvhesapCli, CalcPrintsTheSummaryAsJsonAndSavesOnlyOnRequest) {
 // only a missing row.
 TEST(QuvhesapCli, TheShippedLegalRateTable) {
     const QString path = test::scratchPath(QStringLiteral("cli-resmi.sqlite"));
-    EXPECT_TRUE(quvhesap("init-db", path, {}).out.contains("Resmî faiz tabloları yüklendi: 7 tablo"));
+    EXPECT_TRUE(
+        quvhesap("init-db", path, {}).out.contains("Resmî faiz tabloları yüklendi: 7 tablo"));
     auto faiz = [&](const char* tarih) {
-        CliRun run = quvhesap("interest", path, {"--principal", "10000", "--table", "901", "--start",
-                                                 "20240101", "--date", tarih, "--json"});
+        CliRun run = quvhesap("interest", path,
+                              {"--principal", "10000", "--table", "901", "--start", "20240101",
+                               "--date", tarih, "--json"});
         EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
         return QJsonDocument::fromJson(run.out.toUtf8()).object();
     };
@@ -167,11 +205,13 @@ TEST(QuvhesapCli, TheShippedLegalRateTable) {
 
     CliRun bos = quvhesap("reference", "", {"update", "--db", path.toUtf8().constData()});
     EXPECT_TRUE(bos.out.contains("Eksik satır yok")) << bos.out.toStdString();
-    Database::open(path)->execute(QStringLiteral(
-        "delete from tblfaizoranitablosu_detay where faizoranitablosukodu = 901 and tarih = '20240601'"));
+    Database::open(path)->execute(
+        QStringLiteral("delete from tblfaizoranitablosu_detay where faizoranitablosukodu = 901 and "
+                       "tarih = '20240601'"));
     CliRun run = quvhesap("reference", "", {"update", "--db", path.toUtf8().constData()});
-    EXPECT_EQ(run.out, QStringLiteral("901 \"Yasal Faiz (3095/1)\": 01.06.2024 tarihli %24,00 eklendi.\n"
-                                      "0 tablo, 1 oran eklendi (programla gelen tablolar).\n"));
+    EXPECT_EQ(run.out,
+              QStringLiteral("901 \"Yasal Faiz (3095/1)\": 01.06.2024 tarihli %24,00 eklendi.\n"
+                             "0 tablo, 1 oran eklendi (programla gelen tablolar).\n"));
 }
 
 // The statement's PDF, a missing file and a path that cannot be written; nothing saved.
@@ -185,7 +225,7 @@ TEST(QuvhesapCli, StatementWritesThePdf) {
         int cikis;
     } durumlar[] = {{"1001", yaz.constData(), 0},
                     {"9999", yaz.constData(), 2},
-                    {"1001", "/yok/klasor/dokum.pdf", 1}};
+                    {"1001", "/yok/klasor/dokum.pdf", 2}};
     for (const auto& d : durumlar) {
         QFile::remove(pdf);
         CliRun run = quvhesap("statement", path, {"--foy", d.foy, "--pdf", d.dosya});
@@ -218,7 +258,8 @@ TEST(QuvhesapCli, SettingsAndCaseFilesMakeANewDatabaseCalculable) {
 
     const CliRun tekrar = quvhesap("case", "", {"import", "--db", db, foy});
     EXPECT_EQ(tekrar.exitCode, 2);
-    EXPECT_TRUE(tekrar.err.contains("$.foyKodu: 1004 kodlu föy zaten var")) << tekrar.err.toStdString();
+    EXPECT_TRUE(tekrar.err.contains("$.foyKodu: 1004 kodlu föy zaten var"))
+        << tekrar.err.toStdString();
     const CliRun disari = quvhesap("case", "", {"export", "--db", db, "--foy", "1004"});
     QFile kaynak(QString::fromLatin1(foy));
     ASSERT_TRUE(kaynak.open(QIODevice::ReadOnly));
