@@ -1,6 +1,8 @@
 #include "file/FieldReads.h"
 
 #include "engine/RecordSet.h"
+#include "engine/RuntimeError.h"
+#include "engine/TextDate.h"
 #include "engine/Variant.h"
 #include "engine/modGeneral.h"
 
@@ -61,6 +63,16 @@ bool flagOrFalse(const QVariant& value) {
 }
 QString textOrEmpty(const QVariant& value) {
     return toText(modGeneral::NullKontrol(value, false));
+}
+
+QString tarihDenetle(const QString& okunan, const char* tablo, const char* sutun, qint32 foyKodu) {
+    if (okunan.isEmpty() || TextDate::isValid(okunan))
+        return okunan;
+    throw RuntimeError(ErrNo::TypeMismatch,
+                       QStringLiteral("%1.%2: %3 numaralı föyde geçersiz tarih \"%4\"")
+                           .arg(QLatin1String(tablo), QLatin1String(sutun))
+                           .arg(foyKodu)
+                           .arg(okunan));
 }
 
 }  // namespace quv::FieldReads

@@ -29,4 +29,10 @@ bool flagOrFalse(const QVariant& value);
 // A column read with the text Null default (a Null reads as the empty text).
 QString textOrEmpty(const QVariant& value);
 
+// A date column as the load read it (its Null rule already applied): the empty text means
+// no date; anything else must be an eight-digit calendar date, or the load stops with
+// run-time error 13 naming the table, the column and the file, so that no calculation
+// goes on (and is saved) with the date silently dropped.
+QString tarihDenetle(const QString& okunan, const char* tablo, const char* sutun, qint32 foyKodu);
+
 }  // namespace quv::FieldReads

@@ -4,6 +4,7 @@
 #include "engine/SharedState.h"
 #include "engine/Trap.h"
 #include "engine/Variant.h"
+#include "file/FieldReads.h"
 
 #include <algorithm>
 #include <limits>
@@ -25,7 +26,8 @@ bool clsMahsupSirasiTablosu::DBdenYukle(qint32 FoyKodu) {
         }
         while (!rs.eof()) {
             // A row without a date or order stops the load (Null raises 94).
-            append(toText(rs.value(QStringLiteral("tarih"))),
+            append(FieldReads::tarihDenetle(toText(rs.value(QStringLiteral("tarih"))),
+                                            "tblfoy_tahsilatmahsupsirasi", "tarih", FoyKodu),
                    toInt16(rs.value(QStringLiteral("tahsilatmahsupsirasi"))));
             rs.moveNext();
         }

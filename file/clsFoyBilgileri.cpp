@@ -142,14 +142,17 @@ bool clsFoyBilgileri::FoyFormundanYukle(qint32 kod) {
             return false;
         }
         auto v = [&](const char* name) { return rs.value(QString::fromLatin1(name)); };
+        auto tarih = [&](const char* name) {
+            return tarihDenetle(textOrEmpty(v(name)), "tblfoy", name, kod);
+        };
 
         FoyKodu = kod;
         FormTipi = int16OrZero(v("formtipi"));
-        TakipTarihi = textOrEmpty(v("takiptarihi"));
+        TakipTarihi = tarih("takiptarihi");
         DosyaSonucu = int16OrZero(v("dosyasonucu"));
-        SonucTarihi = textOrEmpty(v("sonuctarihi"));
-        GununTarihi = textOrEmpty(v("hesaptarihi"));
-        FoyKayitTarihi = textOrEmpty(v("foykayittarihi"));
+        SonucTarihi = tarih("sonuctarihi");
+        GununTarihi = tarih("hesaptarihi");
+        FoyKayitTarihi = tarih("foykayittarihi");
         AlacakTipi = int16OrZero(v("alacaktipi"));
         FaturaFaizineKDVEkle = flagOrFalse(v("faturafaizinekdvekle"));
         CekSenetFaizineKDVEkle = flagOrFalse(v("ceksenetfaizinekdvekle"));
@@ -196,7 +199,7 @@ bool clsFoyBilgileri::FoyFormundanYukle(qint32 kod) {
             kidem->AlacakAdi = QStringLiteral("Kıdem Tazminatı");
             kidem->Tutar = moneyOrZero(v("kidemtazminati"));
             kidem->FaizOrani = rateOrZero(v("kidemfaizorani"));
-            kidem->FaizBaslangicTarihi = textOrEmpty(v("kidemfaizbastarihi"));
+            kidem->FaizBaslangicTarihi = tarih("kidemfaizbastarihi");
             kidem->FaizOraniTablosuKodu = int32OrZero(v("kidemfaizoranitablosukodu"));
             kidem->FaizOraniTablosuFoyKodu = int32OrZero(v("kidemfaizoranitablosufoykodu"));
             KidemTazminatiKalemi = kidem;
@@ -207,8 +210,8 @@ bool clsFoyBilgileri::FoyFormundanYukle(qint32 kod) {
         }
 
         IsciAlacagiMahsupSirasi = int16OrZero(v("kidemtms"));
-        IlkHacizTarihi = textOrEmpty(v("ilkhaciztarihi"));
-        IlkSatisTarihi = textOrEmpty(v("ilksatistarihi"));
+        IlkHacizTarihi = tarih("ilkhaciztarihi");
+        IlkSatisTarihi = tarih("ilksatistarihi");
         TahsilHarciHesapla = flagOrFalse(v("tahsilharcihesapla"));
         BorcluTahsilHarciHesapla = flagOrFalse(v("borclutahsilharcihesapla"));
         VekaletHarciHesapla = flagOrFalse(v("vekaletharcihesapla"));
@@ -336,8 +339,10 @@ void clsFoyBilgileri::IhtiyatiHacizFormundanYukle() {
             ClearIHFormundanGelenler();
             return;
         }
-        IhtiyatiHacizTarihi = textOrEmpty(rs.value(QStringLiteral("taleptarihi")));
-        CevirmeTarihi = textOrEmpty(rs.value(QStringLiteral("takiptarihi")));
+        IhtiyatiHacizTarihi = tarihDenetle(textOrEmpty(rs.value(QStringLiteral("taleptarihi"))),
+                                           "tblfoy_ihtiyatihaciz", "taleptarihi", FoyKodu);
+        CevirmeTarihi = tarihDenetle(textOrEmpty(rs.value(QStringLiteral("takiptarihi"))),
+                                     "tblfoy_ihtiyatihaciz", "takiptarihi", FoyKodu);
         IHMahkemeGorevi = int16OrZero(rs.value(QStringLiteral("mahkemegorevikodu")));
         IHDurusmali = flagOrFalse(rs.value(QStringLiteral("durusmali")));
         IHGideriHesapla = flagOrFalse(rs.value(QStringLiteral("giderhesapla")));
@@ -382,10 +387,12 @@ void clsFoyBilgileri::MahsupBilgileriniYukle() {
         switch (int16OrZero(ilam.value(QStringLiteral("mahkemeornoter")))) {
             case 1:
             case 3:
-                MahsupTarihi = toText(ilam.value(QStringLiteral("karartarihi")));
+                MahsupTarihi = tarihDenetle(toText(ilam.value(QStringLiteral("karartarihi"))),
+                                            "tblfoy_ilam", "karartarihi", FoyKodu);
                 break;
             case 2:
-                MahsupTarihi = toText(ilam.value(QStringLiteral("notertarihi")));
+                MahsupTarihi = tarihDenetle(toText(ilam.value(QStringLiteral("notertarihi"))),
+                                            "tblfoy_ilam", "notertarihi", FoyKodu);
                 break;
             default:
                 break;
@@ -397,7 +404,9 @@ void clsFoyBilgileri::HacizFormundanDegisiklikYukle() {
     trapped(QStringLiteral("Hesap.clsFoyBilgileri.HacizFormundanDegisiklikYukle"), [&] {
         RecordSet rs = oku(QStringLiteral("select ilkhaciztarihi from tblfoy where foykodu = ") +
                            QString::number(FoyKodu));
-        IlkHacizTarihi = rs.eof() ? QString() : textOrEmpty(rs.value(0));
+        IlkHacizTarihi =
+            rs.eof() ? QString()
+                     : tarihDenetle(textOrEmpty(rs.value(0)), "tblfoy", "ilkhaciztarihi", FoyKodu);
     });
 }
 
@@ -405,7 +414,9 @@ void clsFoyBilgileri::SatisFormlarindanDegisiklikYukle() {
     trapped(QStringLiteral("Hesap.clsFoyBilgileri.SatisFormlarindanDegisiklikYukle"), [&] {
         RecordSet rs = oku(QStringLiteral("select ilksatistarihi from tblfoy where foykodu = ") +
                            QString::number(FoyKodu));
-        IlkSatisTarihi = rs.eof() ? QString() : textOrEmpty(rs.value(0));
+        IlkSatisTarihi =
+            rs.eof() ? QString()
+                     : tarihDenetle(textOrEmpty(rs.value(0)), "tblfoy", "ilksatistarihi", FoyKodu);
     });
 }
 
@@ -456,14 +467,18 @@ QString clsFoyBilgileri::GetMinAlacakTarihi(qint32 kod) {
     RecordSet rs =
         oku(QStringLiteral("SELECT MIN(tarih) as ilktarih FROM tblfoy_alacak WHERE foykodu = ") +
             QString::number(kod));
-    return rs.eof() ? QString() : textOrEmpty(rs.value(QStringLiteral("ilktarih")));
+    return rs.eof() ? QString()
+                    : tarihDenetle(textOrEmpty(rs.value(QStringLiteral("ilktarih"))),
+                                   "tblfoy_alacak", "tarih", kod);
 }
 
 QString clsFoyBilgileri::GetMinSonOdemeTarihi() {
     RecordSet rs =
         oku(QStringLiteral("select min(sonodemetarihi) from tblfoy_tebligat_iz where foykodu = ") +
             QString::number(FoyKodu));
-    return rs.eof() ? QString() : textOrEmpty(rs.value(0));
+    return rs.eof() ? QString()
+                    : tarihDenetle(textOrEmpty(rs.value(0)), "tblfoy_tebligat_iz", "sonodemetarihi",
+                                   FoyKodu);
 }
 
 void clsFoyBilgileri::ClearClass() {

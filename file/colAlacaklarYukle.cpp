@@ -163,7 +163,8 @@ void colAlacaklar::BorcYukleGenel(clsFoyBilgileri& ParentFoy) {
             clsAlacakKalemi& kalem =
                 Add(toInt16(rs.value(QStringLiteral("alacakkodu"))),
                     genelAlacakAdi(ParentFoy.AlacakTipi, rs), tutar,
-                    toText(rs.value(QStringLiteral("tarih"))),
+                    tarihDenetle(toText(rs.value(QStringLiteral("tarih"))), "tblfoy_alacak",
+                                 "tarih", ParentFoy.FoyKodu),
                     Money::fromVariant(rs.value(QStringLiteral("birikmisfaiz"))),
                     rateOrZero(rs.value(QStringLiteral("faizorani"))),
                     zeroPrefixedInt32(rs.value(QStringLiteral("faizoranitablosukodu"))),
@@ -241,8 +242,12 @@ void colAlacaklar::AlacakYukleNafaka(clsFoyBilgileri& ParentFoy) {
         RecordSet rs = oku(QStringLiteral("select * from tblfoy_alacak where foykodu = ") +
                            QString::number(ParentFoy.FoyKodu));
         for (; !rs.eof(); rs.moveNext()) {
-            const QDate baslangic = tarihler.toDate(toText(rs.value(QStringLiteral("tarih"))));
-            const QString duzenleme = textOrEmpty(rs.value(QStringLiteral("duzenlemetarihi")));
+            const QDate baslangic =
+                tarihler.toDate(tarihDenetle(toText(rs.value(QStringLiteral("tarih"))),
+                                             "tblfoy_alacak", "tarih", ParentFoy.FoyKodu));
+            const QString duzenleme =
+                tarihDenetle(textOrEmpty(rs.value(QStringLiteral("duzenlemetarihi"))),
+                             "tblfoy_alacak", "duzenlemetarihi", ParentFoy.FoyKodu);
             QDate bitis;
             if (!duzenleme.isEmpty())
                 bitis = tarihler.toDate(duzenleme);
@@ -253,7 +258,8 @@ void colAlacaklar::AlacakYukleNafaka(clsFoyBilgileri& ParentFoy) {
                                ? baslangic
                                : baslangic.addMonths(1);
             const QString nafakaFaizBaslangici =
-                textOrEmpty(rs.value(QStringLiteral("nafakafaizbaslangictarihi")));
+                tarihDenetle(textOrEmpty(rs.value(QStringLiteral("nafakafaizbaslangictarihi"))),
+                             "tblfoy_alacak", "nafakafaizbaslangictarihi", ParentFoy.FoyKodu);
             while (bitis.isValid() && taksit < bitis) {
                 const QString taksitTarihi = tarihler.toText(taksit);
                 clsAlacakKalemi& kalem =
@@ -296,8 +302,9 @@ void colAlacaklar::SonrakiAlacaklariOku(clsFoyBilgileri& ParentFoy, bool todaOla
             clsAlacakKalemi& kalem = Add(
                 toInt16(rs.value(QStringLiteral("alacakkodu"))),
                 textOrEmpty(rs.value(QStringLiteral("alacakadi"))), tutar,
-                textOrEmpty(rs.value(QStringLiteral("tarih"))), Money(),
-                rateOrZero(rs.value(QStringLiteral("faizorani"))),
+                tarihDenetle(textOrEmpty(rs.value(QStringLiteral("tarih"))), "tblfoy_sonrakialacak",
+                             "tarih", ParentFoy.FoyKodu),
+                Money(), rateOrZero(rs.value(QStringLiteral("faizorani"))),
                 zeroPrefixedInt32(rs.value(QStringLiteral("faizoranitablosukodu"))),
                 zeroPrefixedInt32(rs.value(QStringLiteral("faizoranitablosufoykodu"))), Money());
             if (todaOlarak) {
@@ -332,7 +339,9 @@ void colAlacaklar::TODALariYukle(clsFoyBilgileri& ParentFoy) {
                 QStringLiteral(" AND tutar > 0 ") + QStringLiteral("ORDER BY alacakkodu "));
         for (; !rs.eof(); rs.moveNext()) {
             const Money tutar = moneyOrZero(rs.value(QStringLiteral("tutar")));
-            const QString baslangic = textOrEmpty(rs.value(QStringLiteral("faizbaslangictarihi")));
+            const QString baslangic =
+                tarihDenetle(textOrEmpty(rs.value(QStringLiteral("faizbaslangictarihi"))),
+                             "tblfoy_toda", "faizbaslangictarihi", ParentFoy.FoyKodu);
             clsAlacakKalemi& kalem = Add(
                 int16OrZero(rs.value(QStringLiteral("alacakkodu"))),
                 textOrEmpty(rs.value(QStringLiteral("ad"))), tutar, baslangic, Money(),

@@ -31,7 +31,9 @@ void colMasraflar::Yukle(qint32 FoyKodu, const QString& TakipTarihi, bool blnSad
             (blnSadeceResmiMasraflar ? QStringLiteral(" AND resmi = 1 ") : QString()) +
             QStringLiteral(" group by masraftarihi order by masraftarihi "));
         for (; !rs.eof(); rs.moveNext()) {
-            const QString tarih = textOrEmpty(rs.value(QStringLiteral("masraftarihi")));
+            const QString tarih =
+                tarihDenetle(textOrEmpty(rs.value(QStringLiteral("masraftarihi"))), "tblfoy_masraf",
+                             "masraftarihi", FoyKodu);
             const Money tutar = moneyOrZero(rs.value(QStringLiteral("tutar")));
             if (tarih <= TakipTarihi)
                 TakipOncesiMasrafToplami += tutar;

@@ -42,7 +42,9 @@ void colTahsilatlar::Yukle(qint32 FoyKodu, quint8 BorcParaBirimiKodu) {
                 moneyOrZero(rs.value(QStringLiteral("borckuru"))),
                 moneyOrZero(rs.value(QStringLiteral("tahsilatkuru"))),
                 moneyOrZero(rs.value(QStringLiteral("tahsilatmiktari"))),
-                toText(modGeneral::NullKontrol(rs.value(QStringLiteral("tahsilattarihi")), true)));
+                tarihDenetle(toText(modGeneral::NullKontrol(
+                                 rs.value(QStringLiteral("tahsilattarihi")), true)),
+                             "tblfoy_tahsilat", "tahsilattarihi", FoyKodu));
         }
     });
 }

@@ -138,6 +138,45 @@ TEST_P(DemoDataTest, FilesCoverTheSampleKinds) {
                 << table << side;
 }
 
+// A date the engine reads that names no calendar day stops the run with its table, column
+// and file named, and nothing is saved; the empty text still means no date.
+TEST_P(DemoDataTest, AStoredDateThatNamesNoDayStopsTheRunUnsaved) {
+    const struct {
+        const char *tablo, *sutun;
+        int foy;
+        const char* deger;
+    } durumlar[] = {
+        {"tblfoy_tahsilat", "tahsilattarihi", 1001, "abc"},
+        {"tblfoy", "takiptarihi", 1002, "20231345"},
+        {"tblfoy_alacak", "tarih", 1003, "99999999"},
+        {"tblfoy_masraf", "masraftarihi", 1004, " 20230115"},
+        {"tblfoy", "hesaptarihi", 1005, "00000000"},
+        {"tblfoy_toda", "faizbaslangictarihi", 1008, "2023-01-15"},
+        {"tblfoy_ihtiyatihaciz", "taleptarihi", 1010, "20230230"},
+        {"tblfoy_tahsilatmahsupsirasi", "tarih", 1012, "1.1.2024"},
+        {"tblfoy", "ilkhaciztarihi", 1006, ""},
+    };
+    clsHesapAna hesap;
+    hesap.setActiveConnection(db_);
+    for (const auto& d : durumlar) {
+        db_->execute(QStringLiteral("update %1 set %2 = ? where foykodu = ?")
+                         .arg(QLatin1String(d.tablo), QLatin1String(d.sutun)),
+                     {QString::fromLatin1(d.deger), d.foy});
+        guard_.errors().clear();
+        hesap.TariheGoreHesapla(d.foy, QString(), true);
+        const QString hata = QStringLiteral("%1.%2: %3 numaralı föyde geçersiz tarih \"%4\"")
+                                 .arg(QLatin1String(d.tablo), QLatin1String(d.sutun))
+                                 .arg(d.foy)
+                                 .arg(QLatin1String(d.deger));
+        EXPECT_EQ(errorText().contains(hata), *d.deger != 0) << errorText().toStdString();
+        EXPECT_EQ(
+            number(
+                QStringLiteral("select count(*) from tblfoy_hesap where foykodu = %1").arg(d.foy)),
+            *d.deger ? 0 : 1)
+            << d.tablo << d.sutun;
+    }
+}
+
 QUV_ON_BACKENDS(DemoDataTest);
 
 }  // namespace
