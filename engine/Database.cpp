@@ -26,6 +26,9 @@ constexpr int kStatementCacheSize = 256;
 QString errorText(const QSqlError& error) {
     QString text = error.databaseText().trimmed();
     QString driver = error.driverText().trimmed();
+    // A lost connection may come without any text: say so rather than nothing.
+    if (text.isEmpty() && driver.isEmpty())
+        return QStringLiteral("veritabanı bağlantısı kesildi (sürücü hata metni vermedi)");
     if (text.isEmpty())
         return driver;
     if (!driver.isEmpty() && !text.contains(driver))
@@ -113,6 +116,7 @@ std::shared_ptr<Database> Database::open(const QString& urlOrPath, OpenMode mode
         result->execute(QStringLiteral("PRAGMA journal_mode=WAL"));
         result->execute(QStringLiteral("PRAGMA synchronous=NORMAL"));
     }
+    result->sunucuAyarlari();
     return result;
 }
 
@@ -338,6 +342,37 @@ QStringList Database::columns(const QString& table) const {
     for (int i = 0; i < record.count(); ++i)
         names << record.fieldName(i);
     return names;
+}
+
+bool Database::alive() {
+    QSqlQuery deneme(handle());
+    return deneme.exec(QStringLiteral("select 1"));
+}
+
+bool Database::reconnect() {
+    // The prepared statements belong to the lost connection.
+    direct_.reset();
+    for (const CachedStatement& c : std::as_const(statements_))
+        delete c.query;
+    statements_.clear();
+    QSqlDatabase db = handle();
+    db.close();
+    if (!db.open())
+        return false;
+    sunucuAyarlari();
+    return true;
+}
+
+void Database::sunucuAyarlari() {
+    if (url_.backend != Backend::PostgreSQL)
+        return;
+    // A frozen server cannot hold a run forever: every statement has a time limit
+    // (QUV_STATEMENT_TIMEOUT, in seconds; 300 when not set).
+    bool ok = false;
+    int saniye = qEnvironmentVariableIntValue("QUV_STATEMENT_TIMEOUT", &ok);
+    if (!ok || saniye <= 0)
+        saniye = 300;
+    execute(QStringLiteral("SET statement_timeout = %1").arg(qint64(saniye) * 1000));
 }
 
 void Database::beginTransaction() {

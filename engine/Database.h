@@ -60,6 +60,11 @@ public:
     // Column names of a table as the database reports them.
     QStringList columns(const QString& table) const;
 
+    // True when the server answers; a connection lost (a server restart) answers false.
+    bool alive();
+    // Opens the connection again after it was lost; false when the server is not back.
+    bool reconnect();
+
     void beginTransaction();
     void commit();
     void rollback();
@@ -92,6 +97,8 @@ public:
 private:
     Database(DatabaseUrl url, QString connectionName);
     bool preparable(const QString& adaptedSql) const;
+    // The session settings of a server connection (after each open).
+    void sunucuAyarlari();
     QSqlQuery& prepared(const QString& adaptedSql);
     // Runs a text already adapted to the backend.
     QSqlQuery& run(const QString& text, const QVariantList& parameters, bool forwardOnly);

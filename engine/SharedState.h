@@ -8,6 +8,7 @@
 
 #include <QString>
 
+#include <algorithm>
 #include <memory>
 
 namespace quv {
@@ -35,6 +36,10 @@ public:
     DateService& dates();
     MessageService& messages();
     ErrorReporter& reporter();
+    std::shared_ptr<ErrorReporter> reporterShared() {
+        reporter();
+        return reporter_;
+    }
     WindowHost& windowHost();
     void setMessageService(std::shared_ptr<MessageService> s) { messages_ = std::move(s); }
     void setErrorReporter(std::shared_ptr<ErrorReporter> r) { reporter_ = std::move(r); }
@@ -44,6 +49,8 @@ public:
     // to learn whether one of its steps reported an error.
     quint64 reportedErrors() const { return reportedErrors_; }
     void countReportedError() { ++reportedErrors_; }
+    // Errors of an attempt that is made again are not counted (a run after a reconnect).
+    void forgetReportedErrors(quint64 n) { reportedErrors_ -= std::min(n, reportedErrors_); }
 
     // Back to the state of a fresh process (tests).
     void reset();

@@ -3,6 +3,7 @@
 # data folder, listening on 127.0.0.1 only, trust authentication for the role
 # "quvtest". Run as root it runs the server as the "postgres" system user.
 #   pg-test-cluster.sh start <dir> <port>
+#   pg-test-cluster.sh restart <dir> <port>
 #   pg-test-cluster.sh stop  <dir> <port>
 set -euo pipefail
 
@@ -40,6 +41,12 @@ start)
         start >/dev/null || { cat "$dir/server.log" >&2; exit 1; }
     echo "PostgreSQL test cluster on 127.0.0.1:$port"
     ;;
+restart)
+    # The same cluster and data, the server stopped and started again (tests of a run
+    # that loses its connection).
+    as_owner "$bindir/pg_ctl" -D "$dir/data" -l "$dir/server.log" -m fast -w -t 60 restart >/dev/null
+    echo "PostgreSQL test cluster restarted"
+    ;;
 stop)
     if [ -f "$dir/data/postmaster.pid" ]; then
         as_owner "$bindir/pg_ctl" -D "$dir/data" -m fast -w stop >/dev/null
@@ -48,7 +55,7 @@ stop)
     echo "PostgreSQL test cluster stopped"
     ;;
 *)
-    echo "usage: $0 start|stop <dir> <port>" >&2
+    echo "usage: $0 start|restart|stop <dir> <port>" >&2
     exit 2
     ;;
 esac

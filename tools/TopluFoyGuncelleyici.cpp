@@ -1,5 +1,6 @@
 #include "tools/TopluFoyGuncelleyici.h"
 
+#include "engine/ErrorReporter.h"
 #include "engine/RecordSet.h"
 #include "engine/RuntimeError.h"
 #include "engine/SharedState.h"
@@ -15,6 +16,7 @@
 #include "tools/TopluCalismaKaydi.h"
 
 #include <QRegularExpression>
+#include <QThread>
 
 #include <algorithm>
 #include <limits>
@@ -165,6 +167,43 @@ QString TopluFoyGuncelleyici::TarihTasimaSorgusu() const {
     return sql.remove(QStringLiteral("t1."));
 }
 
+void TopluFoyGuncelleyici::sunucudaCalistir(Database& db, qint32 foyKodu,
+                                            const std::function<void()>& yenidenBaslat) {
+    if (db.backend() == Backend::SQLite) {
+        foyuGuncelle(foyKodu);
+        return;
+    }
+    // On a server the file's errors wait until it is known whether the connection was
+    // lost: then it is opened again (a few attempts over about a minute) and the file run
+    // again, and only the errors of its last run are told.
+    const std::shared_ptr<ErrorReporter> asil = shared().reporterShared();
+    for (int deneme = 0;; ++deneme) {
+        auto biriken = std::make_shared<CapturingErrorReporter>();
+        shared().setErrorReporter(biriken);
+        const quint64 once = shared().reportedErrors();
+        foyuGuncelle(foyKodu);
+        shared().setErrorReporter(asil);
+        const quint64 hata = shared().reportedErrors() - once;
+        if (hata > 0 && deneme == 0 && !db.alive() && yenidenBaglan(db)) {
+            shared().forgetReportedErrors(hata);
+            yenidenBaslat();
+            continue;
+        }
+        for (const QString& mesaj : biriken->messages())
+            asil->report(mesaj);
+        return;
+    }
+}
+
+bool TopluFoyGuncelleyici::yenidenBaglan(Database& db) {
+    for (int bekle : {1, 2, 4, 8, 15, 30}) {
+        QThread::sleep(bekle);
+        if (db.reconnect())
+            return true;
+    }
+    return false;
+}
+
 void TopluFoyGuncelleyici::foyuGuncelle(qint32 foyKodu) {
     if (Kriterler.TebligatBilgileriniTazele) {
         modGeneral::UpdateTblFoy_Tebligat_Iz_ForFoy(foyKodu);
@@ -299,7 +338,14 @@ TopluGuncellemeSonucu TopluFoyGuncelleyici::Calistir() {
         // A file is marked saved right after its save (in the same transaction within a
         // SQLite block); a stop between the two only makes a resumed run do it again.
         const quint64 foyOncesiHatalar = shared().reportedErrors();
-        foyuGuncelle(foyKodu);
+        sunucudaCalistir(db, foyKodu, [&] {
+            if (okuyucu)
+                okuyucu->blokBaslat(foyler.mid(i, blok - i % blok));
+            if (okuyucu)
+                okuyucu->foyBasliyor(foyKodu);
+        });
+        if (shared().reportedErrors() != foyOncesiHatalar)
+            ++sonuc.Basarisiz;
         if (kayit && shared().reportedErrors() == foyOncesiHatalar)
             trapped(QStringLiteral("Hesap.frmTopluFoyGunle.cmdGuncel_Click"),
                     [&] { kayit->Kaydedildi(foyKodu); });

@@ -9,6 +9,7 @@
 
 namespace quv {
 
+class Database;
 class clsHesapAna;
 
 // The criteria of a bulk update as the user gave them. Typed values stay text until
@@ -50,8 +51,10 @@ struct TopluGuncellemeSonucu {
     int Sayi = 0;
     int Guncellenen = 0;
     qint32 SonFoyKodu = 0;
-    // Errors reported during the run (file calculations, notification refreshes).
+    // Errors reported during the run (file calculations, notification refreshes), and the
+    // files whose run reported one.
     quint64 HataSayisi = 0;
+    int Basarisiz = 0;
     // Reads served from the blocks' reads, and the statements those took.
     qint64 BlokOkumalari = 0;
     qint64 BlokSorgulari = 0;
@@ -128,6 +131,9 @@ public:
 
 private:
     void foyuGuncelle(qint32 foyKodu);
+    // The file's run; on a server, again after a lost connection is opened again.
+    void sunucudaCalistir(Database& db, qint32 foyKodu, const std::function<void()>& yenidenBaslat);
+    static bool yenidenBaglan(Database& db);
 
     clsHesapAna& hesap_;
     bool calisiyor_ = false;

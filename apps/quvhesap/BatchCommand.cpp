@@ -502,7 +502,12 @@ int batch(const QStringList& arguments) {
     }
     QString mesaj = sonuc.Mesaj;
     printOut(mesaj.replace(QChar(13), QChar(10)));
-    if (sonuc.HataSayisi > 0)
+    if (sonuc.Basarisiz > 0)
+        printErr(QStringLiteral("%1 föyden %2 tanesi güncellendi, %3 tanesinde hata oluştu.")
+                     .arg(sonuc.Guncellenen)
+                     .arg(sonuc.Guncellenen - sonuc.Basarisiz)
+                     .arg(sonuc.Basarisiz));
+    else if (sonuc.HataSayisi > 0)
         printErr(QStringLiteral("%1 hata oluştu.").arg(sonuc.HataSayisi));
     const bool tamam = sonuc.durum == TopluGuncellemeSonucu::Durum::Tamamlandi;
     return tamam && sonuc.HataSayisi == 0 ? ExitOk : ExitFailed;

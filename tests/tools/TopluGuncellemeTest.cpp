@@ -20,6 +20,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
@@ -29,6 +30,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QThread>
+#include <QUrl>
 
 #include <csignal>
 
@@ -399,19 +401,22 @@ TEST(TopluGuncellemeCliTest, InvalidArgumentsExitTwoBeforeTheDatabaseIsOpened) {
     EXPECT_FALSE(QFileInfo::exists(yok));
 }
 
-// The demo database with forty copies of its files: 492 files, long enough to stop.
+// Forty copies of the demo files: 492 files, long enough to stop.
+void kirkKopya(Database& db) {
+    for (const QString& t : {QStringLiteral("tblfoy"), QStringLiteral("tblfoy_alacak")}) {
+        db.execute("create temp table k as select * from " + t +
+                   " where foykodu between 1001 and 1012");
+        for (int kat = 1; kat <= 40; ++kat) {
+            db.execute(QStringLiteral("update k set foykodu = foykodu + 10000"));
+            db.execute("insert into " + t + " select * from k");
+        }
+        db.execute(QStringLiteral("drop table k"));
+    }
+}
+
 QString buyukVeritabani(const QString& ad) {
     const QString yol = demoVeritabani(ad);
-    auto db = Database::open(yol);
-    for (const QString& t : {QStringLiteral("tblfoy"), QStringLiteral("tblfoy_alacak")}) {
-        db->execute("create temp table k as select * from " + t +
-                    " where foykodu between 1001 and 1012");
-        for (int kat = 1; kat <= 40; ++kat) {
-            db->execute(QStringLiteral("update k set foykodu = foykodu + 10000"));
-            db->execute("insert into " + t + " select * from k");
-        }
-        db->execute(QStringLiteral("drop table k"));
-    }
+    kirkKopya(*Database::open(yol));
     return yol;
 }
 
@@ -476,6 +481,52 @@ TEST(TopluGuncellemeCliTest, CtrlCStopsAfterTheCurrentFileAndSaysSo) {
                              "güncellenemedi\n%2 nolu föye kadar güncellendi.\n")
                   .arg(492 - yapilan.size())
                   .arg(yapilan.last()));
+}
+
+// A PostgreSQL server restarted in the middle of a bulk update: the lost connection is
+// opened again, the file that failed is run again, and every file ends up updated.
+TEST(TopluGuncellemeCliTest, APostgreSqlRestartInTheMiddleLosesNoFile) {
+    const QString pg = qEnvironmentVariable("QUV_TEST_PG_URL");
+    if (pg.isEmpty())
+        GTEST_SKIP() << "QUV_TEST_PG_URL not set";
+    // A server of its own, so that restarting it disturbs no other test.
+    const int port = QUrl(pg).port() + 40;
+    // Under the system's temporary folder: the server's user must reach it.
+    const QString dizin =
+        QDir::tempPath() +
+        QStringLiteral("/quv-pg-yeniden-%1").arg(QCoreApplication::applicationPid());
+    auto kume = [&](const char* islem) {
+        QProcess p;
+        p.start(QStringLiteral(QUV_PG_SCRIPT), {islem, dizin, QString::number(port)});
+        p.waitForFinished(120000);
+        return p.exitCode();
+    };
+    ASSERT_EQ(kume("start"), 0);
+    const QString url = QStringLiteral("postgresql://quvtest@127.0.0.1:%1/postgres").arg(port);
+    {
+        auto db = Database::open(url);
+        Schema::initialize(*db);
+        demoVerisiniYukle(*db, QStringLiteral(QUV_DEMO_DIR));
+        kirkKopya(*db);
+    }
+    auto sayi = [&] {
+        return toInt32(Database::open(url)
+                           ->openRecordSet(QStringLiteral("select count(*) from tblfoy_hesap"))
+                           .value(0));
+    };
+    QProcess p;
+    baslat(p, url, "--hesap --block-size 5");
+    QElapsedTimer saat;
+    saat.start();
+    while (p.state() != QProcess::NotRunning && saat.elapsed() < 60000 && sayi() < 40)
+        QThread::msleep(5);
+    EXPECT_NE(p.state(), QProcess::NotRunning);  // the restart comes in the middle
+    EXPECT_EQ(kume("restart"), 0);
+    ASSERT_TRUE(p.waitForFinished(180000));
+    const QString hata = QString::fromUtf8(p.readAllStandardError());
+    EXPECT_EQ(p.exitCode(), 0) << hata.right(2000).toStdString();
+    EXPECT_EQ(sayi(), 492);
+    kume("stop");
 }
 
 }  // namespace
