@@ -4,7 +4,7 @@
 BUILD ?= build
 DEMO_DB ?= $(BUILD)/demo.sqlite
 
-.PHONY: all deps configure build demo test bench clean
+.PHONY: all deps configure build demo test bench fuzz clean
 
 all: build
 
@@ -29,6 +29,13 @@ bench: build
 	@scripts/pg-test-cluster.sh start $(BUILD)/pg-bench $(BENCH_PG_PORT) >/dev/null
 	@QUV_BENCH_PG_URL=postgresql://quvtest@127.0.0.1:$(BENCH_PG_PORT)/postgres $(BUILD)/bench/quvhesap-bench; \
 	  status=$$?; scripts/pg-test-cluster.sh stop $(BUILD)/pg-bench $(BENCH_PG_PORT) >/dev/null; exit $$status
+
+# The fault harness for SECONDS seconds (60 by default) with a random seed; a failure
+# names its seed, which QUV_FUZZ_SEED=<seed> replays.
+SECONDS ?= 60
+fuzz: build
+	@QUV_FUZZ_SECONDS=$(SECONDS) QT_QPA_PLATFORM=offscreen LC_ALL=C.UTF-8 \
+	  $(BUILD)/tests/apps/apps_fault_harness --gtest_brief=1
 
 clean:
 	rm -rf $(BUILD) build-asan
