@@ -406,25 +406,24 @@ int batch(const QStringList& arguments) {
                 QStringLiteral("--shard için K/N biçiminde bir dilim girin (1 <= K <= N): \"%1\"")
                     .arg(parser.value(QStringLiteral("shard"))));
     }
-    int blok = 500;
-    if (parser.isSet(QStringLiteral("block-size"))) {
+    // A whole number option within its bounds, or its default when not given.
+    auto sayi = [&](const char* ad, int varsayilan, int enCok) {
+        const QString secenek = QString::fromLatin1(ad);
+        if (!parser.isSet(secenek))
+            return varsayilan;
         bool ok = false;
-        blok = parser.value(QStringLiteral("block-size")).trimmed().toInt(&ok);
-        if (!ok || blok < 1 || blok > 10000)
-            throw UsageError(
-                QStringLiteral("--block-size için 1 ile 10000 arasında bir sayı girin: \"%1\"")
-                    .arg(parser.value(QStringLiteral("block-size"))));
-    }
-    int isSayisi = 1;
-    if (parser.isSet(QStringLiteral("jobs"))) {
-        bool ok = false;
-        isSayisi = parser.value(QStringLiteral("jobs")).trimmed().toInt(&ok);
-        if (!ok || isSayisi < 1 || isSayisi > 16)
-            throw UsageError(QStringLiteral("--jobs için 1 ile 16 arasında bir sayı girin: \"%1\"")
-                                 .arg(parser.value(QStringLiteral("jobs"))));
-        if (isSayisi > 1 && parser.isSet(QStringLiteral("shard")))
-            throw UsageError(QStringLiteral("--jobs ile --shard birlikte verilmez."));
-    }
+        const int n = parser.value(secenek).trimmed().toInt(&ok);
+        if (!ok || n < 1 || n > enCok)
+            throw UsageError(QStringLiteral("--%1 için 1 ile %2 arasında bir sayı girin: \"%3\"")
+                                 .arg(secenek)
+                                 .arg(enCok)
+                                 .arg(parser.value(secenek)));
+        return n;
+    };
+    const int blok = sayi("block-size", 500, 10000);
+    const int isSayisi = sayi("jobs", 1, 16);
+    if (isSayisi > 1 && parser.isSet(QStringLiteral("shard")))
+        throw UsageError(QStringLiteral("--jobs ile --shard birlikte verilmez."));
     const bool surdur = parser.isSet(QStringLiteral("resume"));
     if (surdur)
         for (const char* secenek :
