@@ -14,6 +14,7 @@
 #include "engine/modGeneral.h"
 #include "file/clsFoyBilgileri.h"
 #include "file/colAlacaklar.h"
+#include "parameters/ParametreOkuma.h"
 #include "parameters/clsParametreler.h"
 #include "summary/clsHesapOzeti.h"
 
@@ -22,6 +23,7 @@ namespace quv {
 float clsHesapHelper::GetTahsilHarciOrani(const QString& strTarih,
                                           Enum_TahsilatSekli TahsilatSekli) {
     return trapped<float>(QStringLiteral("clsHesapHelper.GetTahsilHarciOrani"), 0.0f, [&] {
+        ParametreOkuma::tarihleriDenetle("tblharclar");
         RecordSet rs = shared().connection().openRecordSet(
             QStringLiteral(" select a.tahsilharcorani1, tahsilharcorani2, tahsilharcorani3 from "
                            "tblharclar as a ") +

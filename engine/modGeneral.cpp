@@ -4,6 +4,7 @@
 #include "engine/SharedState.h"
 #include "engine/SqlText.h"
 #include "engine/Trap.h"
+#include "file/FieldReads.h"
 
 #include <QRegularExpression>
 
@@ -41,6 +42,22 @@ qint32 GunSayisiBul(const QString& tarih1, const QString& tarih2) {
     });
 }
 
+namespace {
+
+// Rates are found by their exact date, so a stored date that names no day can never be
+// found: the rate meant for it would look missing (and be asked for, or the run fail
+// without saying why). When a rate is missing, the currency's stored dates are checked.
+void kurTarihleriniDenetle(quint8 doviz) {
+    RecordSet rs = shared().connection().openRecordSet(
+        QStringLiteral("select tarih from tblkur where parabirimikodu = ") +
+        QString::number(doviz));
+    const QString satir = QStringLiteral("%1 kodlu para biriminin kurlarında").arg(doviz);
+    for (; !rs.eof(); rs.moveNext())
+        FieldReads::tarihDenetle(FieldReads::textOrEmpty(rs.value(0)), "tblkur", "tarih", satir);
+}
+
+}  // namespace
+
 Money KurBilgisiCek(const QString& pTarih, quint8 pDoviz) {
     return trapped<Money>(QStringLiteral("Hesap.modGenel.KurBilgisiCek"), Money(), [&] {
         RecordSet rs = shared().connection().openRecordSet(
@@ -52,6 +69,8 @@ Money KurBilgisiCek(const QString& pTarih, quint8 pDoviz) {
             QVariant v = rs.value(QStringLiteral("tltutar"));
             if (!isNull(v))
                 result = Money::fromVariant(v);
+        } else {
+            kurTarihleriniDenetle(pDoviz);
         }
         if (rs.isOpen())
             rs.close();

@@ -6,6 +6,7 @@
 #include "engine/Trap.h"
 #include "engine/Variant.h"
 #include "engine/modGeneral.h"
+#include "file/FieldReads.h"
 
 #include <algorithm>
 #include <limits>
@@ -21,6 +22,23 @@ RuntimeError noObject() {
 }
 
 }  // namespace
+
+void clsFaizTablosu::tarihleriDenetle(qint32 foyKodu, qint32 kod) {
+    // The row in force is picked by comparing dates as text, so a date that names no day
+    // would silently drop out of the table (or shift where a change falls) wherever it
+    // sorts: every date of the table is checked, not just the rows the load keeps.
+    const QString satir =
+        foyKodu == 0
+            ? QStringLiteral("%1 kodlu faiz tablosunda").arg(kod)
+            : QStringLiteral("%1 numaralı föyün %2 kodlu faiz tablosunda").arg(foyKodu).arg(kod);
+    RecordSet rs = shared().connection().openRecordSet(
+        QStringLiteral("select distinct tarih from tblfaizoranitablosu_detay where foykodu = ") +
+        QString::number(foyKodu) + QStringLiteral(" and faizoranitablosukodu = ") +
+        QString::number(kod));
+    for (; !rs.eof(); rs.moveNext())
+        FieldReads::tarihDenetle(FieldReads::textOrEmpty(rs.value(0)), "tblfaizoranitablosu_detay",
+                                 "tarih", satir);
+}
 
 bool clsFaizTablosu::Yukle(qint32 lngFaizTablosuFoyKodu, qint32 lngFaizTablosuKodu,
                            const QString& BaslamaTarihi, const QString& BitisTarihi,
@@ -38,6 +56,7 @@ bool clsFaizTablosu::OranlariDBdenYukle(qint32 lngFaizTablosuFoyKodu, qint32 lng
                                         const QString& BaslamaTarihi) {
     return trapped(QStringLiteral("Hesap.clsFaizTablosu.OranlariDBdenYukle"), [&] {
         Temizle();
+        tarihleriDenetle(lngFaizTablosuFoyKodu, lngFaizTablosuKodu);
         const QString F = QString::number(lngFaizTablosuFoyKodu);
         const QString K = QString::number(lngFaizTablosuKodu);
         const QString tumSatirlar = QStringLiteral(
@@ -110,11 +129,12 @@ bool clsFaizTablosu::MevduatFaiziTablosumu(qint32 lngFaizTablosuFoyKodu,
 // 29 February falls on 28 February in common years and again on 29 February in
 // leap years.
 template <class Sorgu>
-void clsFaizTablosu::yillikOranlar(const QString& BaslangicTarihi, const QString& BitisTarihi,
-                                   Sorgu sorgu) {
+void clsFaizTablosu::yillikOranlar(qint32 foyKodu, qint32 kod, const QString& BaslangicTarihi,
+                                   const QString& BitisTarihi, Sorgu sorgu) {
     Temizle();
     if (BaslangicTarihi.isEmpty())
         return;
+    tarihleriDenetle(foyKodu, kod);
     DateService& dates = shared().dates();
     const QDate baslangic = dates.toDate(BaslangicTarihi);
     const QDate bitis = dates.toDate(BitisTarihi.isEmpty() ? dates.today() : BitisTarihi);
@@ -136,23 +156,25 @@ void clsFaizTablosu::MevduatOranlariniYukle(qint32 lngFaizTablosuFoyKodu, qint32
                                             const QString& BitisTarihi) {
     const QString F = QString::number(lngFaizTablosuFoyKodu);
     const QString K = QString::number(lngFaizTablosuKodu);
-    yillikOranlar(BaslangicTarihi, BitisTarihi, [&](const QString& D) {
-        return QStringLiteral(
-                   "Select T1.tarih, T1.faizorani from tblfaizoranitablosu_detay T1 "
-                   "where T1.foykodu = ") +
-               F + QStringLiteral(" AND T1.faizoranitablosukodu = ") + K + QStringLiteral(" AND ") +
-               QStringLiteral(
-                   "T1.tarih = (SELECT MAX(T2.tarih) FROM tblfaizoranitablosu_detay "
-                   "T2 WHERE T2.foykodu = ") +
-               F + QStringLiteral(" AND T2.faizoranitablosukodu = ") + K +
-               QStringLiteral(" AND T2.tarih <='") + D + QStringLiteral("')");
-    });
+    yillikOranlar(lngFaizTablosuFoyKodu, lngFaizTablosuKodu, BaslangicTarihi, BitisTarihi,
+                  [&](const QString& D) {
+                      return QStringLiteral(
+                                 "Select T1.tarih, T1.faizorani from tblfaizoranitablosu_detay T1 "
+                                 "where T1.foykodu = ") +
+                             F + QStringLiteral(" AND T1.faizoranitablosukodu = ") + K +
+                             QStringLiteral(" AND ") +
+                             QStringLiteral(
+                                 "T1.tarih = (SELECT MAX(T2.tarih) FROM tblfaizoranitablosu_detay "
+                                 "T2 WHERE T2.foykodu = ") +
+                             F + QStringLiteral(" AND T2.faizoranitablosukodu = ") + K +
+                             QStringLiteral(" AND T2.tarih <='") + D + QStringLiteral("')");
+                  });
 }
 
 void clsFaizTablosu::YillikOranlariYukle(const QString& BaslangicTarihi, const QString& BitisTarihi,
                                          qint32 FaizOraniTablosuKodu) {
     const QString K = QString::number(FaizOraniTablosuKodu);
-    yillikOranlar(BaslangicTarihi, BitisTarihi, [&](const QString& D) {
+    yillikOranlar(0, FaizOraniTablosuKodu, BaslangicTarihi, BitisTarihi, [&](const QString& D) {
         return QStringLiteral(
                    "Select T1.tarih, T1.faizorani from tblfaizoranitablosu_detay T1 "
                    "where T1.foykodu=0 AND T1.faizoranitablosukodu=") +

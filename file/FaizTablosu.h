@@ -67,8 +67,11 @@ private:
     void SatirEkle(const QString& Tarih, float Oran);
     void append(E_FaizTablosu row);
     void dbTablosunuOku(const QString& sql);
+    // Raises run-time error 13 naming the table when one of its stored dates names no day.
+    static void tarihleriDenetle(qint32 foyKodu, qint32 kod);
     template <class Sorgu>
-    void yillikOranlar(const QString& BaslangicTarihi, const QString& BitisTarihi, Sorgu sorgu);
+    void yillikOranlar(qint32 foyKodu, qint32 kod, const QString& BaslangicTarihi,
+                       const QString& BitisTarihi, Sorgu sorgu);
 
     std::vector<E_FaizTablosu> rows_;
 };

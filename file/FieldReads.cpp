@@ -75,4 +75,14 @@ QString tarihDenetle(const QString& okunan, const char* tablo, const char* sutun
                            .arg(okunan));
 }
 
+QString tarihDenetle(const QString& okunan, const char* tablo, const char* sutun,
+                     const QString& satir) {
+    if (okunan.isEmpty() || TextDate::isValid(okunan))
+        return okunan;
+    throw RuntimeError(ErrNo::TypeMismatch,
+                       QStringLiteral("%1.%2: %3geçersiz tarih \"%4\"")
+                           .arg(QLatin1String(tablo), QLatin1String(sutun),
+                                satir.isEmpty() ? QString() : satir + u' ', okunan));
+}
+
 }  // namespace quv::FieldReads

@@ -34,5 +34,10 @@ QString textOrEmpty(const QVariant& value);
 // run-time error 13 naming the table, the column and the file, so that no calculation
 // goes on (and is saved) with the date silently dropped.
 QString tarihDenetle(const QString& okunan, const char* tablo, const char* sutun, qint32 foyKodu);
+// The same for a shared table's row (a tariff, an interest rate, an exchange rate), which
+// belongs to no file: the error names the row by what identifies it, e.g. "2 kodlu para
+// biriminin kurlarında", or by nothing when the date itself is the row's key.
+QString tarihDenetle(const QString& okunan, const char* tablo, const char* sutun,
+                     const QString& satir = QString());
 
 }  // namespace quv::FieldReads

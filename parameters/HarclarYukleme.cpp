@@ -79,6 +79,7 @@ bool clsParametreler::HarclariYukle(const QString& strTarih, bool blnZorla) {
         // Until every value has been read the group is not loaded, so that a failure
         // below makes the next call read again.
         harclarDonemi_.Bosalt();
+        tarihleriDenetle("tblharclar");
         RecordSet rs = shared().connection().openRecordSet(
             QStringLiteral(" select a.* from tblharclar as a ") +
             QStringLiteral(" where a.tarih = (select max (b.tarih) ") +
@@ -127,6 +128,7 @@ bool clsParametreler::KDVOraniYukle(const QString& strTarih, bool blnZorla) {
             return true;
         KDVBaslangicTarihi.clear();
         KDVBitisTarihi.clear();
+        tarihleriDenetle("tblharclar");
         RecordSet rs = shared().connection().openRecordSet(
             QStringLiteral(" select a.tarih, a.kdv from tblharclar as a ") +
             QStringLiteral(" where a.tarih = (select max (b.tarih) ") +

@@ -4,6 +4,7 @@
 #include "engine/Trap.h"
 #include "engine/Variant.h"
 #include "engine/modGeneral.h"
+#include "file/FieldReads.h"
 #include "parameters/ParametreOkuma.h"
 #include "parameters/clsParametreler.h"
 
@@ -32,11 +33,15 @@ bool clsParametreler::HesapAyrintilariniYukle() {
             modGeneral::NullKontrol(rs.value(QStringLiteral("faizyildakigunsayisi")), true));
         o.SeneteKomisyonHesapla = secenek(rs, QStringLiteral("senetekomisyonhesapla"));
         o.DortteUcVekaletUcreti = secenek(rs, QStringLiteral("dortteucvekaletucretiuygula"));
-        // A missing start date reads as "0", which sorts before every date.
+        // A missing start date reads as "0", which sorts before every date; a stored one
+        // that names no day would be compared as text all the same and is an error.
         const QVariant baslama =
             rs.value(QStringLiteral("dortteucvekaletucretiuygulamabaslamatarihi"));
         o.DortteUcVekaletUcretiBaslamaTarihi =
-            isNull(baslama) ? QStringLiteral("0") : toText(baslama);
+            isNull(baslama)
+                ? QStringLiteral("0")
+                : FieldReads::tarihDenetle(toText(baslama), "tbloptions_all",
+                                           "dortteucvekaletucretiuygulamabaslamatarihi");
         o.TodalariVekaletUcretiBorcAslinaDahilEt =
             secenek(rs, QStringLiteral("TodalariVekaletUcretiBorcAslinaDahilEt"));
         rs.close();

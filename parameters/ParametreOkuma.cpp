@@ -1,8 +1,10 @@
 #include "parameters/ParametreOkuma.h"
 
+#include "engine/SharedState.h"
 #include "engine/SqlText.h"
 #include "engine/Variant.h"
 #include "engine/modGeneral.h"
+#include "file/FieldReads.h"
 
 namespace quv::ParametreOkuma {
 
@@ -29,6 +31,13 @@ float oranVeyaSifir(const RecordSet& rs, const QString& kolon) {
 
 bool secenek(const RecordSet& rs, const QString& kolon) {
     return toBool(modGeneral::NullKontrol(rs.value(kolon), true));
+}
+
+void tarihleriDenetle(const char* tablo) {
+    RecordSet rs = shared().connection().openRecordSet(
+        QStringLiteral("select distinct tarih from ") + QLatin1String(tablo));
+    for (; !rs.eof(); rs.moveNext())
+        FieldReads::tarihDenetle(FieldReads::textOrEmpty(rs.value(0)), tablo, "tarih");
 }
 
 }  // namespace quv::ParametreOkuma

@@ -21,4 +21,10 @@ float oranVeyaSifir(const RecordSet& rs, const QString& kolon);
 // An option flag: any non-zero number is true, Null is false.
 bool secenek(const RecordSet& rs, const QString& kolon);
 
+// Checks every date of a dated tariff table (its column "tarih"). The row in force is
+// picked by comparing dates as text, so a date that names no day would silently drop out
+// of the choice, or end a period where no change is, and an earlier row would apply in
+// its place: such a date raises run-time error 13 naming the table.
+void tarihleriDenetle(const char* tablo);
+
 }  // namespace quv::ParametreOkuma

@@ -23,6 +23,7 @@ bool clsParametreler::IHVekaletUcretleriniYukle(const QString& strTarih, bool bl
         if (!blnZorla && ihVekaletDonemi_.Icinde(strTarih))
             return true;
         ihVekaletDonemi_.Bosalt();
+        tarihleriDenetle("tbldigervekaletucretleri");
         RecordSet rs = shared().connection().openRecordSet(
             QStringLiteral(" select a.* from tbldigervekaletucretleri as a ") +
             QStringLiteral(" where a.tarih = (select max (b.tarih) ") +
@@ -58,6 +59,8 @@ bool clsParametreler::VekaletUcretleriniYukle(const QString& strTarih, bool blnZ
         if (!blnZorla && vekaletDonemi_.Icinde(strTarih))
             return true;
         vekaletDonemi_.Bosalt();
+        tarihleriDenetle("tblvekaletucretioranlari");
+        tarihleriDenetle("tbldigervekaletucretleri");
         Database& db = shared().connection();
 
         RecordSet rs =

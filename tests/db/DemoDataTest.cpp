@@ -139,12 +139,15 @@ TEST_P(DemoDataTest, FilesCoverTheSampleKinds) {
 }
 
 // A date the engine reads that names no calendar day stops the run with its table, column
-// and file named, and nothing is saved; the empty text still means no date.
+// and file (or shared row) named, and nothing is saved; the empty text still means no date.
+// A shared row's date is checked even where it would only have dropped out of the choice.
 TEST_P(DemoDataTest, AStoredDateThatNamesNoDayStopsTheRunUnsaved) {
     const struct {
         const char *tablo, *sutun;
         int foy;
         const char* deger;
+        // A shared row: its date, what else picks it, how the error names it.
+        const char *eski = nullptr, *kosul = "", *yer = "";
     } durumlar[] = {
         {"tblfoy_tahsilat", "tahsilattarihi", 1001, "abc"},
         {"tblfoy", "takiptarihi", 1002, "20231345"},
@@ -155,25 +158,37 @@ TEST_P(DemoDataTest, AStoredDateThatNamesNoDayStopsTheRunUnsaved) {
         {"tblfoy_ihtiyatihaciz", "taleptarihi", 1010, "20230230"},
         {"tblfoy_tahsilatmahsupsirasi", "tarih", 1012, "1.1.2024"},
         {"tblfoy", "ilkhaciztarihi", 1006, ""},
+        {"tblkur", "tarih", 1009, "10.11.2023", "20231110", " and parabirimikodu = 2",
+         "2 kodlu para biriminin kurlarında "},
+        {"tblfaizoranitablosu_detay", "tarih", 1007, "19841232", "19841219",
+         " and faizoranitablosukodu = 901", "901 kodlu faiz tablosunda "},
+        {"tblharclar", "tarih", 1011, "99999999", "20230710"},
     };
     clsHesapAna hesap;
     hesap.setActiveConnection(db_);
     for (const auto& d : durumlar) {
-        db_->execute(QStringLiteral("update %1 set %2 = ? where foykodu = ?")
-                         .arg(QLatin1String(d.tablo), QLatin1String(d.sutun)),
-                     {QString::fromLatin1(d.deger), d.foy});
+        const QString tablo = QLatin1String(d.tablo), sutun = QLatin1String(d.sutun),
+                      deger = QLatin1String(d.deger);
+        db_->execute(QStringLiteral("update %1 set %2 = ? where %3")
+                         .arg(tablo, sutun,
+                              d.eski ? QStringLiteral("%1 = '%2'").arg(sutun, d.eski) + d.kosul
+                                     : QStringLiteral("foykodu = %1").arg(d.foy)),
+                     {deger});
         guard_.errors().clear();
         hesap.TariheGoreHesapla(d.foy, QString(), true);
-        const QString hata = QStringLiteral("%1.%2: %3 numaralı föyde geçersiz tarih \"%4\"")
-                                 .arg(QLatin1String(d.tablo), QLatin1String(d.sutun))
-                                 .arg(d.foy)
-                                 .arg(QLatin1String(d.deger));
+        const QString yer =
+            d.eski ? QString::fromUtf8(d.yer) : QStringLiteral("%1 numaralı föyde ").arg(d.foy);
+        const QString hata =
+            QStringLiteral("%1.%2: %3geçersiz tarih \"%4\"").arg(tablo, sutun, yer, deger);
         EXPECT_EQ(errorText().contains(hata), *d.deger != 0) << errorText().toStdString();
         EXPECT_EQ(
             number(
                 QStringLiteral("select count(*) from tblfoy_hesap where foykodu = %1").arg(d.foy)),
             *d.deger ? 0 : 1)
             << d.tablo << d.sutun;
+        if (d.eski)  // back as it was, so that the shared row spoils no later case
+            db_->execute(QStringLiteral("update %1 set %2 = ? where %2 = ?").arg(tablo, sutun),
+                         {QString::fromLatin1(d.eski), deger});
     }
 }
 
