@@ -15,6 +15,10 @@
 
 #include <atomic>
 
+// unixODBC's declarations, for asking the server behind a QODBC connection its name.
+#include <sql.h>
+#include <sqlext.h>
+
 namespace quv {
 
 namespace {
@@ -46,6 +50,30 @@ QString driverName(Backend backend) {
             return QStringLiteral("QODBC");
     }
     return QString();
+}
+
+// The dialect of the server behind an open connection. Behind ODBC the driver is
+// asked for the server's name (SQL_DBMS_NAME); a driver that does not answer leaves
+// the dialect that knows no TOP, which most servers share.
+SqlDialect::Dialect dialectOf(Backend backend, const QSqlDatabase& db) {
+    switch (backend) {
+        case Backend::SQLite:
+            return SqlDialect::Dialect::SQLite;
+        case Backend::PostgreSQL:
+            return SqlDialect::Dialect::PostgreSQL;
+        case Backend::ODBC:
+            break;
+    }
+    const QVariant handle = db.driver()->handle();
+    if (handle.metaType() != QMetaType::fromType<SQLHANDLE>())
+        return SqlDialect::Dialect::Other;
+    SQLHANDLE connection = *static_cast<const SQLHANDLE*>(handle.constData());
+    SQLCHAR name[256] = {};
+    SQLSMALLINT length = 0;
+    if (!connection ||
+        !SQL_SUCCEEDED(SQLGetInfo(connection, SQL_DBMS_NAME, name, sizeof name, &length)))
+        return SqlDialect::Dialect::Other;
+    return SqlDialect::fromDbmsName(QString::fromUtf8(reinterpret_cast<const char*>(name)));
 }
 
 }  // namespace
@@ -107,6 +135,7 @@ std::shared_ptr<Database> Database::open(const QString& urlOrPath, OpenMode mode
         throw RuntimeError::database(QStringLiteral("Veritabanı açılamadı (") + url.redacted() +
                                      QStringLiteral("): ") + text);
     }
+    result->dialect_ = dialectOf(url.backend, db);
     if (url.backend == Backend::SQLite && url.path != QStringLiteral(":memory:") &&
         (mode == OpenMode::CreateIfMissing || QFileInfo(url.path).size() > 0)) {
         // The embedded database lives on the user's own disk (offices that share data
@@ -138,15 +167,7 @@ QSqlDatabase Database::handle() const {
 }
 
 QString Database::adapt(const QString& sql) const {
-    switch (url_.backend) {
-        case Backend::SQLite:
-            return SqlDialect::topToLimit(sql);
-        case Backend::PostgreSQL:
-            return SqlDialect::nullsSortLow(SqlDialect::topToLimit(sql));
-        case Backend::ODBC:
-            break;
-    }
-    return sql;
+    return SqlDialect::adapt(dialect_, sql);
 }
 
 bool Database::preparable(const QString& adaptedSql) const {
@@ -297,7 +318,8 @@ void Database::upsertRow(const QString& table, const QStringList& keyColumns,
         if (!keyColumns.contains(name, Qt::CaseInsensitive))
             updates << name + QStringLiteral(" = excluded.") + name;
     }
-    if (url_.backend != Backend::ODBC) {
+    // SQLite and PostgreSQL (natively or behind ODBC) write the row in one statement.
+    if (dialect_ == SqlDialect::Dialect::SQLite || dialect_ == SqlDialect::Dialect::PostgreSQL) {
         QString sql = QStringLiteral("INSERT INTO ") + table + QStringLiteral(" (") +
                       names.join(QStringLiteral(", ")) + QStringLiteral(") VALUES (") +
                       marks.join(QStringLiteral(", ")) + QStringLiteral(") ON CONFLICT (") +
@@ -364,7 +386,7 @@ bool Database::reconnect() {
 }
 
 void Database::sunucuAyarlari() {
-    if (url_.backend != Backend::PostgreSQL)
+    if (dialect_ != SqlDialect::Dialect::PostgreSQL)
         return;
     // A frozen server cannot hold a run forever: every statement has a time limit
     // (QUV_STATEMENT_TIMEOUT, in seconds; 300 when not set).

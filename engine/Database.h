@@ -2,6 +2,7 @@
 
 #include "engine/DatabaseUrl.h"
 #include "engine/RecordSet.h"
+#include "engine/SqlDialect.h"
 
 #include <QHash>
 #include <QSqlDatabase>
@@ -21,8 +22,10 @@ using FieldValue = std::pair<QString, QVariant>;
 using FieldValues = QList<FieldValue>;
 
 // The one connection through which every query and command of the component runs.
-// The SQL texts run as written; the layer adapts only what a backend lacks
-// ("SELECT TOP n" becomes "LIMIT n" on SQLite and PostgreSQL). Positional "?"
+// The SQL texts run as written; the layer adapts only what the server lacks
+// ("SELECT TOP n" becomes "LIMIT n" on SQLite and PostgreSQL). Behind ODBC the server
+// is asked for its name once the connection is open, and its dialect follows from
+// that, not from the connection text. Positional "?"
 // parameters are bound in order. A failing statement raises a run-time error that
 // carries the driver's text. Statements are not wrapped in transactions.
 class Database {
@@ -39,9 +42,12 @@ public:
     Backend backend() const { return url_.backend; }
     const DatabaseUrl& url() const { return url_; }
     QSqlDatabase handle() const;
-    // The database kind to hand to the facade: 2 (Access dialect) for an Access
-    // database, 1 (the other dialect) for every other backend.
-    qint16 veritabaniTuru() const { return url_.isAccess() ? 2 : 1; }
+    // The dialect of the server: the backend's own, or behind ODBC the one the server
+    // reports by name.
+    SqlDialect::Dialect dialect() const { return dialect_; }
+    // The database kind to hand to the facade: 2 (Access dialect) when the server is
+    // Access, 1 (the other dialect) for every other server.
+    qint16 veritabaniTuru() const { return dialect_ == SqlDialect::Dialect::Access ? 2 : 1; }
 
     // The text that actually runs on this backend.
     QString adapt(const QString& sql) const;
@@ -104,6 +110,7 @@ private:
     QSqlQuery& run(const QString& text, const QVariantList& parameters, bool forwardOnly);
 
     DatabaseUrl url_;
+    SqlDialect::Dialect dialect_ = SqlDialect::Dialect::Other;
     QString connectionName_;
     struct CachedStatement {
         QSqlQuery* query = nullptr;

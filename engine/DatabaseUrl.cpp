@@ -99,11 +99,4 @@ QString DatabaseUrl::redacted() const {
     return QString();
 }
 
-bool DatabaseUrl::isAccess() const {
-    return backend == Backend::ODBC &&
-           (odbcConnection.contains(QStringLiteral("Access"), Qt::CaseInsensitive) ||
-            odbcConnection.contains(QStringLiteral(".mdb"), Qt::CaseInsensitive) ||
-            odbcConnection.contains(QStringLiteral(".accdb"), Qt::CaseInsensitive));
-}
-
 }  // namespace quv

@@ -24,8 +24,6 @@ struct DatabaseUrl {
     static DatabaseUrl parse(const QString& text);
     // The URL without its password, for messages and logs.
     QString redacted() const;
-    // True for an ODBC connection to an Access database (its SQL dialect differs).
-    bool isAccess() const;
 };
 
 }  // namespace quv

@@ -5,6 +5,35 @@
 
 namespace quv::SqlDialect {
 
+Dialect fromDbmsName(const QString& name) {
+    const QString n = name.trimmed();
+    // SQL Server's own drivers and FreeTDS both report "Microsoft SQL Server".
+    if (n.contains(QStringLiteral("SQL Server"), Qt::CaseInsensitive))
+        return Dialect::SqlServer;
+    // The Access driver reports "ACCESS"; a name merely containing the word is not Access.
+    if (n.compare(QStringLiteral("ACCESS"), Qt::CaseInsensitive) == 0)
+        return Dialect::Access;
+    if (n.startsWith(QStringLiteral("PostgreSQL"), Qt::CaseInsensitive))
+        return Dialect::PostgreSQL;
+    if (n.startsWith(QStringLiteral("SQLite"), Qt::CaseInsensitive))
+        return Dialect::SQLite;
+    return Dialect::Other;
+}
+
+QString adapt(Dialect dialect, const QString& sql) {
+    switch (dialect) {
+        case Dialect::SqlServer:
+        case Dialect::Access:
+            return sql;
+        case Dialect::PostgreSQL:
+            return nullsSortLow(topToLimit(sql));
+        case Dialect::SQLite:
+        case Dialect::Other:
+            break;
+    }
+    return topToLimit(sql);
+}
+
 QString topToLimit(const QString& sql) {
     // Most texts have no TOP at all: skip the pattern for them.
     if (!sql.contains(QStringLiteral("TOP"), Qt::CaseInsensitive))

@@ -4,6 +4,19 @@
 
 namespace quv::SqlDialect {
 
+// The SQL dialect of the server behind a connection, as far as the engine's texts
+// depend on it.
+enum class Dialect { SQLite, PostgreSQL, SqlServer, Access, Other };
+
+// The dialect of a server from the name its ODBC driver reports for it
+// (SQL_DBMS_NAME: "Microsoft SQL Server", "ACCESS", "PostgreSQL", "SQLite", ...).
+Dialect fromDbmsName(const QString& name);
+
+// The engine's text as it runs on a server of the dialect: SQL Server and Access
+// take it as written, the others have no TOP (it becomes LIMIT), and PostgreSQL
+// also sorts Nulls low as the office databases do.
+QString adapt(Dialect dialect, const QString& sql);
+
 // "SELECT TOP n ..." as "SELECT ... LIMIT n", for backends without TOP.
 QString topToLimit(const QString& sql);
 

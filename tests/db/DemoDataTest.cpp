@@ -28,8 +28,12 @@ class DemoDataTest : public test::DbFixture {
 protected:
     void SetUp() override {
         DbFixture::SetUp();
+        if (IsSkipped())
+            return;
         try {
-            demoVerisiniYukle(*db_, QStringLiteral(QUV_DEMO_DIR));
+            // Behind ODBC the data goes in natively, as the tables did.
+            native_ = db_->backend() == Backend::ODBC ? Database::open(test::nativeUrl(*db_)) : db_;
+            demoVerisiniYukle(*native_, QStringLiteral(QUV_DEMO_DIR));
         } catch (const RuntimeError& e) {
             FAIL() << e.description().toStdString();
         }
@@ -44,6 +48,7 @@ protected:
             out << rs.value(0).toString();
         return out;
     }
+    std::shared_ptr<Database> native_;
     // Loads one file and its claims.
     std::unique_ptr<clsFoyBilgileri> loadFile(qint32 foyKodu) {
         auto foy = std::make_unique<clsFoyBilgileri>();
@@ -53,23 +58,37 @@ protected:
     }
 };
 
-// At its stored date every file calculates without a reported error: its rows load, every
-// tariff group is in force and complete on the run's date, and every exchange rate the run
-// needs is stored (nobody is there to enter a missing one).
+// At its stored date every file calculates and saves without a reported error: its rows
+// load, every tariff group is in force and complete on the run's date, and every exchange
+// rate the run needs is stored (nobody is there to enter a missing one). Behind ODBC each
+// stores, field for field, the summary row the same run stores through the native driver.
 TEST_P(DemoDataTest, EveryFileCalculatesWithoutAnError) {
-    clsHesapAna hesap;
-    hesap.setActiveConnection(db_);
-    const QStringList files = texts("select foykodu from tblfoy order by foykodu");
-    EXPECT_EQ(files.size(), 12);
-    for (const QString& code : files) {
-        auto foy = hesap.TariheGoreHesapla(code.toInt());
-        ASSERT_TRUE(foy) << "file " << code.toStdString();
-        EXPECT_GT(foy->Alacaklar().Count(), 0) << "file " << code.toStdString();
-        clsParametreler& p = hesap.Parametreler();
-        EXPECT_TRUE(p.HarclarDonemi().Yuklu() && p.VekaletUcretleriDonemi().Yuklu() &&
-                    p.IHVekaletUcretleriDonemi().Yuklu())
-            << "file " << code.toStdString();
-    }
+    auto saved = [&](const std::shared_ptr<Database>& db) {
+        native_->execute("delete from tblfoy_hesap");
+        clsHesapAna hesap;
+        hesap.setActiveConnection(db);
+        const QStringList files = texts("select foykodu from tblfoy order by foykodu");
+        EXPECT_EQ(files.size(), 12);
+        for (const QString& code : files) {
+            auto foy = hesap.TariheGoreHesapla(code.toInt(), QString(), true);
+            clsParametreler& p = hesap.Parametreler();
+            EXPECT_TRUE(foy && foy->Alacaklar().Count() > 0 && p.HarclarDonemi().Yuklu() &&
+                        p.VekaletUcretleriDonemi().Yuklu() && p.IHVekaletUcretleriDonemi().Yuklu())
+                << "file " << code.toStdString();
+        }
+        QStringList fields;
+        for (RecordSet rs = native_->openRecordSet("select * from tblfoy_hesap order by foykodu");
+             !rs.eof(); rs.moveNext())
+            for (int i = 0; i < rs.fieldCount(); ++i)
+                fields << rs.value(0).toString() + ' ' + rs.fieldNames()[i] + '=' +
+                              rs.value(i).toString();
+        return fields;
+    };
+    const QStringList stored = saved(db_);
+    EXPECT_EQ(stored.size(), 12 * native_->columns("tblfoy_hesap").size());
+    const QStringList native = native_ == db_ ? stored : saved(native_);
+    for (qsizetype i = 0; i < stored.size(); ++i)
+        EXPECT_EQ(stored[i], native.value(i));
     EXPECT_TRUE(guard_.errors().messages().isEmpty()) << errorText().toStdString();
 }
 
@@ -193,6 +212,8 @@ TEST_P(DemoDataTest, AStoredDateThatNamesNoDayStopsTheRunUnsaved) {
 }
 
 QUV_ON_BACKENDS(DemoDataTest);
+INSTANTIATE_TEST_SUITE_P(Odbc, DemoDataTest, ::testing::ValuesIn(test::odbcBackends()),
+                         [](const auto& info) { return info.param.name.toStdString(); });
 
 }  // namespace
 }  // namespace quv

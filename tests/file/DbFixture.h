@@ -20,6 +20,8 @@ inline FieldValues kv(std::initializer_list<QVariant> items) {
 class DbFixture : public ::testing::TestWithParam<Backend> {
 protected:
     void SetUp() override {
+        if (!GetParam().unavailable.isEmpty())
+            GTEST_SKIP() << GetParam().unavailable.toStdString();
         db_ = freshDatabase(
             GetParam(),
             QString::fromLatin1(::testing::UnitTest::GetInstance()->current_test_info()->name()));

@@ -4,9 +4,12 @@
 #include "engine/SharedState.h"
 
 #include <QCoreApplication>
+#include <QFile>
+#include <QHash>
 #include <QRegularExpression>
 #include <QUrl>
 
+#include <algorithm>
 #include <atomic>
 
 namespace quv::test {
@@ -53,11 +56,48 @@ std::vector<Backend> availableBackends() {
     return backends;
 }
 
+// The native URLs of the databases behind ODBC connection strings.
+static QHash<QString, QString> nativeUrls;
+
+std::vector<Backend> odbcBackends() {
+    std::vector<Backend> backends, natives = availableBackends();
+    for (const auto& [name, library] :
+         {std::pair{"SQLite", "libsqlite3odbc.so"}, {"PostgreSQL", "psqlodbcw.so"}}) {
+        const QString driver = QStringLiteral(QUV_ODBC_DIR "/") + library;
+        const auto native = std::ranges::find(natives, QString(name), &Backend::name);
+        Backend odbc{QStringLiteral("ODBC_") + name, nullptr,
+                     !QFile::exists(driver)    ? "ODBC sürücüsü kurulu değil: " + driver
+                     : native == natives.end() ? "QUV_TEST_PG_URL yok"
+                                               : ""};
+        if (odbc.unavailable.isEmpty())
+            odbc.create = [native = *native, driver](const QString& testName) {
+                const QString url = native.create(testName);
+                const DatabaseUrl u = DatabaseUrl::parse(url);
+                const QString text =
+                    u.backend == quv::Backend::SQLite
+                        ? QStringLiteral("Driver=%1;Database=%2").arg(driver, u.path)
+                        : QStringLiteral("Driver=%1;Server=%2;Port=%3;Database=%4;Uid=%5;Pwd={%6}")
+                              .arg(driver, u.host, QString::number(u.port), u.database, u.user,
+                                   u.password);
+                nativeUrls.insert(text, url);
+                return "odbc:" + text;
+            };
+        backends.push_back(odbc);
+    }
+    return backends;
+}
+
+QString nativeUrl(const Database& odbc) {
+    return nativeUrls.value(odbc.url().odbcConnection);
+}
+
 std::shared_ptr<Database> freshDatabase(const Backend& backend, const QString& testName,
                                         bool withSchema) {
     auto db = Database::open(backend.create(testName), Database::OpenMode::CreateIfMissing);
+    // The engine makes no tables through ODBC: they are made natively.
     if (withSchema)
-        Schema::initialize(*db);
+        Schema::initialize(db->backend() == quv::Backend::ODBC ? *Database::open(nativeUrl(*db))
+                                                               : *db);
     shared().setConnection(db);
     shared().ActiveVeritabaniTuru = db->veritabaniTuru();
     return db;

@@ -33,14 +33,20 @@ private:
     std::shared_ptr<ScriptedMessageService> messages_;
 };
 
-// A database backend: its name and the maker of a new empty database, returning its URL.
+// A database backend: its name and the maker of a new empty database, returning its URL;
+// when it cannot run here, why (its tests are skipped).
 struct Backend {
     QString name;
     std::function<QString(const QString& testName)> create;
+    QString unavailable{};
 };
 
 // SQLite always; PostgreSQL when QUV_TEST_PG_URL names a server.
 std::vector<Backend> availableBackends();
+// Both reached through ODBC by a connection string naming the driver library by its path;
+// the native URL of such a database.
+std::vector<Backend> odbcBackends();
+QString nativeUrl(const Database& odbc);
 inline QString backendName(const Backend& backend) {
     return backend.name;
 }
