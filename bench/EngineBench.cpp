@@ -4,7 +4,9 @@
 #include "BenchData.h"
 
 #include "calc/colHesapKalemleri.h"
+#include "engine/RecordSet.h"
 #include "engine/SharedState.h"
+#include "engine/Variant.h"
 #include "engine/clsHesapAna.h"
 #include "file/clsFoyBilgileri.h"
 #include "tools/TopluFoyGuncelleyici.h"
@@ -14,9 +16,23 @@
 
 #include <benchmark/benchmark.h>
 
+#include <cstdio>
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <thread>
+
+extern char** environ;
+
 namespace {
 
 using namespace quv;
+
+QStringList& oranlar() {
+    static QStringList liste;
+    return liste;
+}
 
 struct Statement {
     QString sql;
@@ -46,72 +62,162 @@ void BM_ReplayLargeFile(benchmark::State& state) {
 }
 BENCHMARK(BM_ReplayLargeFile)->Unit(benchmark::kMillisecond);
 
-// Bulk recalculation with save over N typical files, by the facade file by file
-// (TopluFoyGuncelle) or by the bulk update with a block's reads at once; the "floor" is
-// the same recorded statement sequence run alone.
-void bulk(benchmark::State& state, const QString& url, bool kume) {
+// The office-scale figures: N typical files (codes from kIlkFoy on, beside the demo's),
+// recalculated with save by the facade file by file (TopluFoyGuncelle), by the bulk update
+// in this process (a block's reads at once, a block's rows written together), and by the
+// command line with 1 or 2 worker processes. Each figure has its floor: the statements the
+// run sent, recorded and replayed alone (split at the block commits among as many
+// connections as there were workers).
+constexpr int kIlkFoy = 100001;
+
+// One run of `quvhesap batch --hesap` on the database: seconds taken and the peak memory
+// of its processes in MiB (a child starts with the size of this process, so the figure
+// means something only when this process is small).
+std::pair<double, double> komutSatiri(const QString& url, int isler) {
+    QList<QByteArray> argumanlar = {QByteArrayLiteral(QUV_CLI), "batch", "--db", url.toUtf8(),
+                                    "--hesap", "--jobs", QByteArray::number(isler)};
+    std::vector<char*> argv;
+    for (QByteArray& a : argumanlar)
+        argv.push_back(a.data());
+    argv.push_back(nullptr);
+    posix_spawn_file_actions_t eylemler;
+    posix_spawn_file_actions_init(&eylemler);
+    posix_spawn_file_actions_addopen(&eylemler, 1, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&eylemler, 2, "/dev/null", O_WRONLY, 0);
+    QElapsedTimer timer;
+    timer.start();
+    pid_t pid = 0;
+    if (posix_spawn(&pid, argv[0], &eylemler, nullptr, argv.data(), environ) != 0)
+        return {-1, 0};
+    posix_spawn_file_actions_destroy(&eylemler);
+    int durum = 0;
+    rusage kullanim{};
+    wait4(pid, &durum, 0, &kullanim);
+    const double saniye = timer.nsecsElapsed() / 1e9;
+    if (!WIFEXITED(durum) || WEXITSTATUS(durum) != 0)
+        return {-1, 0};
+    return {saniye, kullanim.ru_maxrss / 1024.0};
+}
+
+// The recorded statements replayed on `baglantilar` connections at once, each taking the
+// next share of the sequence cut at a commit; seconds taken.
+double taban(const QString& url, const std::vector<Statement>& kayit, int baglantilar) {
+    std::vector<std::pair<size_t, size_t>> paylar;
+    const size_t hedef = kayit.size() / static_cast<size_t>(baglantilar);
+    size_t bas = 0;
+    for (size_t i = 0; i < kayit.size(); ++i) {
+        const bool sinir = kayit[i].sql == QLatin1String("COMMIT") && i + 1 - bas >= hedef;
+        if ((sinir && static_cast<int>(paylar.size()) + 1 < baglantilar) || i + 1 == kayit.size()) {
+            paylar.emplace_back(bas, i + 1);
+            bas = i + 1;
+        }
+    }
+    QElapsedTimer timer;
+    timer.start();
+    std::vector<std::thread> isler;
+    for (auto [ilk, son] : paylar)
+        isler.emplace_back([&, ilk, son] {
+            auto db = Database::open(url, Database::OpenMode::MustExist);
+            const bool sqlite = db->backend() == Backend::SQLite;
+            for (size_t i = ilk; i < son; ++i) {
+                const Statement& s = kayit[i];
+                // The run's record table is made once, not for each replay.
+                if (s.sql.startsWith(QLatin1String("create "), Qt::CaseInsensitive))
+                    continue;
+                if (s.readsRows)
+                    db->openRecordSet(s.sql, CursorType::ForwardOnly, s.parameters);
+                else if (sqlite && baglantilar > 1 && s.sql == QLatin1String("BEGIN"))
+                    // Writers side by side on SQLite take the write lock at once, as the
+                    // workers do.
+                    db->execute(QStringLiteral("BEGIN IMMEDIATE"));
+                else
+                    db->execute(s.sql, s.parameters);
+            }
+        });
+    for (std::thread& t : isler)
+        t.join();
+    return timer.nsecsElapsed() / 1e9;
+}
+
+// Arguments: the number of files; the way: 0 the facade file by file, 1 the bulk update in
+// this process, 2 and 3 the command line with 1 and 2 workers.
+void bulk(benchmark::State& state, const QString& url) {
     const int files = static_cast<int>(state.range(0));
+    const int yol = static_cast<int>(state.range(1));
     auto db = bench::benchDatabase(url);
-    bench::typicalFiles(*db, 1, files);
+    bench::typicalFiles(*db, kIlkFoy, files);
     auto errors = std::make_shared<CapturingErrorReporter>();
     shared().setErrorReporter(errors);
     clsHesapAna hesap;
     hesap.setActiveConnection(db);
     auto pass = [&] {
-        if (!kume) {
-            for (int f = 1; f <= files; ++f)
+        if (yol == 0) {
+            for (int f = kIlkFoy; f < kIlkFoy + files; ++f)
                 hesap.TopluFoyGuncelle(f);
             return;
         }
         TopluFoyGuncelleyici g(hesap);
+        g.Kriterler.FoyKoduOp = QStringLiteral(">=");
+        g.Kriterler.FoyKodu1 = QString::number(kIlkFoy);
         g.Kriterler.HesapBilgileriniGunle = true;
         g.Calistir();
     };
-    // One pass warms the parameter caches; the next records the statements.
-    pass();
+    // One pass records the statements (and warms the parameter caches).
     std::vector<Statement> recorded;
     db->setStatementRecorder([&](const QString& sql, const QVariantList& p, bool reads) {
         recorded.push_back({sql, p, reads});
     });
     pass();
     db->setStatementRecorder({});
-
+    const int isler = yol == 3 ? 2 : 1;
     double engineSeconds = 0;
     double floorSeconds = 0;
     for (auto _ : state) {
-        QElapsedTimer timer;
-        timer.start();
-        pass();
-        engineSeconds += timer.nsecsElapsed() / 1e9;
-        state.PauseTiming();
-        timer.restart();
-        for (const Statement& s : recorded) {
-            if (s.readsRows)
-                db->openRecordSet(s.sql, CursorType::ForwardOnly, s.parameters);
-            else
-                db->execute(s.sql, s.parameters);
+        if (yol >= 2) {
+            // The command line runs every file of the database, the demo's as well: the
+            // figures count all of them.
+            const double saniye = komutSatiri(url, isler).first;
+            if (saniye < 0) {
+                state.SkipWithError("quvhesap batch failed");
+                return;
+            }
+            engineSeconds += saniye;
+        } else {
+            QElapsedTimer timer;
+            timer.start();
+            pass();
+            engineSeconds += timer.nsecsElapsed() / 1e9;
         }
-        floorSeconds += timer.nsecsElapsed() / 1e9;
+        state.PauseTiming();
+        floorSeconds += taban(url, recorded, isler);
         state.ResumeTiming();
     }
     const double passes = static_cast<double>(state.iterations());
-    state.SetItemsProcessed(state.iterations() * files);
-    state.counters["files_per_s"] = files * passes / engineSeconds;
+    const double hepsi = yol >= 2 ? toInt32(db->openRecordSet(QStringLiteral(
+                                                    "select count(*) from tblfoy")).value(0))
+                                  : files;
+    state.counters["files_per_s"] = hepsi * passes / engineSeconds;
     state.counters["floor_files_per_s"] = files * passes / floorSeconds;
-    state.counters["ratio"] = engineSeconds / floorSeconds;
+    state.counters["ratio"] = (engineSeconds / hepsi) / (floorSeconds / files);
     state.counters["statements_per_file"] = static_cast<double>(recorded.size()) / files;
     state.counters["errors"] = errors->messages().size();
+    oranlar().push_back(QStringLiteral("%1 %2: %3")
+                            .arg(url.startsWith(QLatin1String("postgresql:"))
+                                     ? QStringLiteral("PostgreSQL")
+                                     : QStringLiteral("SQLite"))
+                            .arg(yol == 0 ? QStringLiteral("dosya dosya")
+                                          : QStringLiteral("küme, %1 iş").arg(isler))
+                            .arg(state.counters["ratio"].value, 0, 'f', 2));
     shared().reset();
 }
 
-// Arguments: the number of files, then 0 for the file-by-file path, 1 for block reads.
 void BM_BulkRecalculationSQLite(benchmark::State& state) {
     QTemporaryDir dir;
-    bulk(state, dir.filePath(QStringLiteral("bulk.sqlite")), state.range(1) != 0);
+    bulk(state, dir.filePath(QStringLiteral("bulk.sqlite")));
 }
 BENCHMARK(BM_BulkRecalculationSQLite)
-    ->Args({1000, 0})
-    ->Args({1000, 1})
+    ->ArgsProduct({{10000}, {0, 1, 2, 3}})
+    ->Iterations(1)
     ->Unit(benchmark::kMillisecond);
 
 void BM_BulkRecalculationPostgreSQL(benchmark::State& state) {
@@ -120,11 +226,50 @@ void BM_BulkRecalculationPostgreSQL(benchmark::State& state) {
         state.SkipWithError("QUV_BENCH_PG_URL is not set (make bench starts a private server)");
         return;
     }
-    bulk(state, url, state.range(1) != 0);
+    bulk(state, url);
 }
 BENCHMARK(BM_BulkRecalculationPostgreSQL)
-    ->Args({1000, 0})
-    ->Args({1000, 1})
+    ->ArgsProduct({{10000}, {0, 1, 2, 3}})
+    ->Iterations(1)
     ->Unit(benchmark::kMillisecond);
 
+// The peak memory of `quvhesap batch --hesap` (one process) over 10,000 and 100,000 files:
+// bounded by the block, not by the number of files.
+void BM_BulkPeakMemory(benchmark::State& state) {
+    QTemporaryDir dir;
+    const QString url = dir.filePath(QStringLiteral("bellek.sqlite"));
+    {
+        auto db = bench::benchDatabase(url);
+        bench::typicalFiles(*db, kIlkFoy, static_cast<int>(state.range(0)));
+    }
+    double bellek = 0;
+    for (auto _ : state) {
+        const auto [saniye, mib] = komutSatiri(url, 1);
+        if (saniye < 0) {
+            state.SkipWithError("quvhesap batch failed");
+            return;
+        }
+        bellek = mib;
+        state.counters["files_per_s"] = state.range(0) / saniye;
+    }
+    state.counters["peak_MiB"] = bellek;
+    oranlar().push_back(
+        QStringLiteral("bellek %1 föy: %2 MiB").arg(state.range(0)).arg(bellek, 0, 'f', 1));
+    shared().reset();
+}
+BENCHMARK(BM_BulkPeakMemory)->Arg(10000)->Arg(100000)->Iterations(1)->Unit(benchmark::kMillisecond);
+
 }  // namespace
+
+// The benchmarks, then one line with every run's time against its floor.
+int main(int argc, char** argv) {
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    if (!oranlar().isEmpty())
+        std::printf("Oranlar (süre / taban): %s\n",
+                    oranlar().join(QStringLiteral("; ")).toUtf8().constData());
+    return 0;
+}

@@ -276,8 +276,8 @@ RecordSet Database::openRecordSet(const QString& sql, CursorType type,
 
 int Database::execute(const QString& sql, const QVariantList& parameters) {
     const QString text = adapt(sql);
-    if (source_)
-        source_->written(text, parameters);
+    if (source_ && source_->written(text, parameters))
+        return 1;
     if (recorder_)
         recorder_(text, parameters, false);
     QElapsedTimer timer;
@@ -307,27 +307,42 @@ void Database::addRow(const QString& table, const FieldValues& fields) {
 
 void Database::upsertRow(const QString& table, const QStringList& keyColumns,
                          const FieldValues& fields) {
-    QStringList names;
-    QStringList marks;
-    QStringList updates;
-    QVariantList values;
-    for (const auto& [name, value] : fields) {
-        names << name;
-        marks << QStringLiteral("?");
-        values << value;
-        if (!keyColumns.contains(name, Qt::CaseInsensitive))
-            updates << name + QStringLiteral(" = excluded.") + name;
-    }
     // SQLite and PostgreSQL (natively or behind ODBC) write the row in one statement.
     if (dialect_ == SqlDialect::Dialect::SQLite || dialect_ == SqlDialect::Dialect::PostgreSQL) {
-        QString sql = QStringLiteral("INSERT INTO ") + table + QStringLiteral(" (") +
-                      names.join(QStringLiteral(", ")) + QStringLiteral(") VALUES (") +
-                      marks.join(QStringLiteral(", ")) + QStringLiteral(") ON CONFLICT (") +
-                      keyColumns.join(QStringLiteral(", ")) + u')' +
-                      (updates.isEmpty() ? QStringLiteral(" DO NOTHING")
-                                         : QStringLiteral(" DO UPDATE SET ") +
-                                               updates.join(QStringLiteral(", ")));
-        execute(sql, values);
+        // A summary is saved file after file with the same columns: its text is built once.
+        QString key;
+        key.reserve(table.size() + 24 * fields.size());
+        key += table;
+        QVariantList values;
+        values.reserve(fields.size());
+        for (const auto& [name, value] : fields) {
+            key += u',';
+            key += name;
+            values << value;
+        }
+        key += u'|';
+        key += keyColumns.join(u',');
+        auto text = upsertTexts_.constFind(key);
+        if (text == upsertTexts_.constEnd()) {
+            QStringList names;
+            QStringList marks;
+            QStringList updates;
+            for (const auto& [name, value] : fields) {
+                names << name;
+                marks << QStringLiteral("?");
+                if (!keyColumns.contains(name, Qt::CaseInsensitive))
+                    updates << name + QStringLiteral(" = excluded.") + name;
+            }
+            text = upsertTexts_.insert(
+                key, QStringLiteral("INSERT INTO ") + table + QStringLiteral(" (") +
+                         names.join(QStringLiteral(", ")) + QStringLiteral(") VALUES (") +
+                         marks.join(QStringLiteral(", ")) + QStringLiteral(") ON CONFLICT (") +
+                         keyColumns.join(QStringLiteral(", ")) + u')' +
+                         (updates.isEmpty() ? QStringLiteral(" DO NOTHING")
+                                            : QStringLiteral(" DO UPDATE SET ") +
+                                                  updates.join(QStringLiteral(", "))));
+        }
+        execute(*text, values);
         return;
     }
     // Without an upsert statement: replace the row if it is there, otherwise add it.
@@ -398,11 +413,15 @@ void Database::sunucuAyarlari() {
 }
 
 void Database::beginTransaction() {
+    if (recorder_)
+        recorder_(QStringLiteral("BEGIN"), {}, false);
     if (!handle().transaction())
         throw RuntimeError::database(errorText(handle().lastError()));
 }
 
 void Database::commit() {
+    if (recorder_)
+        recorder_(QStringLiteral("COMMIT"), {}, false);
     if (!handle().commit())
         throw RuntimeError::database(errorText(handle().lastError()));
 }

@@ -87,14 +87,16 @@ public:
 
     // Bulk runs: a source that may answer a read from rows it read before (for many
     // files at once), and that is told of every statement that writes, so it can forget
-    // what the write changed. Statements it does not answer run as usual.
+    // what the write changed or keep the write to send it later with others of its kind.
+    // Statements it does not answer or keep run as usual.
     class ReadSource {
     public:
         virtual ~ReadSource() = default;
         // The rows of the read (its text as it would run, its parameters); none: run it.
         virtual std::optional<std::pair<QStringList, std::vector<QVariantList>>> answer(
             const QString& text, const QVariantList& parameters) = 0;
-        virtual void written(const QString& text, const QVariantList& parameters) = 0;
+        // True when the source keeps the write (it counts as one row written).
+        virtual bool written(const QString& text, const QVariantList& parameters) = 0;
     };
     // The source in use until it is set to none; the caller keeps it alive.
     void setReadSource(ReadSource* source) { source_ = source; }
@@ -117,6 +119,8 @@ private:
         quint64 lastUse = 0;
     };
     QHash<QString, CachedStatement> statements_;
+    // The upsert texts by table, columns and key.
+    QHash<QString, QString> upsertTexts_;
     quint64 useCounter_ = 0;
     std::unique_ptr<QSqlQuery> direct_;
     StatementLog log_;

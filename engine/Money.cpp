@@ -164,9 +164,21 @@ QString Money::toDecimalString() const {
     bool negative = v < 0;
     unsigned long long a =
         negative ? 0ULL - static_cast<unsigned long long>(v) : static_cast<unsigned long long>(v);
-    QString digits =
-        QString::number(a / Scale) + u'.' + QStringLiteral("%1").arg(a % Scale, 4, 10, QChar(u'0'));
-    return negative ? u'-' + digits : digits;
+    // Every amount saved passes here: the digits are written by hand.
+    char text[32];
+    char* p = text + sizeof text;
+    unsigned long long fraction = a % Scale;
+    for (int i = 0; i < 4; ++i, fraction /= 10)
+        *--p = static_cast<char>('0' + fraction % 10);
+    *--p = '.';
+    unsigned long long whole = a / Scale;
+    do {
+        *--p = static_cast<char>('0' + whole % 10);
+        whole /= 10;
+    } while (whole != 0);
+    if (negative)
+        *--p = '-';
+    return QString::fromLatin1(p, text + sizeof text - p);
 }
 
 Money Money::roundTo2() const {

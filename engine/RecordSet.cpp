@@ -9,6 +9,10 @@ RecordSet::RecordSet(QStringList columns, std::vector<QVariantList> rows, Cursor
 
 int RecordSet::indexOf(const QString& field) const {
     // Few columns: a scan without regard to case costs less than a lowered copy and a hash.
+    // Most names are asked for as the database wrote them: those are found first.
+    for (int i = 0; i < columns_.size(); ++i)
+        if (columns_[i] == field)
+            return i;
     for (int i = 0; i < columns_.size(); ++i)
         if (columns_[i].compare(field, Qt::CaseInsensitive) == 0)
             return i;

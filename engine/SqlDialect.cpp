@@ -34,9 +34,35 @@ QString adapt(Dialect dialect, const QString& sql) {
     return topToLimit(sql);
 }
 
+namespace {
+
+// True when "TOP" stands where the pattern below looks for it, right after the leading
+// SELECT or SELECT DISTINCT: most texts have no TOP there and skip the pattern.
+bool mayStartWithTop(QStringView sql) {
+    qsizetype i = 0;
+    auto blanks = [&] {
+        while (i < sql.size() && sql[i].isSpace())
+            ++i;
+    };
+    auto word = [&](QLatin1StringView w) {
+        if (sql.mid(i, w.size()).compare(w, Qt::CaseInsensitive) != 0)
+            return false;
+        i += w.size();
+        return true;
+    };
+    blanks();
+    if (!word(QLatin1StringView("select")))
+        return false;
+    blanks();
+    if (word(QLatin1StringView("distinct")))
+        blanks();
+    return word(QLatin1StringView("top"));
+}
+
+}  // namespace
+
 QString topToLimit(const QString& sql) {
-    // Most texts have no TOP at all: skip the pattern for them.
-    if (!sql.contains(QStringLiteral("TOP"), Qt::CaseInsensitive))
+    if (!mayStartWithTop(sql))
         return sql;
     static const QRegularExpression top(
         QStringLiteral("^(\\s*SELECT\\s+(?:DISTINCT\\s+)?)TOP\\s+(\\d+)\\s+"),
@@ -57,8 +83,8 @@ bool isWordChar(QChar c) {
 }
 
 // True when the keyword stands at position i as a whole word.
-bool keywordAt(const QString& s, int i, const QString& keyword) {
-    if (s.mid(i, keyword.size()).compare(keyword, Qt::CaseInsensitive) != 0)
+bool keywordAt(const QString& s, int i, QLatin1StringView keyword) {
+    if (QStringView(s).mid(i, keyword.size()).compare(keyword, Qt::CaseInsensitive) != 0)
         return false;
     if (i > 0 && isWordChar(s[i - 1]))
         return false;
@@ -85,6 +111,8 @@ QString withNullOrdering(const QString& term) {
 }  // namespace
 
 QString nullsSortLow(const QString& sql) {
+    if (!sql.contains(QLatin1StringView("order"), Qt::CaseInsensitive))
+        return sql;
     QString out;
     int i = 0;
     const int n = static_cast<int>(sql.size());
@@ -106,7 +134,7 @@ QString nullsSortLow(const QString& sql) {
             i = j + 1;
             continue;
         }
-        if (!keywordAt(sql, i, QStringLiteral("ORDER"))) {
+        if (!keywordAt(sql, i, QLatin1StringView("ORDER"))) {
             out += c;
             ++i;
             continue;
@@ -139,9 +167,9 @@ QString nullsSortLow(const QString& sql) {
                 continue;
             }
             if (depth == 0 &&
-                (d == u')' || d == u';' || keywordAt(sql, i, QStringLiteral("LIMIT")) ||
-                 keywordAt(sql, i, QStringLiteral("OFFSET")) ||
-                 keywordAt(sql, i, QStringLiteral("FOR"))))
+                (d == u')' || d == u';' || keywordAt(sql, i, QLatin1StringView("LIMIT")) ||
+                 keywordAt(sql, i, QLatin1StringView("OFFSET")) ||
+                 keywordAt(sql, i, QLatin1StringView("FOR"))))
                 break;
             if (d == u'(')
                 ++depth;

@@ -9,12 +9,16 @@ namespace {
 bool parts(const QString& text, int& y, int& m, int& d) {
     if (text.size() != 8)
         return false;
-    for (QChar c : text)
+    int digits[8];
+    for (int i = 0; i < 8; ++i) {
+        const char16_t c = text[i].unicode();
         if (c < u'0' || c > u'9')
             return false;
-    y = text.left(4).toInt();
-    m = text.mid(4, 2).toInt();
-    d = text.mid(6, 2).toInt();
+        digits[i] = c - u'0';
+    }
+    y = digits[0] * 1000 + digits[1] * 100 + digits[2] * 10 + digits[3];
+    m = digits[4] * 10 + digits[5];
+    d = digits[6] * 10 + digits[7];
     return QDate::isValid(y, m, d) && y >= 1;
 }
 
@@ -33,12 +37,22 @@ QDate toDate(const QString& text) {
 }
 
 QString fromDate(const QDate& date) {
-    if (!date.isValid())
-        return QString();
-    return QStringLiteral("%1%2%3")
-        .arg(date.year(), 4, 10, QChar(u'0'))
-        .arg(date.month(), 2, 10, QChar(u'0'))
-        .arg(date.day(), 2, 10, QChar(u'0'));
+    if (!date.isValid() || date.year() < 1 || date.year() > 9999)
+        return date.isValid() ? QStringLiteral("%1%2%3")
+                                    .arg(date.year(), 4, 10, QChar(u'0'))
+                                    .arg(date.month(), 2, 10, QChar(u'0'))
+                                    .arg(date.day(), 2, 10, QChar(u'0'))
+                              : QString();
+    // Dates are written for every line of a calculation: digits by hand, not by format.
+    char16_t text[8];
+    int y = date.year();
+    for (int i = 3; i >= 0; --i, y /= 10)
+        text[i] = char16_t(u'0' + y % 10);
+    text[4] = char16_t(u'0' + date.month() / 10);
+    text[5] = char16_t(u'0' + date.month() % 10);
+    text[6] = char16_t(u'0' + date.day() / 10);
+    text[7] = char16_t(u'0' + date.day() % 10);
+    return QString(reinterpret_cast<const QChar*>(text), 8);
 }
 
 QString invalidMessage(const QString& field, const QString& text) {

@@ -10,6 +10,8 @@ namespace {
 
 using Opt = QRegularExpression::PatternOption;
 
+constexpr qsizetype kSqliteDegerleri = 600;
+
 // The one "t1.foykodu = 1001" of a read: the qualified column, where the code stands
 // and the code; yer is -1 when there is none or more than one.
 struct FoyKosulu {
@@ -23,11 +25,25 @@ bool kelimeHarfi(QChar c) {
     return c.isLetterOrNumber() || c == u'_';
 }
 
+// Where the lower-case ASCII word `aranan` stands in `metin` from `bas` on, in either case;
+// -1 if nowhere. Every read passes here, so no case folding of the whole text.
+qsizetype harfFarksizBul(QStringView metin, QLatin1StringView aranan, qsizetype bas = 0) {
+    const qsizetype son = metin.size() - aranan.size();
+    for (qsizetype i = bas; i <= son; ++i) {
+        qsizetype k = 0;
+        while (k < aranan.size() && (metin[i + k].unicode() | 0x20) == aranan[k].unicode())
+            ++k;
+        if (k == aranan.size())
+            return i;
+    }
+    return -1;
+}
+
 FoyKosulu foyKosulu(const QString& metin) {
     static const QLatin1String kAd("foykodu");
     FoyKosulu sonuc;
-    for (qsizetype i = metin.indexOf(kAd, 0, Qt::CaseInsensitive); i >= 0;
-         i = metin.indexOf(kAd, i + kAd.size(), Qt::CaseInsensitive)) {
+    for (qsizetype i = harfFarksizBul(metin, kAd); i >= 0;
+         i = harfFarksizBul(metin, kAd, i + kAd.size())) {
         // The column itself (not the end of "faizoranitablosufoykodu"), maybe qualified.
         if (i > 0 && kelimeHarfi(metin[i - 1]))
             continue;
@@ -201,6 +217,8 @@ void KumeOkuyucu::blokBaslat(const QList<qint32>& foyler) {
 }
 
 void KumeOkuyucu::foyBasliyor(qint32 foyKodu) {
+    // A file run again (after a lost connection) keeps only its last run's row.
+    bekleyen_.removeIf([foyKodu](const Yazma& y) { return y.foy == foyKodu; });
     foy_ = foyKodu;
     kirli_.clear();
     yazdi_ = false;
@@ -244,7 +262,8 @@ std::optional<std::pair<QStringList, std::vector<QVariantList>>> KumeOkuyucu::an
     const QString& text, const QVariantList& parameters) {
     if (kendiSorgusu_)
         return std::nullopt;
-    if (!text.contains(QLatin1String("tblfoy"), Qt::CaseInsensitive)) {
+    tekTekYaz(text);
+    if (harfFarksizBul(text, QLatin1StringView("tblfoy")) < 0) {
         // A read of the shared tables: the same text gives the same rows until a write.
         QString anahtar = text;
         for (const QVariant& p : parameters)
@@ -301,25 +320,139 @@ std::optional<std::pair<QStringList, std::vector<QVariantList>>> KumeOkuyucu::an
     return std::pair{cevap.sutunlar, std::move(bos)};
 }
 
-void KumeOkuyucu::written(const QString& text, const QVariantList&) {
-    const auto m = kYazma.match(text);
-    if (!m.hasMatch())
-        return;
-    if (!yazdi_ && IlkYazmada) {
-        yazdi_ = true;
-        IlkYazmada();
+bool KumeOkuyucu::written(const QString& text, const QVariantList& parameters) {
+    if (kendiSorgusu_)
+        return false;
+    // Each file's summary comes with the very text of the one before: no pattern for it.
+    const bool ayniMetin = text.size() == sonTutulan_.size() &&
+                           text.constData() == sonTutulan_.constData();
+    QString tablo = sonTutulanTablo_;
+    if (!ayniMetin) {
+        const auto m = kYazma.match(text);
+        if (!m.hasMatch())
+            return false;
+        tablo = m.captured(1).toLower();
     }
-    const QString tablo = m.captured(1).toLower();
+    static const QRegularExpression kTekSatirUpsert(
+        QStringLiteral(R"(^insert\s+into\s+\w+\s*\([^)]*\)\s*values\s*\((\s*\?\s*,)*\s*\?\s*\)\s*on\s+conflict\b)"),
+        Opt::CaseInsensitiveOption);
+    const bool tut = YazmalariBiriktir && foyTablosu(tablo) && !parameters.isEmpty() &&
+                     (ayniMetin || kTekSatirUpsert.match(text).hasMatch());
+    if (tut && !ayniMetin) {
+        sonTutulan_ = text;
+        sonTutulanTablo_ = tablo;
+    }
+    if (!tut) {
+        tekTekYaz(text);
+        if (!yazdi_ && IlkYazmada) {
+            yazdi_ = true;
+            IlkYazmada();
+        }
+    }
     for (auto it = ortak_.begin(); it != ortak_.end();)
         it = it->tablolar.contains(tablo) ? ortak_.erase(it) : std::next(it);
     if (foyTablosu(tablo)) {
         // A file writes its own rows: its later reads of the table run as usual.
         kirli_.insert(tablo);
-        return;
+    } else {
+        // A shared table changed: the block reads that joined it are read again.
+        for (auto it = cevaplar_.begin(); it != cevaplar_.end();)
+            it = (*it && (*it)->tablolar.contains(tablo)) ? cevaplar_.erase(it) : std::next(it);
     }
-    // A shared table changed: the block reads that joined it are read again.
-    for (auto it = cevaplar_.begin(); it != cevaplar_.end();)
-        it = (*it && (*it)->tablolar.contains(tablo)) ? cevaplar_.erase(it) : std::next(it);
+    if (tut) {
+        bekleyen_.append({text, parameters, foy_});
+        if (!bekleyenTablolar_.contains(tablo.toLatin1()))
+            bekleyenTablolar_.append(tablo.toLatin1());
+    }
+    return tut;
+}
+
+void KumeOkuyucu::tekTekYaz(const QString& metin) {
+    bool ilgili = false;
+    for (const QByteArray& tablo : std::as_const(bekleyenTablolar_))
+        ilgili = ilgili || harfFarksizBul(metin, QLatin1StringView(tablo)) >= 0;
+    if (!ilgili)
+        return;
+    const QList<Yazma> yazmalar = std::exchange(bekleyen_, {});
+    bekleyenTablolar_.clear();
+    kendiSorgusu_ = true;
+    for (const Yazma& y : yazmalar) {
+        try {
+            db_.execute(y.metin, y.degerler);
+        } catch (const RuntimeError& e) {
+            yazmaHatalari_.append({y.foy, e});
+        }
+    }
+    kendiSorgusu_ = false;
+}
+
+QList<std::pair<qint32, RuntimeError>> KumeOkuyucu::gonder() {
+    QList<std::pair<qint32, RuntimeError>> hatalar = yazmaHatalari_;
+    const qsizetype sayi = bekleyen_.size();
+    qsizetype i = 0;
+    struct Bayrak {
+        bool& b;
+        ~Bayrak() { b = false; }
+    } bayrak{kendiSorgusu_ = true};
+    while (i < sayi) {
+        // Rows of the same statement, as many as a statement may bind. SQLite finds each
+        // bound value by walking the list of the statement's values, so its statements stay
+        // small; a server gains most from fewer round trips.
+        const Yazma& ilk = bekleyen_.at(i);
+        const qsizetype butce = db_.backend() == Backend::SQLite ? kSqliteDegerleri : 30000;
+        const qsizetype enFazla = std::max<qsizetype>(
+            1, std::min<qsizetype>(100, butce / ilk.degerler.size()));
+        qsizetype j = i + 1;
+        while (j < sayi && j - i < enFazla && bekleyen_.at(j).metin == ilk.metin)
+            ++j;
+        const qsizetype degerYeri = ilk.metin.indexOf(QLatin1StringView("?"));
+        const qsizetype bas = ilk.metin.lastIndexOf(u'(', degerYeri);
+        const qsizetype son = ilk.metin.indexOf(u')', degerYeri);
+        const QString satir = ilk.metin.mid(bas, son - bas + 1);
+        QString metin = ilk.metin.left(son + 1);
+        QVariantList degerler = ilk.degerler;
+        for (qsizetype k = i + 1; k < j; ++k) {
+            metin += QStringLiteral(", ") + satir;
+            degerler += bekleyen_.at(k).degerler;
+        }
+        metin += ilk.metin.mid(son + 1);
+        db_.execute(QStringLiteral("SAVEPOINT quv_parti"));
+        try {
+            db_.execute(metin, degerler);
+            db_.execute(QStringLiteral("RELEASE SAVEPOINT quv_parti"));
+        } catch (const RuntimeError&) {
+            if (!db_.alive())
+                throw;
+            // One row the database refuses: the others are written, each on its own.
+            db_.execute(QStringLiteral("ROLLBACK TO SAVEPOINT quv_parti"));
+            for (qsizetype k = i; k < j; ++k) {
+                try {
+                    db_.execute(QStringLiteral("SAVEPOINT quv_satir"));
+                    db_.execute(bekleyen_.at(k).metin, bekleyen_.at(k).degerler);
+                    db_.execute(QStringLiteral("RELEASE SAVEPOINT quv_satir"));
+                } catch (const RuntimeError& e) {
+                    if (!db_.alive())
+                        throw;
+                    hatalar.append({bekleyen_.at(k).foy, e});
+                    db_.execute(QStringLiteral("ROLLBACK TO SAVEPOINT quv_satir"));
+                }
+            }
+            db_.execute(QStringLiteral("RELEASE SAVEPOINT quv_parti"));
+        }
+        i = j;
+    }
+    bekleyen_.clear();
+    bekleyenTablolar_.clear();
+    yazmaHatalari_.clear();
+    return hatalar;
+}
+
+QList<qint32> KumeOkuyucu::bekleyenleriBirak() {
+    QList<qint32> foyler;
+    for (const Yazma& y : std::exchange(bekleyen_, {}))
+        foyler << y.foy;
+    bekleyenTablolar_.clear();
+    return foyler;
 }
 
 }  // namespace quv

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/Database.h"
+#include "engine/RuntimeError.h"
 
 #include <QHash>
 #include <QList>
@@ -35,7 +36,19 @@ public:
 
     std::optional<std::pair<QStringList, std::vector<QVariantList>>> answer(
         const QString& text, const QVariantList& parameters) override;
-    void written(const QString& text, const QVariantList& parameters) override;
+    bool written(const QString& text, const QVariantList& parameters) override;
+
+    // Keeps each file's upsert of one row ("insert into t (...) values (?, ...) on conflict
+    // ...") until gonder(), which sends a block's rows a hundred or so a statement. A read or
+    // another write of a table with kept rows first writes them one by one.
+    bool YazmalariBiriktir = false;
+    bool bekleyenVar() const { return !bekleyen_.isEmpty(); }
+    // Writes the kept rows inside the caller's transaction; a statement that fails is undone
+    // to its savepoint and its rows written one by one. Returns the files whose row could not
+    // be written, with the error; a lost connection throws and keeps the rows for a retry.
+    QList<std::pair<qint32, RuntimeError>> gonder();
+    // Forgets the kept rows (they are reported as not written).
+    QList<qint32> bekleyenleriBirak();
 
     // Called before the first write of each file (an insert, update or delete).
     std::function<void()> IlkYazmada;
@@ -58,6 +71,13 @@ private:
         QSet<QString> tablolar;
     };
     std::optional<Cevap> blokCevabi(const QString& kalip, const QString& alan);
+    struct Yazma {
+        QString metin;
+        QVariantList degerler;
+        qint32 foy;
+    };
+    // Writes the kept rows of a table the file now reads or writes, one statement each.
+    void tekTekYaz(const QString& metin);
 
     Database& db_;
     QList<qint32> blok_;
@@ -69,6 +89,13 @@ private:
     QHash<QString, Kayit> ortak_;
     // The file's tables it wrote to since it started.
     QSet<QString> kirli_;
+    QList<Yazma> bekleyen_;
+    // The tables of the kept rows, lower case; the text of the last row kept and its table.
+    QList<QByteArray> bekleyenTablolar_;
+    QString sonTutulan_;
+    QString sonTutulanTablo_;
+    // Errors of rows written one by one before gonder(), told by it.
+    QList<std::pair<qint32, RuntimeError>> yazmaHatalari_;
     bool kendiSorgusu_ = false;
     bool yazdi_ = false;
     qint64 cevaplanan_ = 0;

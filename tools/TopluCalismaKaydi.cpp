@@ -65,4 +65,16 @@ void TopluCalismaKaydi::Kaydedildi(qint32 foyKodu) {
                 {parca_, foyKodu});
 }
 
+void TopluCalismaKaydi::Kaydedildi(const QList<qint32>& foyler) {
+    if (foyler.isEmpty())
+        return;
+    QStringList kodlar;
+    for (qint32 kod : foyler)
+        kodlar << QString::number(kod);
+    db_.execute(QStringLiteral("update ") + kTablo +
+                    QStringLiteral(" set kaydedildi = 1 where parca = ? and foykodu in (") +
+                    kodlar.join(u',') + u')',
+                {parca_});
+}
+
 }  // namespace quv

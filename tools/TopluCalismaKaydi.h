@@ -27,6 +27,8 @@ public:
     // The files of the record not saved yet, by file code.
     QList<qint32> Bekleyenler();
     void Kaydedildi(qint32 foyKodu);
+    // Several files at once, in one statement.
+    void Kaydedildi(const QList<qint32>& foyler);
 
 private:
     Database& db_;

@@ -295,28 +295,88 @@ TopluGuncellemeSonucu TopluFoyGuncelleyici::Calistir() {
     std::unique_ptr<KumeOkuyucu> okuyucu;
     if (KumeHalindeOku && db.backend() != Backend::ODBC)
         okuyucu = std::make_unique<KumeOkuyucu>(db);
+    // A recalculation alone writes one summary row a file: the block's rows wait and go
+    // together, with the record of the files saved, in one transaction at the block's end.
+    const bool biriktir = okuyucu && !Kriterler.TebligatBilgileriniTazele;
+    if (biriktir)
+        okuyucu->YazmalariBiriktir = true;
+    QList<qint32> kaydedilenler;
     // On SQLite a block's saves share one commit; with other writers at the same time each
     // file takes the write lock at its first write and gives it back at its end.
     const bool sqlite = db.backend() == Backend::SQLite;
     const bool blokIslemi = okuyucu && sqlite && !EsZamanliYazicilar;
     bool islemAcik = false;
     bool foyIslemi = false;
+    // The other writers hold the lock a file or a block at a time; a busy wait that runs
+    // out is tried again a few times.
+    auto hemenKilitle = [&] {
+        for (int deneme = 1;; ++deneme) {
+            try {
+                db.execute(QStringLiteral("BEGIN IMMEDIATE"));
+                return;
+            } catch (const RuntimeError&) {
+                if (deneme == 5)
+                    throw;
+            }
+        }
+    };
     if (okuyucu && sqlite && EsZamanliYazicilar)
         okuyucu->IlkYazmada = [&] {
-            // The other writers hold the lock a file at a time; a busy wait that runs out
-            // is tried again a few times.
-            for (int deneme = 1;; ++deneme) {
-                try {
-                    db.execute(QStringLiteral("BEGIN IMMEDIATE"));
-                    foyIslemi = true;
-                    return;
-                } catch (const RuntimeError&) {
-                    if (deneme == 5)
-                        throw;
-                }
-            }
+            hemenKilitle();
+            foyIslemi = true;
         };
+    auto foyHatasi = [&](qint32 kod, const RuntimeError& e) {
+        ++sonuc.Basarisiz;
+        if (FoyHatasi)
+            FoyHatasi(kod);
+        HataGosterFromTrap(QStringLiteral("Hesap.clsHesapOzeti.Kaydet"), e);
+    };
+    // The block's kept rows and the record of its files saved; on a server a lost
+    // connection is opened again and the block's writes sent once more.
+    auto blokuYaz = [&] {
+        for (int deneme = 0;; ++deneme) {
+            bool kendiIslemi = false;
+            try {
+                if (!islemAcik) {
+                    if (sqlite && EsZamanliYazicilar)
+                        hemenKilitle();
+                    else
+                        db.beginTransaction();
+                    kendiIslemi = true;
+                }
+                for (const auto& [kod, hata] : okuyucu->gonder()) {
+                    kaydedilenler.removeAll(kod);
+                    foyHatasi(kod, hata);
+                }
+                if (kayit)
+                    kayit->Kaydedildi(kaydedilenler);
+                kaydedilenler.clear();
+                if (kendiIslemi)
+                    sqlite && EsZamanliYazicilar ? void(db.execute(QStringLiteral("COMMIT")))
+                                                 : db.commit();
+                return;
+            } catch (const RuntimeError& e) {
+                if (kendiIslemi || !db.alive()) {
+                    trapped(QStringLiteral("Hesap.frmTopluFoyGunle.cmdGuncel_Click"), [&] {
+                        sqlite && EsZamanliYazicilar
+                            ? void(db.execute(QStringLiteral("ROLLBACK")))
+                            : db.rollback();
+                    });
+                    if (!kendiIslemi)
+                        islemAcik = false;
+                }
+                if (deneme == 0 && !sqlite && !db.alive() && yenidenBaglan(db))
+                    continue;
+                for (qint32 kod : okuyucu->bekleyenleriBirak())
+                    foyHatasi(kod, e);
+                kaydedilenler.clear();
+                return;
+            }
+        }
+    };
     auto islemiBitir = [&] {
+        if (biriktir && (okuyucu->bekleyenVar() || !kaydedilenler.isEmpty()))
+            blokuYaz();
         if (islemAcik)
             trapped(QStringLiteral("Hesap.frmTopluFoyGunle.cmdGuncel_Click"), [&] { db.commit(); });
         islemAcik = false;
@@ -336,7 +396,8 @@ TopluGuncellemeSonucu TopluFoyGuncelleyici::Calistir() {
         if (FoyBasliyor)
             FoyBasliyor(i + 1, sonuc.Sayi, foyKodu);
         // A file is marked saved right after its save (in the same transaction within a
-        // SQLite block); a stop between the two only makes a resumed run do it again.
+        // SQLite block, or with the block's kept rows); a stop between the two only makes a
+        // resumed run do it again.
         const quint64 foyOncesiHatalar = shared().reportedErrors();
         sunucudaCalistir(db, foyKodu, [&] {
             if (okuyucu)
@@ -344,9 +405,12 @@ TopluGuncellemeSonucu TopluFoyGuncelleyici::Calistir() {
             if (okuyucu)
                 okuyucu->foyBasliyor(foyKodu);
         });
-        if (shared().reportedErrors() != foyOncesiHatalar)
+        const bool basarili = shared().reportedErrors() == foyOncesiHatalar;
+        if (!basarili)
             ++sonuc.Basarisiz;
-        if (kayit && shared().reportedErrors() == foyOncesiHatalar)
+        if (kayit && basarili && biriktir)
+            kaydedilenler << foyKodu;
+        else if (kayit && basarili)
             trapped(QStringLiteral("Hesap.frmTopluFoyGunle.cmdGuncel_Click"),
                     [&] { kayit->Kaydedildi(foyKodu); });
         if (foyIslemi) {

@@ -75,7 +75,8 @@ public:
     TopluGuncellemeKriterleri Kriterler;
     // The files are read a block at a time, one statement per kind of read for the whole
     // block (KumeOkuyucu); off: every file reads its own rows, as a single calculation
-    // does. On SQLite a block's summaries are saved in one transaction.
+    // does. A block's summaries are saved together in one transaction, many rows a
+    // statement, with the record of the files saved.
     bool KumeHalindeOku = true;
     int BlokBuyuklugu = 500;
     // The K-th of N disjoint slices of the matching files (by file code, code mod N =
@@ -95,6 +96,9 @@ public:
     std::function<void(int sira, int sayi, qint32 foyKodu)> FoyBasliyor;
     // ... and after it: the place to advance the progress and to let the user act.
     std::function<void(int sira, int sayi, qint32 foyKodu)> FoyBitti;
+    // Called before an error of a file is told after its run (its summary, kept to be
+    // written with the block's others, could not be written).
+    std::function<void(qint32 foyKodu)> FoyHatasi;
 
     // The first problem of the criteria as a message for the user; empty when valid.
     QString Dogrula() const;

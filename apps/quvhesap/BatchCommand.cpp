@@ -476,6 +476,7 @@ int batch(const QStringList& arguments) {
         if (!isciMi)
             ilerleme.goster(sira - 1, sira, sayi, foyKodu);
     };
+    calisan.FoyHatasi = [&](qint32 foyKodu) { raporcu->foy = foyKodu; };
     calisan.FoyBitti = [&](int sira, int sayi, qint32 foyKodu) {
         if (isciMi)
             printErr(QStringLiteral("@@ %1 %2 %3").arg(sira).arg(sayi).arg(foyKodu));
