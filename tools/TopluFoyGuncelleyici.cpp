@@ -334,6 +334,12 @@ TopluGuncellemeSonucu TopluFoyGuncelleyici::Calistir() {
     // The block's kept rows and the record of its files saved; on a server a lost
     // connection is opened again and the block's writes sent once more.
     auto blokuYaz = [&] {
+        // The block's own transaction holds the lock: its writes take no file's lock.
+        struct KilitsizYazma {
+            KumeOkuyucu& o;
+            std::function<void()> ilk = std::exchange(o.IlkYazmada, {});
+            ~KilitsizYazma() { o.IlkYazmada = std::move(ilk); }
+        } kilitsiz{*okuyucu};
         for (int deneme = 0;; ++deneme) {
             bool kendiIslemi = false;
             try {
