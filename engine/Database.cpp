@@ -290,19 +290,28 @@ int Database::execute(const QString& sql, const QVariantList& parameters) {
     return affected;
 }
 
-void Database::addRow(const QString& table, const FieldValues& fields) {
+namespace {
+
+// "INSERT INTO table (a, b) VALUES (?, ?)" for the fields' columns.
+QString insertText(const QString& table, const FieldValues& fields) {
     QStringList names;
     QStringList marks;
-    QVariantList values;
-    for (const auto& [name, value] : fields) {
-        names << name;
+    for (const auto& field : fields) {
+        names << field.first;
         marks << QStringLiteral("?");
-        values << value;
     }
-    execute(QStringLiteral("INSERT INTO ") + table + QStringLiteral(" (") +
-                names.join(QStringLiteral(", ")) + QStringLiteral(") VALUES (") +
-                marks.join(QStringLiteral(", ")) + u')',
-            values);
+    return QStringLiteral("INSERT INTO ") + table + QStringLiteral(" (") +
+           names.join(QStringLiteral(", ")) + QStringLiteral(") VALUES (") +
+           marks.join(QStringLiteral(", ")) + u')';
+}
+
+}  // namespace
+
+void Database::addRow(const QString& table, const FieldValues& fields) {
+    QVariantList values;
+    for (const auto& field : fields)
+        values << field.second;
+    execute(insertText(table, fields), values);
 }
 
 void Database::upsertRow(const QString& table, const QStringList& keyColumns,
@@ -324,19 +333,12 @@ void Database::upsertRow(const QString& table, const QStringList& keyColumns,
         key += keyColumns.join(u',');
         auto text = upsertTexts_.constFind(key);
         if (text == upsertTexts_.constEnd()) {
-            QStringList names;
-            QStringList marks;
             QStringList updates;
-            for (const auto& [name, value] : fields) {
-                names << name;
-                marks << QStringLiteral("?");
-                if (!keyColumns.contains(name, Qt::CaseInsensitive))
-                    updates << name + QStringLiteral(" = excluded.") + name;
-            }
+            for (const auto& field : fields)
+                if (!keyColumns.contains(field.first, Qt::CaseInsensitive))
+                    updates << field.first + QStringLiteral(" = excluded.") + field.first;
             text = upsertTexts_.insert(
-                key, QStringLiteral("INSERT INTO ") + table + QStringLiteral(" (") +
-                         names.join(QStringLiteral(", ")) + QStringLiteral(") VALUES (") +
-                         marks.join(QStringLiteral(", ")) + QStringLiteral(") ON CONFLICT (") +
+                key, insertText(table, fields) + QStringLiteral(" ON CONFLICT (") +
                          keyColumns.join(QStringLiteral(", ")) + u')' +
                          (updates.isEmpty() ? QStringLiteral(" DO NOTHING")
                                             : QStringLiteral(" DO UPDATE SET ") +

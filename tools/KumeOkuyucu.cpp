@@ -421,9 +421,8 @@ QList<std::pair<qint32, RuntimeError>> KumeOkuyucu::gonder() {
             db_.execute(metin, degerler);
             db_.execute(QStringLiteral("RELEASE SAVEPOINT quv_parti"));
         } catch (const RuntimeError&) {
-            if (!db_.alive())
-                throw;
-            // One row the database refuses: the others are written, each on its own.
+            // One row the database refuses: the others are written, each on its own. (A
+            // lost connection fails the undo as well and ends the block's write.)
             db_.execute(QStringLiteral("ROLLBACK TO SAVEPOINT quv_parti"));
             for (qsizetype k = i; k < j; ++k) {
                 try {
@@ -431,10 +430,8 @@ QList<std::pair<qint32, RuntimeError>> KumeOkuyucu::gonder() {
                     db_.execute(bekleyen_.at(k).metin, bekleyen_.at(k).degerler);
                     db_.execute(QStringLiteral("RELEASE SAVEPOINT quv_satir"));
                 } catch (const RuntimeError& e) {
-                    if (!db_.alive())
-                        throw;
-                    hatalar.append({bekleyen_.at(k).foy, e});
                     db_.execute(QStringLiteral("ROLLBACK TO SAVEPOINT quv_satir"));
+                    hatalar.append({bekleyen_.at(k).foy, e});
                 }
             }
             db_.execute(QStringLiteral("RELEASE SAVEPOINT quv_parti"));

@@ -6,6 +6,8 @@
 #include "engine/Variant.h"
 #include "engine/clsHesapAna.h"
 #include "engine/modGeneral.h"
+#include "tools/TopluCalismaKaydi.h"
+#include "tools/TopluIsciler.h"
 #include "ui/ComboItems.h"
 #include "ui/DateEdit.h"
 #include "ui/Kontroller.h"
@@ -21,6 +23,7 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QVBoxLayout>
 
 namespace quv {
@@ -113,6 +116,13 @@ frmTopluFoyGunle::frmTopluFoyGunle(QWidget* parent) : QDialog(parent) {
     islemDuzeni->addWidget(tarihNotu, 1, 1, 1, 2);
     islemDuzeni->addWidget(chkHesapBilgileriniGunle, 2, 0, 1, 3);
     islemDuzeni->addWidget(chkTabligatBilgileriniTazele, 3, 0, 1, 3);
+    spnIsSayisi = adli(new QSpinBox(islemKutusu), "spnIsSayisi");
+    spnIsSayisi->setRange(1, 16);
+    spnIsSayisi->setToolTip(
+        QStringLiteral("1'den büyükse föyler bu sayıda ayrı işleme bölünür; her işlem kendi "
+                       "bağlantısıyla çalışır."));
+    islemDuzeni->addWidget(new QLabel(QStringLiteral("Paralel iş sayısı"), islemKutusu), 4, 0);
+    islemDuzeni->addWidget(spnIsSayisi, 4, 1);
     otrHesapTarihi->setMinimumWidth(150);
     islemDuzeni->setColumnStretch(2, 1);
 
@@ -237,7 +247,7 @@ void frmTopluFoyGunle::ilerlemeyiSifirla() {
 }
 
 void frmTopluFoyGunle::cmdGuncel_Click() {
-    if (calisan_)
+    if (Calisiyor())
         return;
     if (!ActiveHesap && !kendiHesabi_)
         kendiHesabi_ = std::make_unique<clsHesapAna>();
@@ -249,10 +259,13 @@ void frmTopluFoyGunle::cmdGuncel_Click() {
         return;
     }
 
-    cmdGuncel->setEnabled(false);
-    kriterler_->setEnabled(false);
-    cmdIptal->setText(kDurdur);
+    // Parallel jobs where the database has a connection of its own for each worker.
+    if (spnIsSayisi->value() > 1 && shared().connection().backend() != Backend::ODBC) {
+        iscilerleCalistir(calisan.Kriterler, spnIsSayisi->value());
+        return;
+    }
     calisan_ = &calisan;
+    calismaDurumu(true);
 
     calisan.Basladi = [this](int sayi) {
         opbGuncelle->setRange(0, sayi);
@@ -272,33 +285,91 @@ void frmTopluFoyGunle::cmdGuncel_Click() {
     const TopluGuncellemeSonucu sonuc = calisan.Calistir();
     if (!sonuc.Mesaj.isEmpty())
         shared().messages().information(sonuc.Mesaj);
-    ilerlemeyiSifirla();
-
     calisan_ = nullptr;
-    cmdIptal->setText(kIptal);
-    kriterler_->setEnabled(true);
-    cmdGuncel->setEnabled(true);
+    calismaDurumu(false);
+}
+
+void frmTopluFoyGunle::iscilerleCalistir(const TopluGuncellemeKriterleri& kriterler,
+                                          int isSayisi) {
+    const QString program = IsciProgrami.isEmpty() ? TopluIsciler::KomutSatiri() : IsciProgrami;
+    if (program.isEmpty()) {
+        shared().messages().information(
+            QStringLiteral("Paralel güncelleme için quvhesap programı bulunamadı; paralel iş "
+                           "sayısını 1 yapın ya da programı bu programın yanına kurun."));
+        return;
+    }
+    // The workers start together: the run's record table is there before any of them.
+    Database& db = shared().connection();
+    if (TopluCalismaKaydi::Destekli(db) &&
+        !trapped(QStringLiteral("Hesap.frmTopluFoyGunle.cmdGuncel_Click"),
+                 [&] { TopluCalismaKaydi(db, QString()).TabloyuHazirla(); }))
+        return;
+    const DatabaseUrl& adres = db.url();
+    TopluIsciler isciler(program, TopluIsciler::Argumanlar(kriterler, adres), isSayisi);
+    isciler.Parola = adres.password;
+    QStringList satirlar;
+    isciler.Ilerleme = [this](int biten, int sayi, qint32 foyKodu) {
+        opbGuncelle->setRange(0, sayi);
+        opbGuncelle->setFormat(kCalisirkenBicim);
+        opbGuncelle->setValue(biten);
+        lblNumber->setText(TopluFoyGuncelleyici::IlerlemeMetni(biten, sayi, foyKodu));
+        emit foyGuncellendi(biten, sayi, foyKodu);
+    };
+    isciler.Satir = [&satirlar](const QString& satir) { satirlar << satir; };
+    isciler.DurdurulsunMu = [this] {
+        // Lets the stop button through while the workers run.
+        QCoreApplication::processEvents();
+        return durdurIstendi_;
+    };
+    iscilerCalisiyor_ = true;
+    calismaDurumu(true);
+    isciler.Calistir();
+    iscilerCalisiyor_ = false;
+    // The workers' closing lines, then what they reported, a few dozen lines at most.
+    constexpr qsizetype kEnCokSatir = 30;
+    QStringList mesaj = isciler.Kapanislar;
+    mesaj += satirlar.mid(0, kEnCokSatir);
+    if (satirlar.size() > kEnCokSatir)
+        mesaj << QStringLiteral("… ve %1 satır daha.").arg(satirlar.size() - kEnCokSatir);
+    if (!mesaj.isEmpty())
+        shared().messages().information(mesaj.join(u'\r'));
+    calismaDurumu(false);
+}
+
+void frmTopluFoyGunle::calismaDurumu(bool calisiyor) {
+    durdurIstendi_ = false;
+    if (!calisiyor)
+        ilerlemeyiSifirla();
+    cmdGuncel->setEnabled(!calisiyor);
+    kriterler_->setEnabled(!calisiyor);
+    cmdIptal->setText(calisiyor ? kDurdur : kIptal);
+}
+
+void frmTopluFoyGunle::durdur() {
+    durdurIstendi_ = true;
+    if (calisan_)
+        calisan_->Durdur();
 }
 
 void frmTopluFoyGunle::cmdIptal_Click() {
-    if (calisan_) {
-        calisan_->Durdur();
+    if (Calisiyor()) {
+        durdur();
         return;
     }
     reject();
 }
 
 void frmTopluFoyGunle::reject() {
-    if (calisan_) {
-        calisan_->Durdur();
+    if (Calisiyor()) {
+        durdur();
         return;
     }
     QDialog::reject();
 }
 
 void frmTopluFoyGunle::closeEvent(QCloseEvent* event) {
-    if (calisan_) {
-        calisan_->Durdur();
+    if (Calisiyor()) {
+        durdur();
         event->ignore();
         return;
     }

@@ -11,6 +11,7 @@ class QComboBox;
 class QLabel;
 class QProgressBar;
 class QPushButton;
+class QSpinBox;
 class QWidget;
 
 namespace quv {
@@ -38,7 +39,10 @@ public:
     // The criteria as the controls hold them. A typed value that is not a number or
     // a date is handed on as typed, so the check names it.
     TopluGuncellemeKriterleri Kriterler() const;
-    bool Calisiyor() const { return calisan_ != nullptr; }
+    bool Calisiyor() const { return calisan_ != nullptr || iscilerCalisiyor_; }
+    // The command line the workers of a parallel run are; empty: the one installed beside
+    // this program (TopluIsciler::KomutSatiri).
+    QString IsciProgrami;
 
     // While a run goes on, closing (Escape, the close box) only asks it to stop.
     void reject() override;
@@ -54,6 +58,9 @@ public:
     DateEdit* otrHesapTarihi = nullptr;
     QCheckBox* chkHesapBilgileriniGunle = nullptr;
     QCheckBox* chkTabligatBilgileriniTazele = nullptr;
+    // Parallel jobs: above 1 the files are shared among that many worker processes, each
+    // with its own connection (SQLite and PostgreSQL databases).
+    QSpinBox* spnIsSayisi = nullptr;
     QProgressBar* opbGuncelle = nullptr;
     QLabel* lblNumber = nullptr;
     QPushButton* cmdGuncel = nullptr;
@@ -76,6 +83,10 @@ private:
     void cmdIptal_Click();
     void ikinciDegerleriGoster();
     void ilerlemeyiSifirla();
+    // The run shared among worker processes; the progress follows their summed counter.
+    void iscilerleCalistir(const TopluGuncellemeKriterleri& kriterler, int isSayisi);
+    void calismaDurumu(bool calisiyor);
+    void durdur();
 
     QWidget* kriterler_ = nullptr;
     QLabel* lblFoyKoduVe_ = nullptr;
@@ -83,6 +94,8 @@ private:
     std::unique_ptr<clsHesapAna> kendiHesabi_;
     TopluFoyGuncelleyici* calisan_ = nullptr;
     bool yuklendi_ = false;
+    bool iscilerCalisiyor_ = false;
+    bool durdurIstendi_ = false;
 };
 
 }  // namespace quv

@@ -6,6 +6,7 @@
 #include "engine/clsHesapAna.h"
 #include "tools/TopluCalismaKaydi.h"
 #include "tools/TopluFoyGuncelleyici.h"
+#include "tools/TopluIsciler.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -231,91 +232,20 @@ int isleriCalistir(const QStringList& arguments, int isSayisi) {
             continue;
         ortak << a;
     }
-    struct Isci {
-        std::unique_ptr<QProcess> surec;
-        QByteArray tampon;
-        int biten = 0;
-        int sayi = 0;
-        qint32 foy = 0;
-    };
-    std::vector<Isci> isciler(static_cast<size_t>(isSayisi));
-    for (int k = 0; k < isSayisi; ++k) {
-        Isci& i = isciler[static_cast<size_t>(k)];
-        i.surec = std::make_unique<QProcess>();
-        i.surec->start(QCoreApplication::applicationFilePath(),
-                       QStringList{QStringLiteral("batch")} + ortak +
-                           QStringList{QStringLiteral("--shard"),
-                                       QStringLiteral("%1/%2").arg(k + 1).arg(isSayisi),
-                                       QStringLiteral("--worker")});
-    }
     TerminalIlerleme ilerleme;
     KesmeYakalayici kesme;
-    bool iletildi = false;
-    int gosterilen = 0;
-    auto satirlariIsle = [&](Isci& i) {
-        i.tampon += i.surec->readAllStandardError();
-        qsizetype son;
-        while ((son = i.tampon.indexOf('\n')) >= 0) {
-            const QString satir = QString::fromUtf8(i.tampon.left(son));
-            i.tampon.remove(0, son + 1);
-            const QStringList parca = satir.split(u' ');
-            if (parca.size() == 4 && parca[0] == QLatin1String("@@")) {
-                i.biten = parca[1].toInt();
-                i.sayi = parca[2].toInt();
-                i.foy = parca[3].toInt();
-                continue;
-            }
-            ilerleme.temizle();
-            printErr(satir);
-        }
+    TopluIsciler isciler(QCoreApplication::applicationFilePath(), ortak, isSayisi);
+    isciler.Ilerleme = [&](int biten, int sayi, qint32 foy) {
+        ilerleme.goster(biten, biten, sayi, foy);
     };
-    for (;;) {
-        bool calisan = false;
-        for (Isci& i : isciler) {
-            if (i.surec->state() != QProcess::NotRunning) {
-                calisan = true;
-                i.surec->waitForReadyRead(20);
-            }
-            satirlariIsle(i);
-        }
-        if (durdurIstendi && !iletildi) {
-            for (Isci& i : isciler)
-                if (i.surec->state() != QProcess::NotRunning)
-                    ::kill(static_cast<pid_t>(i.surec->processId()), SIGINT);
-            iletildi = true;
-        }
-        int biten = 0;
-        int sayi = 0;
-        qint32 foy = 0;
-        for (const Isci& i : isciler) {
-            biten += i.biten;
-            sayi += i.sayi;
-            foy = i.foy ? i.foy : foy;
-        }
-        if (sayi > 0 && biten > gosterilen) {
-            ilerleme.goster(biten, biten, sayi, foy);
-            gosterilen = biten;
-        }
-        if (!calisan)
-            break;
-    }
+    isciler.Satir = [&](const QString& satir) {
+        ilerleme.temizle();
+        printErr(satir);
+    };
+    isciler.DurdurulsunMu = [] { return durdurIstendi != 0; };
+    const int cikis = isciler.Calistir();
     ilerleme.temizle();
-    int cikis = ExitOk;
-    QStringList ciktilar;
-    for (Isci& i : isciler) {
-        i.surec->waitForFinished(-1);
-        satirlariIsle(i);
-        const int kod =
-            i.surec->exitStatus() == QProcess::NormalExit ? i.surec->exitCode() : ExitFailed;
-        cikis = std::max(cikis, kod);
-        const QString cikti = QString::fromUtf8(i.surec->readAllStandardOutput()).trimmed();
-        if (!cikti.isEmpty() && !ciktilar.contains(cikti))
-            ciktilar << cikti;
-    }
-    // One closing line when the workers agree; each distinct one otherwise.
-    if (ciktilar.size() > 1)
-        ciktilar.removeAll(QStringLiteral("Kriterlere uygun föy bulunamadı."));
-    for (const QString& cikti : ciktilar)
+    for (const QString& cikti : std::as_const(isciler.Kapanislar))
         printOut(cikti);
     return cikis;
 }

@@ -28,6 +28,7 @@
 #include <QProcess>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTest>
 #include <QThread>
 #include <QUrl>
@@ -226,6 +227,33 @@ TEST_P(TopluFoyGuncelleyiciTest, InvalidCriteriaTouchNothingAndAnUnreadableListI
         "Hatanın oluştuğu yer : Hesap.frmTopluFoyGunle.cmdGuncel_Click\rHata : "));
 }
 
+TEST_P(TopluFoyGuncelleyiciTest, ASummaryTheDatabaseRefusesFailsOnlyItsFile) {
+    // The block's summaries go together: the one the database refuses is told with its file
+    // and stays to do in the run's record; the others are saved.
+    if (db_->backend() == quv::Backend::SQLite) {
+        db_->execute("create trigger red before insert on tblfoy_hesap when new.foykodu = 3 "
+                     "begin select raise(abort, 'reddedildi'); end");
+    } else {
+        db_->execute("create function red() returns trigger language plpgsql as $$ begin if "
+                     "new.foykodu = 3 then raise exception 'reddedildi'; end if; return new; "
+                     "end $$");
+        db_->execute("create trigger red before insert on tblfoy_hesap for each row execute "
+                     "function red()");
+    }
+    TopluFoyGuncelleyici c(hesap_);
+    c.Kriterler = {.HesapBilgileriniGunle = true};
+    Kodlar hatali;
+    c.FoyHatasi = [&](qint32 kod) { hatali << kod; };
+    const TopluGuncellemeSonucu sonuc = c.Calistir();
+    EXPECT_EQ(sonuc.durum, Durum::Tamamlandi);
+    EXPECT_EQ(sonuc.Basarisiz, 1);
+    EXPECT_EQ(hatali, Kodlar{3});
+    ASSERT_EQ(guard_.errors().messages().size(), 1);
+    EXPECT_TRUE(guard_.errors().messages().first().contains("reddedildi"));
+    EXPECT_EQ(ozetiOlanlar(), (Kodlar{1, 2, 4, 5, 6, 7, 8, 9, 10}));
+    EXPECT_EQ(kodlar("select foykodu from tbltopluguncelleme where kaydedildi = 0"), Kodlar{3});
+}
+
 class frmTopluFoyGunleTest : public TopluFoyGuncelleyiciTest {
 protected:
     std::unique_ptr<frmTopluFoyGunle> ac() {
@@ -323,6 +351,22 @@ TEST_P(frmTopluFoyGunleTest, AStoppedRunSaysSoEvenAtTheLastFile) {
     p->cmdIptal->click();
     EXPECT_FALSE(p->isVisible());
     EXPECT_EQ(guard_.errors().messages(), QStringList());
+}
+
+TEST_P(frmTopluFoyGunleTest, ParallelJobsShareTheRunAndItsProgress) {
+    auto p = ac();
+    p->IsciProgrami = QCoreApplication::applicationDirPath() + "/../../apps/quvhesap/quvhesap";
+    p->spnIsSayisi->setValue(2);
+    int sonBiten = 0;
+    int sayi = 0;
+    QObject::connect(p.get(), &frmTopluFoyGunle::foyGuncellendi, p.get(),
+                     [&](int biten, int n, qint32) { sonBiten = biten, sayi = n; });
+    p->cmdGuncel->click();
+    EXPECT_EQ(sonBiten, 10);
+    EXPECT_EQ(sayi, 10);
+    EXPECT_EQ(mesajlar(), QStringList{"Kriterlere uygun föylerin güncelleme işlemi tamamlandı."});
+    EXPECT_EQ(ozetiOlanlar(), (Kodlar{1, 2, 3, 4, 5, 6, 7, 8, 9, 10}));
+    EXPECT_TRUE(p->cmdGuncel->isEnabled());
 }
 
 QUV_ON_BACKENDS(TopluFoyGuncelleyiciTest);

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "tools/TopluFoyGuncelleyici.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+namespace quv {
+
+struct DatabaseUrl;
+
+// A bulk update shared among worker processes on one machine: each runs the command line's
+// `batch` on the slice k/N of the matching files with its own connection. Their progress
+// lines are summed into one counter, their other lines (errors naming their file) passed
+// on; a stop is passed to every worker, which ends after its current file. The command
+// line's --jobs and the bulk update window both run workers this way.
+class TopluIsciler {
+public:
+    // `program` is the command line; `arguments` follow "batch" in every worker.
+    TopluIsciler(QString program, QStringList arguments, int isSayisi);
+
+    // Files done by all workers, files of all slices, and the last file a worker finished.
+    std::function<void(int biten, int sayi, qint32 foyKodu)> Ilerleme;
+    // A worker's line that is not progress: an error or a question's text.
+    std::function<void(const QString& satir)> Satir;
+    // Asked between the workers' lines: true once passes the stop on to every worker.
+    std::function<bool()> DurdurulsunMu;
+
+    // Starts the workers and waits for every one; the worst exit status among them (0 all
+    // done, 1 an error or a stop, 2 a refused argument). Kapanislar holds their closing
+    // lines, each once.
+    int Calistir();
+    QStringList Kapanislar;
+    // A server's password for the workers: given in their environment, not their arguments.
+    QString Parola;
+
+    // The worker's arguments for the criteria and the database (`batch` options); a server
+    // password is not among them but in the environment of the workers (PGPASSWORD).
+    static QStringList Argumanlar(const TopluGuncellemeKriterleri& kriterler,
+                                  const DatabaseUrl& adres);
+    // The command line next to this program (or on the PATH); empty when there is none.
+    static QString KomutSatiri();
+
+private:
+    QString program_;
+    QStringList arguments_;
+    int isSayisi_;
+};
+
+}  // namespace quv
