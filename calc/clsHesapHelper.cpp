@@ -63,6 +63,7 @@ clsParametreler& clsHesapHelper::parametreler() const {
 void clsHesapHelper::Init() {
     trapped(QStringLiteral("clsHesapHelper.Init"), [&] {
         blnTakiptenSonra = false;
+        harcTarihleriDenetlendi_ = false;
         AsilAlacakBakiyesi = Money();
         SonrakiAlacakBakiyesi = Money();
         FaizIsleyenTODABakiyesi = Money();

@@ -121,6 +121,9 @@ public:
     void TumKalemleriIsle();
 
 private:
+    // The fee tariff's dates are checked once a run, not at every collection.
+    bool harcTarihleriDenetlendi_ = false;
+
     clsFoyBilgileri& foy() const;
     clsHesapOzeti& ozet() const;
     clsParametreler& parametreler() const;

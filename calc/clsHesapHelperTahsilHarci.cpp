@@ -23,7 +23,10 @@ namespace quv {
 float clsHesapHelper::GetTahsilHarciOrani(const QString& strTarih,
                                           Enum_TahsilatSekli TahsilatSekli) {
     return trapped<float>(QStringLiteral("clsHesapHelper.GetTahsilHarciOrani"), 0.0f, [&] {
-        ParametreOkuma::tarihleriDenetle("tblharclar");
+        if (!harcTarihleriDenetlendi_) {
+            ParametreOkuma::tarihleriDenetle("tblharclar");
+            harcTarihleriDenetlendi_ = true;
+        }
         RecordSet rs = shared().connection().openRecordSet(
             QStringLiteral(" select a.tahsilharcorani1, tahsilharcorani2, tahsilharcorani3 from "
                            "tblharclar as a ") +

@@ -57,8 +57,22 @@ int TopluIsciler::Calistir() {
                 Satir(satir);
         }
     };
-    bool iletildi = false;
     int gosterilen = 0;
+    auto ilerlet = [&] {
+        int biten = 0;
+        int sayi = 0;
+        qint32 foy = 0;
+        for (const Isci& i : isciler) {
+            biten += i.biten;
+            sayi += i.sayi;
+            foy = i.foy ? i.foy : foy;
+        }
+        if (sayi > 0 && biten > gosterilen && Ilerleme) {
+            Ilerleme(biten, sayi, foy);
+            gosterilen = biten;
+        }
+    };
+    bool iletildi = false;
     for (;;) {
         bool calisan = false;
         for (Isci& i : isciler) {
@@ -74,18 +88,7 @@ int TopluIsciler::Calistir() {
                     ::kill(static_cast<pid_t>(i.surec->processId()), SIGINT);
             iletildi = true;
         }
-        int biten = 0;
-        int sayi = 0;
-        qint32 foy = 0;
-        for (const Isci& i : isciler) {
-            biten += i.biten;
-            sayi += i.sayi;
-            foy = i.foy ? i.foy : foy;
-        }
-        if (sayi > 0 && biten > gosterilen && Ilerleme) {
-            Ilerleme(biten, sayi, foy);
-            gosterilen = biten;
-        }
+        ilerlet();
         if (!calisan)
             break;
     }
@@ -105,6 +108,8 @@ int TopluIsciler::Calistir() {
         if (!cikti.isEmpty() && !Kapanislar.contains(cikti))
             Kapanislar << cikti;
     }
+    // The lines of the workers' last files may come only with their end.
+    ilerlet();
     // One closing line when the workers agree; a slice without files says nothing when
     // others had some.
     if (Kapanislar.size() > 1)

@@ -234,7 +234,7 @@ TEST_P(TopluFoyGuncelleyiciTest, ASummaryTheDatabaseRefusesFailsOnlyItsFile) {
         db_->execute("create trigger red before insert on tblfoy_hesap when new.foykodu = 3 "
                      "begin select raise(abort, 'reddedildi'); end");
     } else {
-        db_->execute("create function red() returns trigger language plpgsql as $$ begin if "
+        db_->execute("create or replace function red() returns trigger language plpgsql as $$ begin if "
                      "new.foykodu = 3 then raise exception 'reddedildi'; end if; return new; "
                      "end $$");
         db_->execute("create trigger red before insert on tblfoy_hesap for each row execute "
