@@ -156,8 +156,12 @@ void colAlacaklar::BorcYukleGenel(clsFoyBilgileri& ParentFoy) {
                                      ParentFoy.AlacakTipi == E_AT_49CekSenetSozlesme ||
                                      ParentFoy.AlacakTipi == E_AT_153Ceksenet ||
                                      ParentFoy.AlacakTipi == E_AT_52CekSenet;
+        // The claims in the order of their codes: their items of the same day and kind are
+        // replayed, and paid, in the order they are loaded, and a server returns rows
+        // without an ORDER BY in whatever order its plan gives.
         RecordSet rs = oku(QStringLiteral("select * from tblfoy_alacak where foykodu = ") +
-                           QString::number(ParentFoy.FoyKodu));
+                           QString::number(ParentFoy.FoyKodu) +
+                           QStringLiteral(" order by alacakkodu"));
         for (; !rs.eof(); rs.moveNext()) {
             const Money tutar = Money::fromVariant(rs.value(QStringLiteral("tutar")));
             clsAlacakKalemi& kalem =
@@ -239,8 +243,12 @@ void colAlacaklar::AlacakYukleKira(clsFoyBilgileri& ParentFoy) {
 void colAlacaklar::AlacakYukleNafaka(clsFoyBilgileri& ParentFoy) {
     trapped(QStringLiteral("colAlacaklar.AlacakYukleNafaka"), [&] {
         DateService& tarihler = shared().dates();
+        // The claims in the order of their codes: their items of the same day and kind are
+        // replayed, and paid, in the order they are loaded, and a server returns rows
+        // without an ORDER BY in whatever order its plan gives.
         RecordSet rs = oku(QStringLiteral("select * from tblfoy_alacak where foykodu = ") +
-                           QString::number(ParentFoy.FoyKodu));
+                           QString::number(ParentFoy.FoyKodu) +
+                           QStringLiteral(" order by alacakkodu"));
         for (; !rs.eof(); rs.moveNext()) {
             const QDate baslangic =
                 tarihler.toDate(tarihDenetle(toText(rs.value(QStringLiteral("tarih"))),
