@@ -16,6 +16,7 @@
 #include "tools/TopluCalismaKaydi.h"
 
 #include <QRegularExpression>
+#include <QSet>
 #include <QThread>
 
 #include <algorithm>
@@ -325,8 +326,16 @@ TopluGuncellemeSonucu TopluFoyGuncelleyici::Calistir() {
             hemenKilitle();
             foyIslemi = true;
         };
+    // A file counts once as failed, whether its run or its kept row failed, or both.
+    QSet<qint32> basarisizlar;
+    auto basarisiz = [&](qint32 kod) {
+        if (!basarisizlar.contains(kod)) {
+            basarisizlar.insert(kod);
+            ++sonuc.Basarisiz;
+        }
+    };
     auto foyHatasi = [&](qint32 kod, const RuntimeError& e) {
-        ++sonuc.Basarisiz;
+        basarisiz(kod);
         if (FoyHatasi)
             FoyHatasi(kod);
         HataGosterFromTrap(QStringLiteral("Hesap.clsHesapOzeti.Kaydet"), e);
@@ -413,7 +422,7 @@ TopluGuncellemeSonucu TopluFoyGuncelleyici::Calistir() {
         });
         const bool basarili = shared().reportedErrors() == foyOncesiHatalar;
         if (!basarili)
-            ++sonuc.Basarisiz;
+            basarisiz(foyKodu);
         if (kayit && basarili && biriktir)
             kaydedilenler << foyKodu;
         else if (kayit && basarili)
