@@ -6,14 +6,22 @@ QString clsHesapKalemi::SiralamaSahasi() const {
     // The kind written with at least three digits and leading zeros; a negative kind
     // keeps its sign in front ("-005"), as a number format would write it.
     const qint32 tip = static_cast<qint32>(KalemTipi);
-    const QString digits =
-        QString::number(tip < 0 ? -static_cast<qint64>(tip) : tip).rightJustified(3, u'0');
+    qint64 deger = tip < 0 ? -static_cast<qint64>(tip) : tip;
+    char16_t rakamlar[12];
+    int n = 0;
+    do {
+        rakamlar[n++] = static_cast<char16_t>(u'0' + deger % 10);
+        deger /= 10;
+    } while (deger > 0);
+    while (n < 3)
+        rakamlar[n++] = u'0';
     QString sahasi;
-    sahasi.reserve(Tarih.size() + 1 + digits.size());
+    sahasi.reserve(Tarih.size() + 1 + n);
     sahasi += Tarih;
     if (tip < 0)
         sahasi += u'-';
-    sahasi += digits;
+    while (n > 0)
+        sahasi += QChar(rakamlar[--n]);
     return sahasi;
 }
 

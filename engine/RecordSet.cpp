@@ -2,6 +2,8 @@
 
 #include "engine/RuntimeError.h"
 
+#include <utility>
+
 namespace quv {
 
 RecordSet::RecordSet(QStringList columns, std::vector<QVariantList> rows, CursorType type)
@@ -22,6 +24,11 @@ int RecordSet::indexOf(const QString& field) const {
 void RecordSet::close() {
     open_ = false;
     rows_.clear();
+}
+
+std::vector<QVariantList> RecordSet::takeRows() {
+    open_ = false;
+    return std::exchange(rows_, {});
 }
 
 void RecordSet::moveNext() {

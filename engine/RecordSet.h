@@ -41,6 +41,8 @@ public:
     bool hasField(const QString& field) const;
     int fieldCount() const { return static_cast<int>(columns_.size()); }
     const QStringList& fieldNames() const { return columns_; }
+    // The rows, moved out: the record set is left closed.
+    std::vector<QVariantList> takeRows();
 
 private:
     int rowCount() const { return static_cast<int>(rows_.size()); }

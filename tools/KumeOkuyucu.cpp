@@ -248,12 +248,16 @@ std::optional<KumeOkuyucu::Cevap> KumeOkuyucu::blokCevabi(const QString& kalip,
     ++blokSorgusu_;
     cevap.sutunlar = rs.fieldNames().mid(1);
     cevap.tablolar = tablolar(kalip);
-    for (; !rs.eof(); rs.moveNext()) {
-        QVariantList satir;
-        satir.reserve(cevap.sutunlar.size());
-        for (int i = 1; i < rs.fieldCount(); ++i)
-            satir << rs.value(i);
-        cevap.satirlar[toInt32(rs.value(0))].push_back(std::move(satir));
+    // Each row loses its first column, the file code, and goes to its file's rows.
+    std::vector<QVariantList>* dosya = nullptr;
+    qint32 sonKod = 0;
+    for (QVariantList& satir : rs.takeRows()) {
+        const qint32 kod = toInt32(satir.takeFirst());
+        if (!dosya || kod != sonKod) {
+            dosya = &cevap.satirlar[kod];
+            sonKod = kod;
+        }
+        dosya->push_back(std::move(satir));
     }
     return cevap;
 }
@@ -262,9 +266,9 @@ std::optional<std::pair<QStringList, std::vector<QVariantList>>> KumeOkuyucu::an
     const QString& text, const QVariantList& parameters) {
     if (kendiSorgusu_)
         return std::nullopt;
-    tekTekYaz(text);
     if (harfFarksizBul(text, QLatin1StringView("tblfoy")) < 0) {
         // A read of the shared tables: the same text gives the same rows until a write.
+        // (Kept rows are all of file tables: none of them is read here.)
         QString anahtar = text;
         for (const QVariant& p : parameters)
             anahtar += u'\x1f' + p.toString();
@@ -293,17 +297,32 @@ std::optional<std::pair<QStringList, std::vector<QVariantList>>> KumeOkuyucu::an
     }
 
     // A read of the current file's rows, with its code as the only file condition.
-    if (!parameters.isEmpty() || !blokKumesi_.contains(foy_))
+    if (!parameters.isEmpty() || !blokKumesi_.contains(foy_)) {
+        tekTekYaz(text);
         return std::nullopt;
+    }
     const FoyKosulu kosul = foyKosulu(text);
-    if (kosul.yer < 0 || kosul.kod != foy_)
+    if (kosul.yer < 0 || kosul.kod != foy_) {
+        tekTekYaz(text);
         return std::nullopt;
+    }
     const qsizetype yer = kosul.yer;
     const qsizetype uzunluk = kosul.uzunluk;
     const QString kalip = QString(text).replace(yer, uzunluk, QStringLiteral("#"));
     auto it = cevaplar_.find(kalip);
-    if (it == cevaplar_.end())
+    if (it == cevaplar_.end()) {
+        tekTekYaz(text);
         it = cevaplar_.insert(kalip, blokCevabi(kalip, kosul.alan));
+    } else if (!*it) {
+        tekTekYaz(text);
+    } else {
+        // The tables the read joins are known: kept rows of one of them are written first.
+        for (const QByteArray& tablo : std::as_const(bekleyenTablolar_))
+            if ((*it)->tablolar.contains(QString::fromLatin1(tablo))) {
+                tekTekYaz(text);
+                break;
+            }
+    }
     if (!*it)
         return std::nullopt;
     const Cevap& cevap = **it;
