@@ -3,6 +3,12 @@
 namespace quv {
 
 QString clsHesapKalemi::SiralamaSahasi() const {
+    QString sahasi;
+    SiralamaSahasiniEkle(sahasi);
+    return sahasi;
+}
+
+void clsHesapKalemi::SiralamaSahasiniEkle(QString& hedef) const {
     // The kind written with at least three digits and leading zeros; a negative kind
     // keeps its sign in front ("-005"), as a number format would write it.
     const qint32 tip = static_cast<qint32>(KalemTipi);
@@ -15,14 +21,11 @@ QString clsHesapKalemi::SiralamaSahasi() const {
     } while (deger > 0);
     while (n < 3)
         rakamlar[n++] = u'0';
-    QString sahasi;
-    sahasi.reserve(Tarih.size() + 1 + n);
-    sahasi += Tarih;
+    hedef += Tarih;
     if (tip < 0)
-        sahasi += u'-';
+        hedef += u'-';
     while (n > 0)
-        sahasi += QChar(rakamlar[--n]);
-    return sahasi;
+        hedef += QChar(rakamlar[--n]);
 }
 
 void clsHesapKalemi::Init() {

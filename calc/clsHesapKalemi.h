@@ -30,6 +30,8 @@ public:
     // The sort key: the date followed by the kind as three digits ("20150302019"),
     // so that one date's items run in ascending kind; an undated item sorts first.
     QString SiralamaSahasi() const;
+    // The same key written at the end of `hedef` (many keys in one text).
+    void SiralamaSahasiniEkle(QString& hedef) const;
 
     // Restores every default.
     void Init();

@@ -46,18 +46,26 @@ colHesapKalemleri HesapKalemleriniSirala(colHesapKalemleri HesapKalemleri) {
     // Inserting each item before the first one whose key is strictly greater puts it
     // after every item with an equal key: a stable sort on the key, which is what
     // std::stable_sort gives with the same ordinal comparison.
+    // The keys are written one after the other into one text.
     struct Entry {
-        QString key;
+        qsizetype start;
+        qsizetype length;
         std::shared_ptr<clsHesapKalemi> kalem;
     };
     std::vector<Entry> entries;
     entries.reserve(static_cast<std::size_t>(HesapKalemleri.Count()));
+    QString keys;
+    keys.reserve(12 * HesapKalemleri.Count());
     for (int i = 1; i <= HesapKalemleri.Count(); ++i) {
         auto kalem = HesapKalemleri.pointer(i);
-        entries.push_back({kalem->SiralamaSahasi(), std::move(kalem)});
+        const qsizetype start = keys.size();
+        kalem->SiralamaSahasiniEkle(keys);
+        entries.push_back({start, keys.size() - start, std::move(kalem)});
     }
-    std::stable_sort(entries.begin(), entries.end(), [](const Entry& a, const Entry& b) {
-        return QString::compare(a.key, b.key, Qt::CaseSensitive) < 0;
+    const QStringView all(keys);
+    std::stable_sort(entries.begin(), entries.end(), [all](const Entry& a, const Entry& b) {
+        return all.mid(a.start, a.length).compare(all.mid(b.start, b.length),
+                                                  Qt::CaseSensitive) < 0;
     });
     colHesapKalemleri sirali;
     for (auto& e : entries)
