@@ -1,5 +1,7 @@
 #include "engine/SqlDialect.h"
 
+#include "engine/SqlText.h"
+
 #include <QRegularExpression>
 #include <QStringList>
 
@@ -111,7 +113,7 @@ QString withNullOrdering(const QString& term) {
 }  // namespace
 
 QString nullsSortLow(const QString& sql) {
-    if (!sql.contains(QLatin1StringView("order"), Qt::CaseInsensitive))
+    if (SqlText::indexOfAscii(sql, QLatin1StringView("order")) < 0)
         return sql;
     QString out;
     int i = 0;

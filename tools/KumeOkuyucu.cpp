@@ -1,5 +1,6 @@
 #include "tools/KumeOkuyucu.h"
 
+#include "engine/SqlText.h"
 #include "engine/Variant.h"
 
 #include <QRegularExpression>
@@ -25,25 +26,11 @@ bool kelimeHarfi(QChar c) {
     return c.isLetterOrNumber() || c == u'_';
 }
 
-// Where the lower-case ASCII word `aranan` stands in `metin` from `bas` on, in either case;
-// -1 if nowhere. Every read passes here, so no case folding of the whole text.
-qsizetype harfFarksizBul(QStringView metin, QLatin1StringView aranan, qsizetype bas = 0) {
-    const qsizetype son = metin.size() - aranan.size();
-    for (qsizetype i = bas; i <= son; ++i) {
-        qsizetype k = 0;
-        while (k < aranan.size() && (metin[i + k].unicode() | 0x20) == aranan[k].unicode())
-            ++k;
-        if (k == aranan.size())
-            return i;
-    }
-    return -1;
-}
-
 FoyKosulu foyKosulu(const QString& metin) {
     static const QLatin1String kAd("foykodu");
     FoyKosulu sonuc;
-    for (qsizetype i = harfFarksizBul(metin, kAd); i >= 0;
-         i = harfFarksizBul(metin, kAd, i + kAd.size())) {
+    for (qsizetype i = SqlText::indexOfAscii(metin, kAd); i >= 0;
+         i = SqlText::indexOfAscii(metin, kAd, i + kAd.size())) {
         // The column itself (not the end of "faizoranitablosufoykodu"), maybe qualified.
         if (i > 0 && kelimeHarfi(metin[i - 1]))
             continue;
@@ -266,7 +253,7 @@ std::optional<std::pair<QStringList, std::vector<QVariantList>>> KumeOkuyucu::an
     const QString& text, const QVariantList& parameters) {
     if (kendiSorgusu_)
         return std::nullopt;
-    if (harfFarksizBul(text, QLatin1StringView("tblfoy")) < 0) {
+    if (SqlText::indexOfAscii(text, QLatin1StringView("tblfoy")) < 0) {
         // A read of the shared tables: the same text gives the same rows until a write.
         // (Kept rows are all of file tables: none of them is read here.)
         QString anahtar = text;
@@ -389,7 +376,7 @@ bool KumeOkuyucu::written(const QString& text, const QVariantList& parameters) {
 void KumeOkuyucu::tekTekYaz(const QString& metin) {
     bool ilgili = false;
     for (const QByteArray& tablo : std::as_const(bekleyenTablolar_))
-        ilgili = ilgili || harfFarksizBul(metin, QLatin1StringView(tablo)) >= 0;
+        ilgili = ilgili || SqlText::indexOfAscii(metin, QLatin1StringView(tablo)) >= 0;
     if (!ilgili)
         return;
     const QList<Yazma> yazmalar = std::exchange(bekleyen_, {});

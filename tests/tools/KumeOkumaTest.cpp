@@ -7,6 +7,7 @@
 #include "engine/clsHesapAna.h"
 #include "file/DbFixture.h"
 #include "formats/DemoVerisi.h"
+#include "tools/KumeOkuyucu.h"
 #include "tools/TopluFoyGuncelleyici.h"
 
 #include <QCoreApplication>
@@ -103,6 +104,22 @@ TEST_P(KumeOkumaTest, StoresWhatTheFileByFileUpdateStores) {
             {"batch", "--db", db_->url().redacted(), "--hesap", "--jobs", "2"});
     ASSERT_TRUE(p.waitForFinished(300000));
     EXPECT_EQ(ozetler(), beklenen) << p.readAllStandardError().left(2000).toStdString();
+}
+
+// A file's summary is kept for the block's end; a read of its table writes it first.
+TEST_P(KumeOkumaTest, AReadOfATableWithKeptRowsSeesThem) {
+    KumeOkuyucu okuyucu(*db_);
+    okuyucu.YazmalariBiriktir = true;
+    okuyucu.blokBaslat({7001, 7002});
+    okuyucu.foyBasliyor(7001);
+    db_->upsertRow(QStringLiteral("tblfoy_hesap"), {QStringLiteral("foykodu")},
+                   {{QStringLiteral("foykodu"), 7001}, {QStringLiteral("borcasli"), 12.5}});
+    ASSERT_TRUE(okuyucu.bekleyenVar());
+    const RecordSet rs = db_->openRecordSet(
+        QStringLiteral("select borcasli from TBLFOY_HESAP where foykodu = 7001"));
+    ASSERT_FALSE(rs.eof());
+    EXPECT_EQ(rs.value(0).toDouble(), 12.5);
+    EXPECT_FALSE(okuyucu.bekleyenVar());
 }
 
 QUV_ON_BACKENDS(KumeOkumaTest);
