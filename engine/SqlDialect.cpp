@@ -84,10 +84,17 @@ bool isWordChar(QChar c) {
     return c.isLetterOrNumber() || c == u'_';
 }
 
-// True when the keyword stands at position i as a whole word.
+// True when the upper-case keyword stands at position i as a whole word, in either case.
 bool keywordAt(const QString& s, int i, QLatin1StringView keyword) {
-    if (QStringView(s).mid(i, keyword.size()).compare(keyword, Qt::CaseInsensitive) != 0)
+    if (i + keyword.size() > s.size())
         return false;
+    for (qsizetype k = 0; k < keyword.size(); ++k) {
+        char16_t c = s[i + k].unicode();
+        if (c >= u'a' && c <= u'z')
+            c -= 0x20;
+        if (c != static_cast<unsigned char>(keyword[k].toLatin1()))
+            return false;
+    }
     if (i > 0 && isWordChar(s[i - 1]))
         return false;
     int end = i + static_cast<int>(keyword.size());
@@ -116,9 +123,18 @@ QString nullsSortLow(const QString& sql) {
     if (SqlText::indexOfAscii(sql, QLatin1StringView("order")) < 0)
         return sql;
     QString out;
+    out.reserve(sql.size() + 32);
     int i = 0;
     const int n = static_cast<int>(sql.size());
     while (i < n) {
+        // Up to the next literal or word starting with an O, the text stays as it is.
+        int run = i;
+        while (run < n && sql[run] != u'\'' && (sql[run].unicode() | 0x20) != u'o')
+            ++run;
+        out += QStringView(sql).mid(i, run - i);
+        i = run;
+        if (i >= n)
+            break;
         QChar c = sql[i];
         if (c == u'\'') {  // copy a literal whole
             int j = i + 1;
