@@ -103,17 +103,19 @@ bool keywordAt(const QString& s, int i, QLatin1StringView keyword) {
 
 // Adds the Null ordering to one ORDER BY term, before its trailing blanks.
 QString withNullOrdering(const QString& term) {
-    QString trimmed = term.trimmed();
-    if (trimmed.isEmpty() || trimmed.contains(QStringLiteral("NULLS"), Qt::CaseInsensitive))
+    const QStringView trimmed = QStringView(term).trimmed();
+    if (trimmed.isEmpty() || SqlText::indexOfAscii(trimmed, QLatin1StringView("nulls")) >= 0)
         return term;
-    static const QRegularExpression desc(QStringLiteral("\\bDESC$"),
-                                         QRegularExpression::CaseInsensitiveOption);
+    // A descending term ends in the word DESC.
+    const qsizetype kelime = trimmed.size() - 4;
+    const bool desc = kelime >= 0 &&
+                      SqlText::indexOfAscii(trimmed, QLatin1StringView("desc"), kelime) == kelime &&
+                      (kelime == 0 || !isWordChar(trimmed[kelime - 1]));
     int last = static_cast<int>(term.size()) - 1;
     while (last >= 0 && term[last].isSpace())
         --last;
     return term.left(last + 1) +
-           (desc.match(trimmed).hasMatch() ? QStringLiteral(" NULLS LAST")
-                                           : QStringLiteral(" NULLS FIRST")) +
+           (desc ? QStringLiteral(" NULLS LAST") : QStringLiteral(" NULLS FIRST")) +
            term.mid(last + 1);
 }
 

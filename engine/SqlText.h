@@ -16,21 +16,37 @@ inline QString escaped(const QString& value) {
 
 // Where the lower-case ASCII word `lower` stands in `text` from `from` on, its letters in
 // either case; -1 if nowhere. Statement texts are searched this way many times a file:
-// folding only ASCII letters costs far less than a general case-insensitive search.
+// the first letter is found in either case by the fast character search, and only ASCII
+// letters are folded.
 inline qsizetype indexOfAscii(QStringView text, QLatin1StringView lower, qsizetype from = 0) {
-    const qsizetype last = text.size() - lower.size();
-    for (qsizetype i = from; i <= last; ++i) {
-        qsizetype k = 0;
-        while (k < lower.size()) {
+    if (lower.isEmpty())
+        return from <= text.size() ? from : -1;
+    auto matchesAt = [&](qsizetype i) {
+        if (i + lower.size() > text.size())
+            return false;
+        for (qsizetype k = 1; k < lower.size(); ++k) {
             char16_t c = text[i + k].unicode();
             if (c >= u'A' && c <= u'Z')
                 c |= 0x20;
             if (c != static_cast<unsigned char>(lower[k].toLatin1()))
-                break;
-            ++k;
+                return false;
         }
-        if (k == lower.size())
+        return true;
+    };
+    const QChar first = lower[0];
+    const bool letter = first >= u'a' && first <= u'z';
+    const QChar upper = letter ? QChar(first.unicode() - 0x20) : first;
+    qsizetype small = text.indexOf(first, from);
+    qsizetype large = letter ? text.indexOf(upper, from) : -1;
+    while (small >= 0 || large >= 0) {
+        const bool smallFirst = large < 0 || (small >= 0 && small < large);
+        const qsizetype i = smallFirst ? small : large;
+        if (matchesAt(i))
             return i;
+        if (smallFirst)
+            small = text.indexOf(first, i + 1);
+        else
+            large = text.indexOf(upper, i + 1);
     }
     return -1;
 }
