@@ -169,7 +169,10 @@ QString blokMetni(const QString& kalip, const QString& alan, const QString& list
             .arg(dosya, m.captured(1), m.captured(4), m.captured(5), alan);
     }
     const QString ust = ustDuzey(kosul);
-    if (!kosul.startsWith(QLatin1String("select "), Qt::CaseInsensitive) ||
+    // A limit on the rows would hold for the whole block, not for each file.
+    static const QRegularExpression kSinir(QStringLiteral(R"(\b(limit|offset|top|fetch)\b)"),
+                                           Opt::CaseInsensitiveOption);
+    if (!kosul.startsWith(QLatin1String("select "), Qt::CaseInsensitive) || ust.contains(kSinir) ||
         ust.contains(QLatin1String(" union "), Qt::CaseInsensitive) ||
         ust.contains(QLatin1String("select distinct"), Qt::CaseInsensitive) ||
         (ust.contains(kToplamIslevi) &&

@@ -106,8 +106,9 @@ TEST_P(KumeOkumaTest, StoresWhatTheFileByFileUpdateStores) {
     EXPECT_EQ(ozetler(), beklenen) << p.readAllStandardError().left(2000).toStdString();
 }
 
-// A file's summary is kept for the block's end; a read of its table writes it first.
-TEST_P(KumeOkumaTest, AReadOfATableWithKeptRowsSeesThem) {
+// A file's summary is kept for the block's end: a read of its table writes it first. A
+// read limited to a number of rows is limited for each file, not for the block.
+TEST_P(KumeOkumaTest, BlockReadsSeeKeptRowsAndLimitEachFile) {
     KumeOkuyucu okuyucu(*db_);
     okuyucu.YazmalariBiriktir = true;
     okuyucu.blokBaslat({7001, 7002});
@@ -120,6 +121,16 @@ TEST_P(KumeOkumaTest, AReadOfATableWithKeptRowsSeesThem) {
     ASSERT_FALSE(rs.eof());
     EXPECT_EQ(rs.value(0).toDouble(), 12.5);
     EXPECT_FALSE(okuyucu.bekleyenVar());
+
+    // A read limited to its first row gets the file's own first row, not the block's.
+    for (int foy : {7001, 7002})
+        db_->execute(QStringLiteral("insert into tblfoy_sonrakialacak (foykodu, alacakkodu) "
+                                    "values (%1, %1)").arg(foy));
+    okuyucu.foyBasliyor(7002);
+    const RecordSet ilk = db_->openRecordSet(QStringLiteral(
+        "select TOP 1 alacakkodu from tblfoy_sonrakialacak where foykodu = 7002 order by tarih"));
+    ASSERT_FALSE(ilk.eof());
+    EXPECT_EQ(ilk.value(0).toInt(), 7002);
 }
 
 QUV_ON_BACKENDS(KumeOkumaTest);
