@@ -151,6 +151,9 @@ QString blokMetni(const QString& kalip, const QString& alan, const QString& list
                   QVariantList& bosSatir) {
     QString kosul = kalip;
     kosul.replace(alan + QStringLiteral(" = #"), alan + QStringLiteral(" in (") + liste + u')');
+    // Another spelling of the condition ("foykodu= 1001") is read file by file.
+    if (kosul == kalip)
+        return QString();
     const QString dosya = QStringLiteral("%1 as quv_foy, ").arg(alan);
     if (const auto m = kAyriSayim.match(kosul); m.hasMatch()) {
         bosSatir = {QVariant(qlonglong(0))};
