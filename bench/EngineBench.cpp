@@ -215,8 +215,9 @@ void bulk(benchmark::State& state, const QString& url) {
                             .arg(url.startsWith(QLatin1String("postgresql:"))
                                      ? QStringLiteral("PostgreSQL")
                                      : QStringLiteral("SQLite"))
-                            .arg(yol == 0 ? QStringLiteral("dosya dosya")
-                                          : QStringLiteral("küme, %1 iş").arg(isler))
+                            .arg(yol == 0   ? QStringLiteral("dosya dosya")
+                                 : yol == 1 ? QStringLiteral("küme, tek süreç")
+                                            : QStringLiteral("batch, %1 iş").arg(isler))
                             .arg(state.counters["ratio"].value, 0, 'f', 2));
     shared().reset();
 }
