@@ -450,10 +450,13 @@ QList<std::pair<qint32, RuntimeError>> KumeOkuyucu::gonder() {
         }
         i = j;
     }
+    return hatalar;
+}
+
+void KumeOkuyucu::gonderildi() {
     bekleyen_.clear();
     bekleyenTablolar_.clear();
     yazmaHatalari_.clear();
-    return hatalar;
 }
 
 QList<qint32> KumeOkuyucu::bekleyenleriBirak() {

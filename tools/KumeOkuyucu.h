@@ -45,8 +45,11 @@ public:
     bool bekleyenVar() const { return !bekleyen_.isEmpty(); }
     // Writes the kept rows inside the caller's transaction; a statement that fails is undone
     // to its savepoint and its rows written one by one. Returns the files whose row could not
-    // be written, with the error; a lost connection throws and keeps the rows for a retry.
+    // be written, with the error; a lost connection throws. The rows stay kept until
+    // gonderildi(), so a transaction that does not commit can send them again.
     QList<std::pair<qint32, RuntimeError>> gonder();
+    // The transaction of the last gonder() committed: its rows are forgotten.
+    void gonderildi();
     // Forgets the kept rows (they are reported as not written).
     QList<qint32> bekleyenleriBirak();
 

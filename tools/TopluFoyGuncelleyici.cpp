@@ -359,16 +359,21 @@ TopluGuncellemeSonucu TopluFoyGuncelleyici::Calistir() {
                         db.beginTransaction();
                     kendiIslemi = true;
                 }
-                for (const auto& [kod, hata] : okuyucu->gonder()) {
-                    kaydedilenler.removeAll(kod);
-                    foyHatasi(kod, hata);
-                }
+                // Nothing is forgotten or told before the commit: a commit lost with the
+                // connection sends the same rows and marks again.
+                const auto hatalar = okuyucu->gonder();
+                QList<qint32> yazilan = kaydedilenler;
+                for (const auto& [kod, hata] : hatalar)
+                    yazilan.removeAll(kod);
                 if (kayit)
-                    kayit->Kaydedildi(kaydedilenler);
-                kaydedilenler.clear();
+                    kayit->Kaydedildi(yazilan);
                 if (kendiIslemi)
                     sqlite && EsZamanliYazicilar ? void(db.execute(QStringLiteral("COMMIT")))
                                                  : db.commit();
+                okuyucu->gonderildi();
+                kaydedilenler.clear();
+                for (const auto& [kod, hata] : hatalar)
+                    foyHatasi(kod, hata);
                 return;
             } catch (const RuntimeError& e) {
                 if (kendiIslemi || !db.alive()) {

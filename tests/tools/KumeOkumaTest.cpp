@@ -4,6 +4,7 @@
 // codes), on every backend.
 
 #include "engine/Schema.h"
+#include "engine/Variant.h"
 #include "engine/clsHesapAna.h"
 #include "file/DbFixture.h"
 #include "formats/DemoVerisi.h"
@@ -106,15 +107,29 @@ TEST_P(KumeOkumaTest, StoresWhatTheFileByFileUpdateStores) {
     EXPECT_EQ(ozetler(), beklenen) << p.readAllStandardError().left(2000).toStdString();
 }
 
-// A file's summary is kept for the block's end: a read of its table writes it first. A
-// read limited to a number of rows is limited for each file, not for the block.
-TEST_P(KumeOkumaTest, BlockReadsSeeKeptRowsAndLimitEachFile) {
+// A file's summary is kept for the block's end: a read of its table writes it first, and
+// kept rows sent in a transaction that did not commit are sent again. A read limited to a
+// number of rows is limited for each file, not for the block.
+TEST_P(KumeOkumaTest, KeptRowsAreReadAndResentAndLimitsHoldForEachFile) {
     KumeOkuyucu okuyucu(*db_);
     okuyucu.YazmalariBiriktir = true;
     okuyucu.blokBaslat({7001, 7002});
-    okuyucu.foyBasliyor(7001);
-    db_->upsertRow(QStringLiteral("tblfoy_hesap"), {QStringLiteral("foykodu")},
-                   {{QStringLiteral("foykodu"), 7001}, {QStringLiteral("borcasli"), 12.5}});
+    auto tut = [&](int foy) {
+        okuyucu.foyBasliyor(foy);
+        db_->upsertRow(QStringLiteral("tblfoy_hesap"), {QStringLiteral("foykodu")},
+                       {{QStringLiteral("foykodu"), foy}, {QStringLiteral("borcasli"), 12.5}});
+    };
+    tut(7002);
+    for (bool kaydet : {false, true}) {
+        db_->beginTransaction();
+        EXPECT_TRUE(okuyucu.gonder().isEmpty());
+        kaydet ? db_->commit() : db_->rollback();
+    }
+    okuyucu.gonderildi();
+    EXPECT_EQ(toInt32(db_->openRecordSet(QStringLiteral("select count(*) from tblfoy_hesap"))
+                          .value(0)),
+              1);
+    tut(7001);
     ASSERT_TRUE(okuyucu.bekleyenVar());
     const RecordSet rs = db_->openRecordSet(
         QStringLiteral("select borcasli from TBLFOY_HESAP where foykodu = 7001"));
