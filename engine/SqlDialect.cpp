@@ -80,21 +80,12 @@ QString topToLimit(const QString& sql) {
 
 namespace {
 
-bool isWordChar(QChar c) {
-    return c.isLetterOrNumber() || c == u'_';
-}
+using SqlText::isWordChar;
 
-// True when the upper-case keyword stands at position i as a whole word, in either case.
+// True when the lower-case keyword stands at position i as a whole word, in either case.
 bool keywordAt(const QString& s, int i, QLatin1StringView keyword) {
-    if (i + keyword.size() > s.size())
+    if (!SqlText::matchesAsciiAt(s, keyword, i))
         return false;
-    for (qsizetype k = 0; k < keyword.size(); ++k) {
-        char16_t c = s[i + k].unicode();
-        if (c >= u'a' && c <= u'z')
-            c -= 0x20;
-        if (c != static_cast<unsigned char>(keyword[k].toLatin1()))
-            return false;
-    }
     if (i > 0 && isWordChar(s[i - 1]))
         return false;
     int end = i + static_cast<int>(keyword.size());
@@ -109,7 +100,7 @@ QString withNullOrdering(const QString& term) {
     // A descending term ends in the word DESC.
     const qsizetype kelime = trimmed.size() - 4;
     const bool desc = kelime >= 0 &&
-                      SqlText::indexOfAscii(trimmed, QLatin1StringView("desc"), kelime) == kelime &&
+                      SqlText::matchesAsciiAt(trimmed, QLatin1StringView("desc"), kelime) &&
                       (kelime == 0 || !isWordChar(trimmed[kelime - 1]));
     int last = static_cast<int>(term.size()) - 1;
     while (last >= 0 && term[last].isSpace())
@@ -154,7 +145,7 @@ QString nullsSortLow(const QString& sql) {
             i = j + 1;
             continue;
         }
-        if (!keywordAt(sql, i, QLatin1StringView("ORDER"))) {
+        if (!keywordAt(sql, i, QLatin1StringView("order"))) {
             out += c;
             ++i;
             continue;
@@ -187,9 +178,9 @@ QString nullsSortLow(const QString& sql) {
                 continue;
             }
             if (depth == 0 &&
-                (d == u')' || d == u';' || keywordAt(sql, i, QLatin1StringView("LIMIT")) ||
-                 keywordAt(sql, i, QLatin1StringView("OFFSET")) ||
-                 keywordAt(sql, i, QLatin1StringView("FOR"))))
+                (d == u')' || d == u';' || keywordAt(sql, i, QLatin1StringView("limit")) ||
+                 keywordAt(sql, i, QLatin1StringView("offset")) ||
+                 keywordAt(sql, i, QLatin1StringView("for"))))
                 break;
             if (d == u'(')
                 ++depth;

@@ -14,25 +14,32 @@ inline QString escaped(const QString& value) {
     return out;
 }
 
+// A letter, digit or underscore: part of a name or keyword.
+inline bool isWordChar(QChar c) {
+    return c.isLetterOrNumber() || c == u'_';
+}
+
+// True when the lower-case ASCII word `lower` stands at `at` in `text`, its letters in either
+// case. Only ASCII letters are folded: statement texts pass here many times a file.
+inline bool matchesAsciiAt(QStringView text, QLatin1StringView lower, qsizetype at) {
+    if (at < 0 || at + lower.size() > text.size())
+        return false;
+    for (qsizetype k = 0; k < lower.size(); ++k) {
+        char16_t c = text[at + k].unicode();
+        if (c >= u'A' && c <= u'Z')
+            c |= 0x20;
+        if (c != static_cast<unsigned char>(lower[k].toLatin1()))
+            return false;
+    }
+    return true;
+}
+
 // Where the lower-case ASCII word `lower` stands in `text` from `from` on, its letters in
-// either case; -1 if nowhere. Statement texts are searched this way many times a file:
-// the first letter is found in either case by the fast character search, and only ASCII
-// letters are folded.
+// either case; -1 if nowhere. The first letter is found in either case by the fast
+// character search.
 inline qsizetype indexOfAscii(QStringView text, QLatin1StringView lower, qsizetype from = 0) {
     if (lower.isEmpty())
         return from <= text.size() ? from : -1;
-    auto matchesAt = [&](qsizetype i) {
-        if (i + lower.size() > text.size())
-            return false;
-        for (qsizetype k = 1; k < lower.size(); ++k) {
-            char16_t c = text[i + k].unicode();
-            if (c >= u'A' && c <= u'Z')
-                c |= 0x20;
-            if (c != static_cast<unsigned char>(lower[k].toLatin1()))
-                return false;
-        }
-        return true;
-    };
     const QChar first = lower[0];
     const bool letter = first >= u'a' && first <= u'z';
     const QChar upper = letter ? QChar(first.unicode() - 0x20) : first;
@@ -41,7 +48,7 @@ inline qsizetype indexOfAscii(QStringView text, QLatin1StringView lower, qsizety
     while (small >= 0 || large >= 0) {
         const bool smallFirst = large < 0 || (small >= 0 && small < large);
         const qsizetype i = smallFirst ? small : large;
-        if (matchesAt(i))
+        if (matchesAsciiAt(text, lower, i))
             return i;
         if (smallFirst)
             small = text.indexOf(first, i + 1);

@@ -22,26 +22,22 @@ struct FoyKosulu {
     qint64 kod = 0;
 };
 
-bool kelimeHarfi(QChar c) {
-    return c.isLetterOrNumber() || c == u'_';
-}
-
 FoyKosulu foyKosulu(const QString& metin) {
     static const QLatin1String kAd("foykodu");
     FoyKosulu sonuc;
     for (qsizetype i = SqlText::indexOfAscii(metin, kAd); i >= 0;
          i = SqlText::indexOfAscii(metin, kAd, i + kAd.size())) {
         // The column itself (not the end of "faizoranitablosufoykodu"), maybe qualified.
-        if (i > 0 && kelimeHarfi(metin[i - 1]))
+        if (i > 0 && SqlText::isWordChar(metin[i - 1]))
             continue;
         qsizetype bas = i;
         if (bas > 0 && metin[bas - 1] == u'.') {
             --bas;
-            while (bas > 0 && kelimeHarfi(metin[bas - 1]))
+            while (bas > 0 && SqlText::isWordChar(metin[bas - 1]))
                 --bas;
         }
         qsizetype j = i + kAd.size();
-        if (j < metin.size() && kelimeHarfi(metin[j]))
+        if (j < metin.size() && SqlText::isWordChar(metin[j]))
             continue;
         while (j < metin.size() && metin[j] == u' ')
             ++j;
@@ -53,7 +49,7 @@ FoyKosulu foyKosulu(const QString& metin) {
         const qsizetype rakam = j;
         while (j < metin.size() && metin[j].isDigit())
             ++j;
-        if (j == rakam || (j < metin.size() && kelimeHarfi(metin[j])))
+        if (j == rakam || (j < metin.size() && SqlText::isWordChar(metin[j])))
             continue;
         if (sonuc.yer >= 0)
             return {};
