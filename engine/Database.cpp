@@ -4,7 +4,6 @@
 #include "engine/SqlDialect.h"
 
 #include <QElapsedTimer>
-#include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QSqlDriver>
@@ -82,24 +81,15 @@ Database::Database(DatabaseUrl url, QString connectionName)
     : url_(std::move(url)), connectionName_(std::move(connectionName)) {}
 
 std::shared_ptr<Database> Database::open(const QString& urlOrPath, OpenMode mode) {
+    return open(DatabaseUrl::parse(urlOrPath), mode);
+}
+
+std::shared_ptr<Database> Database::open(const DatabaseUrl& url, OpenMode mode) {
     static std::atomic<int> counter{0};
-    DatabaseUrl url = DatabaseUrl::parse(urlOrPath);
     if (url.backend == Backend::SQLite && mode == OpenMode::MustExist &&
         url.path != QStringLiteral(":memory:") && !QFileInfo::exists(url.path))
         throw RuntimeError::application(QStringLiteral("Veritabanı dosyası bulunamadı: ") +
                                         url.path);
-    if (url.backend == Backend::SQLite && mode == OpenMode::MustExist &&
-        url.path != QStringLiteral(":memory:")) {
-        // A file that is not a database is refused untouched; an empty file is an empty
-        // database that nothing writes to until its tables are made.
-        QFile dosya(url.path);
-        const QByteArray bas = dosya.open(QIODevice::ReadOnly) ? dosya.read(16) : QByteArray();
-        if (!bas.isEmpty() && bas != QByteArray("SQLite format 3\0", 16))
-            throw RuntimeError::application(
-                QStringLiteral("%1 bir SQLite veritabanı değil (yeni bir veritabanını "
-                               "quvhesap init-db oluşturur).")
-                    .arg(url.path));
-    }
     if (!QSqlDatabase::isDriverAvailable(driverName(url.backend)))
         throw RuntimeError::application(QStringLiteral("Veritabanı sürücüsü yüklü değil: ") +
                                         driverName(url.backend));
@@ -134,6 +124,28 @@ std::shared_ptr<Database> Database::open(const QString& urlOrPath, OpenMode mode
         result.reset();
         throw RuntimeError::database(QStringLiteral("Veritabanı açılamadı (") + url.redacted() +
                                      QStringLiteral("): ") + text);
+    }
+    if (url.backend == Backend::SQLite && mode == OpenMode::MustExist &&
+        url.path != QStringLiteral(":memory:")) {
+        // A file that is not a database is refused untouched (nothing is written before this
+        // read); an empty file is an empty database that nothing writes to until its tables
+        // are made. The header is read by SQLite itself: a file of its own closed by this
+        // process would give up the locks the process's other connections hold on it.
+        QSqlQuery deneme(db);
+        if (!deneme.exec(QStringLiteral("select count(*) from sqlite_master"))) {
+            const QSqlError hata = deneme.lastError();
+            deneme = QSqlQuery();
+            db = QSqlDatabase();
+            result.reset();
+            if (hata.nativeErrorCode() == QLatin1String("26"))  // SQLITE_NOTADB
+                throw RuntimeError::application(
+                    QStringLiteral("%1 bir SQLite veritabanı değil (yeni bir veritabanını "
+                                   "quvhesap init-db oluşturur).")
+                        .arg(url.path));
+            throw RuntimeError::database(QStringLiteral("Veritabanı açılamadı (") +
+                                         url.redacted() + QStringLiteral("): ") +
+                                         errorText(hata));
+        }
     }
     result->dialect_ = dialectOf(url.backend, db);
     if (url.backend == Backend::SQLite && url.path != QStringLiteral(":memory:") &&
@@ -272,6 +284,13 @@ RecordSet Database::openRecordSet(const QString& sql, CursorType type,
     if (log_)
         log_(text, timer.nsecsElapsed(), count);
     return RecordSet(columns, std::move(rows), type);
+}
+
+void Database::noteRead(const QString& text, qint64 nanoseconds, int rows) {
+    if (recorder_)
+        recorder_(text, {}, true);
+    if (log_)
+        log_(text, nanoseconds, rows);
 }
 
 int Database::execute(const QString& sql, const QVariantList& parameters) {

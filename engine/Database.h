@@ -35,6 +35,8 @@ public:
     // Opens the database named by a path or URL (see DatabaseUrl).
     static std::shared_ptr<Database> open(const QString& urlOrPath,
                                           OpenMode mode = OpenMode::MustExist);
+    static std::shared_ptr<Database> open(const DatabaseUrl& url,
+                                          OpenMode mode = OpenMode::MustExist);
     ~Database();
     Database(const Database&) = delete;
     Database& operator=(const Database&) = delete;
@@ -84,6 +86,9 @@ public:
     using StatementRecorder =
         std::function<void(const QString& sql, const QVariantList& parameters, bool readsRows)>;
     void setStatementRecorder(StatementRecorder recorder) { recorder_ = std::move(recorder); }
+    // A read without parameters that ran on another connection on this one's behalf (a bulk
+    // run reading ahead): told to the log and the recorder as if it had run here.
+    void noteRead(const QString& text, qint64 nanoseconds, int rows);
 
     // Bulk runs: a source that may answer a read from rows it read before (for many
     // files at once), and that is told of every statement that writes, so it can forget

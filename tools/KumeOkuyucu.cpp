@@ -58,131 +58,11 @@ FoyKosulu foyKosulu(const QString& metin) {
     }
     return sonuc;
 }
-const QRegularExpression kTablo(QStringLiteral(R"(\b(tbl\w+))"), Opt::CaseInsensitiveOption);
 const QRegularExpression kYazma(
     QStringLiteral(R"(^\s*(?:insert\s+into|update|delete\s+from)\s+(\w+))"),
     Opt::CaseInsensitiveOption);
-// One count, minimum, maximum or sum of one table: "select count(*) as n from tblfoy_sahis where
-// ...".
-const QRegularExpression kToplam(
-    QStringLiteral(
-        R"(^select\s+((count\(\*\)|(?:min|max|sum)\(\w+\))(\s+as\s+\w+)?)\s+from\s+(tbl\w+(?:\s+\w+)?)\s+where\s+(.+)$)"),
-    Opt::CaseInsensitiveOption | Opt::DotMatchesEverythingOption);
-// A count of distinct rows of one table: "SELECT COUNT(*) FROM (SELECT DISTINCT ...) AS t".
-const QRegularExpression kAyriSayim(
-    QStringLiteral(R"(^select\s+count\(\*\)\s+from\s+\(select\s+distinct\s+(.+)\)\s+as\s+(\w+)$)"),
-    Opt::CaseInsensitiveOption | Opt::DotMatchesEverythingOption);
-
-// True when the text holds a quoted text other than the empty one: a date or a name that
-// differs from file to file, so the read is not the same for the whole block.
-bool metinDegeriVar(const QString& metin) {
-    bool tirnakta = false;
-    qsizetype uzunluk = 0;
-    for (qsizetype i = 0; i < metin.size(); ++i) {
-        if (metin[i] != u'\'') {
-            uzunluk += tirnakta ? 1 : 0;
-            continue;
-        }
-        if (tirnakta && i + 1 < metin.size() && metin[i + 1] == u'\'') {
-            ++i;  // a doubled quote inside the text
-            ++uzunluk;
-            continue;
-        }
-        if (tirnakta && uzunluk > 0)
-            return true;
-        tirnakta = !tirnakta;
-        uzunluk = 0;
-    }
-    return false;
-}
-
-// The text outside parentheses: what a statement selects, without its subqueries.
-QString ustDuzey(const QString& metin) {
-    QString sonuc;
-    int derinlik = 0;
-    for (const QChar c : metin) {
-        if (c == u')')
-            --derinlik;
-        if (derinlik == 0)
-            sonuc += c;
-        if (c == u'(')
-            ++derinlik;
-    }
-    return sonuc;
-}
-
-// Where the last " group by " outside parentheses starts; -1 if none.
-qsizetype ustDuzeydeSon(const QString& metin, QLatin1String anahtar) {
-    qsizetype son = -1;
-    int derinlik = 0;
-    for (qsizetype i = 0; i < metin.size(); ++i) {
-        if (metin[i] == u'(')
-            ++derinlik;
-        else if (metin[i] == u')')
-            --derinlik;
-        else if (derinlik == 0 &&
-                 metin.mid(i, anahtar.size()).compare(anahtar, Qt::CaseInsensitive) == 0)
-            son = i;
-    }
-    return son;
-}
-
-const QRegularExpression kToplamIslevi(QStringLiteral(R"(\b(count|sum|min|max|avg)\s*\()"),
-                                       Opt::CaseInsensitiveOption);
-
-QSet<QString> tablolar(const QString& metin) {
-    QSet<QString> sonuc;
-    for (const QRegularExpressionMatch& m : kTablo.globalMatch(metin))
-        sonuc.insert(m.captured(1).toLower());
-    return sonuc;
-}
-
 bool foyTablosu(const QString& tablo) {
     return tablo == QLatin1String("tblfoy") || tablo.startsWith(QLatin1String("tblfoy_"));
-}
-
-// The statement for the block: the file code first, the file's condition over the block,
-// a grouping by file as well. Empty when the read has another shape.
-QString blokMetni(const QString& kalip, const QString& alan, const QString& liste,
-                  QVariantList& bosSatir) {
-    QString kosul = kalip;
-    kosul.replace(alan + QStringLiteral(" = #"), alan + QStringLiteral(" in (") + liste + u')');
-    // Another spelling of the condition ("foykodu= 1001") is read file by file.
-    if (kosul == kalip)
-        return QString();
-    const QString dosya = QStringLiteral("%1 as quv_foy, ").arg(alan);
-    if (const auto m = kAyriSayim.match(kosul); m.hasMatch()) {
-        bosSatir = {QVariant(qlonglong(0))};
-        return QStringLiteral(
-                   "select quv_foy, count(*) from (select distinct %1%2) as %3 "
-                   "group by quv_foy")
-            .arg(dosya, m.captured(1), m.captured(2));
-    }
-    if (const auto m = kToplam.match(kosul); m.hasMatch()) {
-        if (m.captured(5).contains(QLatin1String(" order by "), Qt::CaseInsensitive) ||
-            m.captured(5).contains(QLatin1String(" group by "), Qt::CaseInsensitive))
-            return QString();
-        bosSatir = {m.captured(2).startsWith(u'c', Qt::CaseInsensitive) ? QVariant(qlonglong(0))
-                                                                        : QVariant()};
-        return QStringLiteral("select %1%2 from %3 where %4 group by %5")
-            .arg(dosya, m.captured(1), m.captured(4), m.captured(5), alan);
-    }
-    const QString ust = ustDuzey(kosul);
-    // A limit on the rows would hold for the whole block, not for each file.
-    static const QRegularExpression kSinir(QStringLiteral(R"(\b(limit|offset|top|fetch)\b)"),
-                                           Opt::CaseInsensitiveOption);
-    if (!kosul.startsWith(QLatin1String("select "), Qt::CaseInsensitive) || ust.contains(kSinir) ||
-        ust.contains(QLatin1String(" union "), Qt::CaseInsensitive) ||
-        ust.contains(QLatin1String("select distinct"), Qt::CaseInsensitive) ||
-        (ust.contains(kToplamIslevi) &&
-         !ust.contains(QLatin1String(" group by "), Qt::CaseInsensitive)))
-        return QString();
-    QString metin = kosul.left(7) + dosya + kosul.mid(7);
-    const qsizetype grup = ustDuzeydeSon(metin, QLatin1String(" group by "));
-    if (grup >= 0)
-        metin.insert(grup + 10, alan + QStringLiteral(", "));
-    // Each file's rows keep the statement's order: they are taken apart by file as they come.
-    return metin;
 }
 
 }  // namespace
@@ -192,6 +72,7 @@ KumeOkuyucu::KumeOkuyucu(Database& db) : db_(db) {
 }
 
 KumeOkuyucu::~KumeOkuyucu() {
+    onden_.reset();
     if (db_.readSource() == this)
         db_.setReadSource(nullptr);
 }
@@ -203,6 +84,37 @@ void KumeOkuyucu::blokBaslat(const QList<qint32>& foyler) {
     ortak_.clear();
     kirli_.clear();
     foy_ = 0;
+    ondenOkunanlariAl(foyler);
+    yazilanOrtaklar_.clear();
+}
+
+void KumeOkuyucu::sonrakiBlok(const QList<qint32>& foyler) {
+    const DatabaseUrl& url = db_.url();
+    if (url.backend == Backend::ODBC ||
+        (url.backend == Backend::SQLite && url.path == QLatin1String(":memory:")))
+        return;
+    if (!onden_)
+        onden_ = std::make_unique<OndenOkuyucu>(url);
+    onden_->baslat(foyler, bilinen_);
+}
+
+void KumeOkuyucu::ondenOkunanlariAl(const QList<qint32>& foyler) {
+    if (!onden_)
+        return;
+    auto sonuc = onden_->al();
+    if (!sonuc)
+        return;
+    for (auto it = sonuc->cevaplar.begin(); it != sonuc->cevaplar.end(); ++it) {
+        // Each statement ran for this run: the log and a replay of the run count it.
+        db_.noteRead(it->sorgu, it->sure, it->satirSayisi);
+        ++blokSorgusu_;
+        // Rows read before the block that ends committed: what it wrote to a shared table
+        // is not in them. (Its files' own rows are not the next files'.)
+        if (sonuc->foyler != foyler || it->tablolar.intersects(yazilanOrtaklar_))
+            continue;
+        cevaplar_.insert(it.key(), std::move(it.value()));
+        ++ondenOkunan_;
+    }
 }
 
 void KumeOkuyucu::foyBasliyor(qint32 foyKodu) {
@@ -215,38 +127,20 @@ void KumeOkuyucu::foyBasliyor(qint32 foyKodu) {
 
 std::optional<KumeOkuyucu::Cevap> KumeOkuyucu::blokCevabi(const QString& kalip,
                                                           const QString& alan) {
-    if (metinDegeriVar(kalip))
-        return std::nullopt;
-    QStringList kodlar;
-    for (qint32 kod : blok_)
-        kodlar << QString::number(kod);
-    Cevap cevap;
-    const QString metin = blokMetni(kalip, alan, kodlar.join(u','), cevap.bosSatir);
-    if (metin.isEmpty())
-        return std::nullopt;
     kendiSorgusu_ = true;
-    RecordSet rs;
+    std::optional<Cevap> cevap;
     try {
-        rs = db_.openRecordSet(metin);
+        cevap = BlokOkumasi::oku(db_, kalip, alan, blok_);
     } catch (...) {
         // The read runs file by file, as it would have without the block.
-        kendiSorgusu_ = false;
-        return std::nullopt;
     }
     kendiSorgusu_ = false;
+    if (!cevap)
+        return std::nullopt;
     ++blokSorgusu_;
-    cevap.sutunlar = rs.fieldNames().mid(1);
-    cevap.tablolar = tablolar(kalip);
-    // Each row loses its first column, the file code, and goes to its file's rows.
-    std::vector<QVariantList>* dosya = nullptr;
-    qint32 sonKod = 0;
-    for (QVariantList& satir : rs.takeRows()) {
-        const qint32 kod = toInt32(satir.takeFirst());
-        if (!dosya || kod != sonKod) {
-            dosya = &cevap.satirlar[kod];
-            sonKod = kod;
-        }
-        dosya->push_back(std::move(satir));
+    if (!bilinenKaliplar_.contains(kalip)) {
+        bilinenKaliplar_.insert(kalip);
+        bilinen_.append({kalip, alan});
     }
     return cevap;
 }
@@ -274,7 +168,7 @@ std::optional<std::pair<QStringList, std::vector<QVariantList>>> KumeOkuyucu::an
             throw;
         }
         kendiSorgusu_ = false;
-        Kayit kayit{rs.fieldNames(), {}, tablolar(text)};
+        Kayit kayit{rs.fieldNames(), {}, BlokOkumasi::tablolar(text)};
         for (; !rs.eof(); rs.moveNext()) {
             QVariantList satir;
             for (int i = 0; i < rs.fieldCount(); ++i)
@@ -364,6 +258,7 @@ bool KumeOkuyucu::written(const QString& text, const QVariantList& parameters) {
         kirli_.insert(tablo);
     } else {
         // A shared table changed: the block reads that joined it are read again.
+        yazilanOrtaklar_.insert(tablo);
         for (auto it = cevaplar_.begin(); it != cevaplar_.end();)
             it = (*it && (*it)->tablolar.contains(tablo)) ? cevaplar_.erase(it) : std::next(it);
     }

@@ -2,6 +2,8 @@
 
 #include "engine/Database.h"
 #include "engine/RuntimeError.h"
+#include "tools/BlokOkumasi.h"
+#include "tools/OndenOkuyucu.h"
 
 #include <QHash>
 #include <QList>
@@ -31,6 +33,10 @@ public:
 
     // The files of the next block; what the previous block read is forgotten.
     void blokBaslat(const QList<qint32>& foyler);
+    // Begins reading the rows of the block after this one, on a connection of its own, while
+    // this block is calculated: the reads the run made for its blocks so far. blokBaslat()
+    // takes them when it gets those very files. Not for an in-memory database.
+    void sonrakiBlok(const QList<qint32>& foyler);
     // The file whose reads and writes follow.
     void foyBasliyor(qint32 foyKodu);
 
@@ -59,21 +65,20 @@ public:
     // Reads answered without a statement of their own, and the block statements run.
     qint64 cevaplanan() const { return cevaplanan_; }
     qint64 blokSorgusu() const { return blokSorgusu_; }
+    // Block statements read ahead and used.
+    qint64 ondenOkunan() const { return ondenOkunan_; }
 
 private:
-    struct Cevap {
-        QStringList sutunlar;
-        QHash<qint32, std::vector<QVariantList>> satirlar;
-        // The row of a file without rows (a count or a minimum); empty: no row.
-        QVariantList bosSatir;
-        QSet<QString> tablolar;
-    };
+    using Cevap = BlokOkumasi::Cevap;
     struct Kayit {
         QStringList sutunlar;
         std::vector<QVariantList> satirlar;
         QSet<QString> tablolar;
     };
     std::optional<Cevap> blokCevabi(const QString& kalip, const QString& alan);
+    // Takes the reads made ahead: those of the files now starting, unless a table they read
+    // was written by the block before.
+    void ondenOkunanlariAl(const QList<qint32>& foyler);
     struct Yazma {
         QString metin;
         QVariantList degerler;
@@ -90,6 +95,12 @@ private:
     // for the block are remembered as such.
     QHash<QString, std::optional<Cevap>> cevaplar_;
     QHash<QString, Kayit> ortak_;
+    // The reads made for a block, in the order first made, to be made ahead for the next.
+    QList<OndenOkuyucu::Okuma> bilinen_;
+    QSet<QString> bilinenKaliplar_;
+    // Shared tables written in this block: reads made ahead that name one are made again.
+    QSet<QString> yazilanOrtaklar_;
+    std::unique_ptr<OndenOkuyucu> onden_;
     // The file's tables it wrote to since it started.
     QSet<QString> kirli_;
     QList<Yazma> bekleyen_;
@@ -103,6 +114,7 @@ private:
     bool yazdi_ = false;
     qint64 cevaplanan_ = 0;
     qint64 blokSorgusu_ = 0;
+    qint64 ondenOkunan_ = 0;
 };
 
 }  // namespace quv

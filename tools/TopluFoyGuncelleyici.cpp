@@ -425,6 +425,10 @@ TopluGuncellemeSonucu TopluFoyGuncelleyici::Calistir() {
             if (okuyucu)
                 okuyucu->foyBasliyor(foyKodu);
         });
+        // Once the block's first file has shown what a file reads, the next block's rows are
+        // read on another connection while this block is calculated.
+        if (okuyucu && OndenOku && i % blok == 0 && i + blok < sonuc.Sayi)
+            okuyucu->sonrakiBlok(foyler.mid(i + blok, blok));
         const bool basarili = shared().reportedErrors() == foyOncesiHatalar;
         if (!basarili)
             basarisiz(foyKodu);
@@ -447,6 +451,7 @@ TopluGuncellemeSonucu TopluFoyGuncelleyici::Calistir() {
     if (okuyucu) {
         sonuc.BlokOkumalari = okuyucu->cevaplanan();
         sonuc.BlokSorgulari = okuyucu->blokSorgusu();
+        sonuc.OndenOkunanSorgular = okuyucu->ondenOkunan();
     }
     okuyucu.reset();
     // A stop asked for while the last file ran still ends a stopped run: the user is
@@ -462,6 +467,10 @@ TopluGuncellemeSonucu TopluFoyGuncelleyici::Calistir() {
         sonuc.Mesaj = DurdurulduMesaji(sonuc.Sayi, sonuc.Guncellenen, sonuc.SonFoyKodu);
     }
     return sonuc;
+}
+
+bool TopluFoyGuncelleyici::OndenOkumaUygun(int ayniMakinedekiIsler) {
+    return 2 * ayniMakinedekiIsler <= QThread::idealThreadCount();
 }
 
 }  // namespace quv

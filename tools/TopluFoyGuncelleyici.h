@@ -58,6 +58,8 @@ struct TopluGuncellemeSonucu {
     // Reads served from the blocks' reads, and the statements those took.
     qint64 BlokOkumalari = 0;
     qint64 BlokSorgulari = 0;
+    // Of those statements, the ones read ahead on the second connection and used.
+    qint64 OndenOkunanSorgular = 0;
     // The message for the user; empty when there is none to show.
     QString Mesaj;
 };
@@ -89,6 +91,11 @@ public:
     // one run): each file's writes take the write lock in a short transaction of their
     // own, from its first write to its end, instead of a block's.
     bool EsZamanliYazicilar = false;
+    // While a block is calculated, the next block's rows are read on a second connection
+    // in a thread of its own: worth it while the machine has a processor for that thread
+    // (a run alone, not workers that already keep every processor busy).
+    bool OndenOku = OndenOkumaUygun(1);
+    static bool OndenOkumaUygun(int ayniMakinedekiIsler);
 
     // Called once with the number of matching files before the first one.
     std::function<void(int sayi)> Basladi;

@@ -375,6 +375,8 @@ int batch(const QStringList& arguments) {
     calisan.BlokBuyuklugu = blok;
     const bool isciMi = parser.isSet(QStringLiteral("worker"));
     calisan.EsZamanliYazicilar = isciMi;
+    // The workers of one run share this machine's processors.
+    calisan.OndenOku = TopluFoyGuncelleyici::OndenOkumaUygun(isciMi ? parcaSayisi : 1);
     // Every typed value is checked before the database is touched.
     if (const QString hata = calisan.Dogrula(); !hata.isEmpty())
         throw UsageError(hata +

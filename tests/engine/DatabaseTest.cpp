@@ -8,6 +8,8 @@
 #include "file/DbFixture.h"
 #include "support/TestEnvironment.h"
 
+#include <QProcess>
+
 namespace quv {
 namespace {
 
@@ -195,6 +197,27 @@ TEST(SqlDialect, RewritesOnlyWhatABackendLacks) {
     const char* servers[] = {"SQLite", "PostgreSQL", "Microsoft SQL Server", "ACCESS", "MySQL"};
     for (int i = 0; i < 5; ++i)
         EXPECT_EQ(int(SqlDialect::fromDbmsName(servers[i])), i) << servers[i];
+}
+
+// A connection opened and closed beside another in the same program leaves the other's hold
+// on the file: a program that writes and closes the database last neither takes the
+// write-ahead log from under it nor loses its next write.
+TEST(SqliteConnections, ASecondConnectionLeavesTheFirstOnesLock) {
+    const QString yol = test::scratchPath(QStringLiteral("iki-baglanti.sqlite"));
+    auto ilk = Database::open(yol, Database::OpenMode::CreateIfMissing);
+    ilk->execute(QStringLiteral("create table t (n integer)"));
+    ilk->execute(QStringLiteral("insert into t values (1)"));
+    Database::open(yol).reset();
+    auto sqlite3 = [&](const QString& sql) {
+        QProcess p;
+        p.start(QStringLiteral("sqlite3"), {yol, sql});
+        EXPECT_TRUE(p.waitForFinished(30000));
+        return QString::fromUtf8(p.readAllStandardOutput()).trimmed();
+    };
+    sqlite3(QStringLiteral("insert into t values (2)"));
+    EXPECT_EQ(toInt32(ilk->openRecordSet(QStringLiteral("select count(*) from t")).value(0)), 2);
+    ilk->execute(QStringLiteral("insert into t values (3)"));
+    EXPECT_EQ(sqlite3(QStringLiteral("select group_concat(n) from t")), QStringLiteral("1,2,3"));
 }
 
 }  // namespace

@@ -40,6 +40,7 @@ protected:
         g.Kriterler.HesapBilgileriniGunle = true;
         g.KumeHalindeOku = kume;
         g.BlokBuyuklugu = 64;
+        g.OndenOku = true;
         return g.Calistir();
     }
 };
@@ -97,6 +98,8 @@ TEST_P(KumeOkumaTest, StoresWhatTheFileByFileUpdateStores) {
     // The blocks answered most reads: a few statements per block, not dozens per file.
     EXPECT_GT(kume.BlokOkumalari, 300 * 20);
     EXPECT_LT(kume.BlokSorgulari, 5 * 30);
+    // From the second block on, the reads were made ahead on a second connection.
+    EXPECT_GT(kume.OndenOkunanSorgular, 4 * 10);
 
     // The same by the command line with two workers, each on its own connection.
     db_->execute(QStringLiteral("delete from tblfoy_hesap"));
@@ -105,6 +108,35 @@ TEST_P(KumeOkumaTest, StoresWhatTheFileByFileUpdateStores) {
             {"batch", "--db", db_->url().redacted(), "--hesap", "--jobs", "2"});
     ASSERT_TRUE(p.waitForFinished(300000));
     EXPECT_EQ(ozetler(), beklenen) << p.readAllStandardError().left(2000).toStdString();
+}
+
+// Rows read ahead for the next block are not used when the block before wrote to a shared
+// table they read (its write not committed while they were read); otherwise they are.
+TEST_P(KumeOkumaTest, ReadsMadeAheadMissNoWriteToASharedTable) {
+    for (int foy : {7001, 7002, 7003})
+        add(QStringLiteral("tblfoy_hesap"), kv({"foykodu", foy}));
+    KumeOkuyucu okuyucu(*db_);
+    auto kurSayisi = [&](int foy) {
+        okuyucu.foyBasliyor(foy);
+        return toInt32(db_->openRecordSet(QStringLiteral("select (select count(*) from tblkur) "
+                                                         "as n from tblfoy_hesap where foykodu = %1")
+                                              .arg(foy))
+                           .value(0));
+    };
+    okuyucu.blokBaslat({7001});
+    EXPECT_EQ(kurSayisi(7001), 0);
+    db_->beginTransaction();
+    db_->execute(QStringLiteral(
+        "insert into tblkur (tarih, parabirimikodu, tltutar) values ('20240102', 2, 30)"));
+    okuyucu.sonrakiBlok({7002});
+    okuyucu.blokBaslat({7002});
+    db_->commit();
+    EXPECT_EQ(kurSayisi(7002), 1);
+    EXPECT_EQ(okuyucu.ondenOkunan(), 0);
+    okuyucu.sonrakiBlok({7003});
+    okuyucu.blokBaslat({7003});
+    EXPECT_EQ(kurSayisi(7003), 1);
+    EXPECT_EQ(okuyucu.ondenOkunan(), 1);
 }
 
 // A file's summary is kept for the block's end: a read of its table writes it first, and

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "engine/Database.h"
+
+#include <QHash>
+#include <QList>
+#include <QSet>
+#include <QString>
+
+#include <optional>
+#include <vector>
+
+namespace quv::BlokOkumasi {
+
+// One file's read ("... where foykodu = 1001 ...") answered for a block of files by one
+// statement ("... where foykodu in (1001, 1002, ...)" with the file code as an extra first
+// column): each file's rows in the order they came.
+struct Cevap {
+    QStringList sutunlar;
+    QHash<qint32, std::vector<QVariantList>> satirlar;
+    // The row of a file without rows (a count or a minimum); empty: no row.
+    QVariantList bosSatir;
+    // The tables the read names, lower case.
+    QSet<QString> tablolar;
+    // The statement that ran, how long it took and the rows it gave.
+    QString sorgu;
+    qint64 sure = 0;
+    int satirSayisi = 0;
+};
+
+// The tables a statement names ("tbl..."), lower case.
+QSet<QString> tablolar(const QString& metin);
+
+// The read `kalip` (a file's read with its code written "#" after the column `alan`) for
+// the files, by one statement on `db`; none when the read cannot be made for a block (a
+// quoted value that differs from file to file, a limit on the rows, a condition spelt
+// otherwise). A statement the database refuses throws.
+std::optional<Cevap> oku(Database& db, const QString& kalip, const QString& alan,
+                         const QList<qint32>& foyler);
+
+}  // namespace quv::BlokOkumasi

@@ -1,0 +1,86 @@
+#include "tools/OndenOkuyucu.h"
+
+#include "engine/Database.h"
+
+namespace quv {
+
+OndenOkuyucu::OndenOkuyucu(DatabaseUrl url) : url_(std::move(url)) {
+    is_ = std::thread([this] { calis(); });
+}
+
+OndenOkuyucu::~OndenOkuyucu() {
+    {
+        std::lock_guard l(kilit_);
+        dur_ = true;
+    }
+    degisti_.notify_all();
+    is_.join();
+}
+
+void OndenOkuyucu::baslat(QList<qint32> foyler, QList<Okuma> okumalar) {
+    {
+        std::unique_lock l(kilit_);
+        degisti_.wait(l, [&] { return !isVar_; });
+        foyler_ = std::move(foyler);
+        okumalar_ = std::move(okumalar);
+        sonuc_.reset();
+        isVar_ = true;
+        alinacak_ = true;
+    }
+    degisti_.notify_all();
+}
+
+std::optional<OndenOkuyucu::Sonuc> OndenOkuyucu::al() {
+    std::unique_lock l(kilit_);
+    if (!alinacak_)
+        return std::nullopt;
+    degisti_.wait(l, [&] { return !isVar_; });
+    alinacak_ = false;
+    return std::exchange(sonuc_, std::nullopt);
+}
+
+void OndenOkuyucu::calis() {
+    // The connection is opened, used and closed in this thread only.
+    std::shared_ptr<Database> db;
+    for (;;) {
+        Sonuc sonuc;
+        QList<Okuma> okumalar;
+        {
+            std::unique_lock l(kilit_);
+            degisti_.wait(l, [&] { return dur_ || isVar_; });
+            if (dur_)
+                break;
+            sonuc.foyler = foyler_;
+            okumalar = okumalar_;
+        }
+        try {
+            if (!db)
+                db = Database::open(url_);
+            for (const Okuma& o : std::as_const(okumalar)) {
+                if (dur_)
+                    break;
+                try {
+                    if (auto cevap = BlokOkumasi::oku(*db, o.kalip, o.alan, sonuc.foyler))
+                        sonuc.cevaplar.insert(o.kalip, std::move(*cevap));
+                } catch (...) {
+                    if (!db->alive()) {
+                        db.reset();
+                        break;
+                    }
+                }
+            }
+        } catch (...) {
+            // Not opened (the server away for the moment): this block reads for itself.
+            db.reset();
+        }
+        {
+            std::lock_guard l(kilit_);
+            sonuc_ = std::move(sonuc);
+            isVar_ = false;
+        }
+        degisti_.notify_all();
+    }
+    db.reset();
+}
+
+}  // namespace quv
