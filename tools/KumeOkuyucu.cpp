@@ -80,12 +80,15 @@ KumeOkuyucu::~KumeOkuyucu() {
 void KumeOkuyucu::blokBaslat(const QList<qint32>& foyler) {
     blok_ = foyler;
     blokKumesi_ = QSet<qint32>(foyler.begin(), foyler.end());
-    cevaplar_.clear();
+    OndenOkuyucu::Cevaplar eski = std::exchange(cevaplar_, {});
     ortak_.clear();
     kirli_.clear();
     foy_ = 0;
     ondenOkunanlariAl(foyler);
     yazilanOrtaklar_.clear();
+    // Freeing a block's rows takes a while: the reading thread does it.
+    if (onden_)
+        onden_->birak(std::move(eski));
 }
 
 void KumeOkuyucu::sonrakiBlok(const QList<qint32>& foyler) {

@@ -93,7 +93,7 @@ private:
     qint32 foy_ = 0;
     // Per-file reads by their text with the file code as "#"; reads that cannot be run
     // for the block are remembered as such.
-    QHash<QString, std::optional<Cevap>> cevaplar_;
+    OndenOkuyucu::Cevaplar cevaplar_;
     QHash<QString, Kayit> ortak_;
     // The reads made for a block, in the order first made, to be made ahead for the next.
     QList<OndenOkuyucu::Okuma> bilinen_;

@@ -39,20 +39,35 @@ std::optional<OndenOkuyucu::Sonuc> OndenOkuyucu::al() {
     return std::exchange(sonuc_, std::nullopt);
 }
 
+void OndenOkuyucu::birak(Cevaplar eski) {
+    {
+        std::lock_guard l(kilit_);
+        birakilan_.push_back(std::move(eski));
+    }
+    degisti_.notify_all();
+}
+
 void OndenOkuyucu::calis() {
     // The connection is opened, used and closed in this thread only.
     std::shared_ptr<Database> db;
     for (;;) {
         Sonuc sonuc;
         QList<Okuma> okumalar;
+        std::vector<Cevaplar> birakilan;
+        bool isVar = false;
         {
             std::unique_lock l(kilit_);
-            degisti_.wait(l, [&] { return dur_ || isVar_; });
+            degisti_.wait(l, [&] { return dur_ || isVar_ || !birakilan_.empty(); });
             if (dur_)
                 break;
+            birakilan = std::exchange(birakilan_, {});
+            isVar = isVar_;
             sonuc.foyler = foyler_;
             okumalar = okumalar_;
         }
+        birakilan.clear();
+        if (!isVar)
+            continue;
         try {
             if (!db)
                 db = Database::open(url_);

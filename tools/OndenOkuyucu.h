@@ -12,6 +12,7 @@
 #include <mutex>
 #include <optional>
 #include <thread>
+#include <vector>
 
 namespace quv {
 
@@ -30,6 +31,8 @@ public:
         // By the read's text with the file code as "#".
         QHash<QString, BlokOkumasi::Cevap> cevaplar;
     };
+    // A block's answers by read; none for a read that runs file by file.
+    using Cevaplar = QHash<QString, std::optional<BlokOkumasi::Cevap>>;
 
     explicit OndenOkuyucu(DatabaseUrl url);
     ~OndenOkuyucu();
@@ -40,6 +43,8 @@ public:
     void baslat(QList<qint32> foyler, QList<Okuma> okumalar);
     // The reads begun, once they are done; none when nothing was begun.
     std::optional<Sonuc> al();
+    // The answers of a block done with, freed in the reading thread.
+    void birak(Cevaplar eski);
 
 private:
     void calis();
@@ -54,6 +59,7 @@ private:
     QList<qint32> foyler_;
     QList<Okuma> okumalar_;
     std::optional<Sonuc> sonuc_;
+    std::vector<Cevaplar> birakilan_;
     std::thread is_;
 };
 
