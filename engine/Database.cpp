@@ -163,6 +163,7 @@ std::shared_ptr<Database> Database::open(const DatabaseUrl& url, OpenMode mode) 
 
 Database::~Database() {
     direct_.reset();
+    once_.reset();
     for (const CachedStatement& c : std::as_const(statements_))
         delete c.query;
     statements_.clear();
@@ -192,6 +193,13 @@ bool Database::preparable(const QString& adaptedSql) const {
 }
 
 QSqlQuery& Database::prepared(const QString& adaptedSql) {
+    if (!keepStatements_) {
+        auto query = std::make_unique<QSqlQuery>(handle());
+        if (!query->prepare(adaptedSql))
+            throw RuntimeError::database(errorText(query->lastError()));
+        once_ = std::move(query);
+        return *once_;
+    }
     ++useCounter_;
     auto it = statements_.find(adaptedSql);
     if (it != statements_.end()) {
@@ -244,8 +252,12 @@ QSqlQuery& Database::run(const QString& text, const QVariantList& parameters, bo
         QString error = errorText(query.lastError());
         query.finish();
         // A statement that failed may have left the prepared handle unusable.
-        statements_.remove(text);
-        delete &query;
+        if (&query == once_.get()) {
+            once_.reset();
+        } else {
+            statements_.remove(text);
+            delete &query;
+        }
         throw RuntimeError::database(error);
     }
     return query;
@@ -410,6 +422,7 @@ bool Database::alive() {
 bool Database::reconnect() {
     // The prepared statements belong to the lost connection.
     direct_.reset();
+    once_.reset();
     for (const CachedStatement& c : std::as_const(statements_))
         delete c.query;
     statements_.clear();

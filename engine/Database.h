@@ -86,6 +86,9 @@ public:
     using StatementRecorder =
         std::function<void(const QString& sql, const QVariantList& parameters, bool readsRows)>;
     void setStatementRecorder(StatementRecorder recorder) { recorder_ = std::move(recorder); }
+    // Statements are kept prepared for the next run of the same text (the default); a
+    // connection that runs each text once (a block's reads with its file codes) keeps none.
+    void setKeepsStatements(bool keep) { keepStatements_ = keep; }
     // A read without parameters that ran on another connection on this one's behalf (a bulk
     // run reading ahead): told to the log and the recorder as if it had run here.
     void noteRead(const QString& text, qint64 nanoseconds, int rows);
@@ -128,6 +131,9 @@ private:
     QHash<QString, QString> upsertTexts_;
     quint64 useCounter_ = 0;
     std::unique_ptr<QSqlQuery> direct_;
+    // The statement of a connection that keeps none.
+    std::unique_ptr<QSqlQuery> once_;
+    bool keepStatements_ = true;
     StatementLog log_;
     StatementRecorder recorder_;
     ReadSource* source_ = nullptr;

@@ -151,6 +151,7 @@ std::optional<Cevap> oku(Database& db, const QString& kalip, const QString& alan
     cevap.sure = sure.nsecsElapsed();
     cevap.sutunlar = rs.fieldNames().mid(1);
     cevap.tablolar = tablolar(kalip);
+    cevap.alan = alan;
     // Each row loses its first column, the file code, and goes to its file's rows.
     std::vector<QVariantList>* dosya = nullptr;
     qint32 sonKod = 0;

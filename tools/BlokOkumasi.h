@@ -20,8 +20,11 @@ struct Cevap {
     QHash<qint32, std::vector<QVariantList>> satirlar;
     // The row of a file without rows (a count or a minimum); empty: no row.
     QVariantList bosSatir;
-    // The tables the read names, lower case.
+    // The tables the read names, lower case; the column of its file condition.
     QSet<QString> tablolar;
+    QString alan;
+    // The files it answered so far.
+    int kullanim = 0;
     // The statement that ran, how long it took and the rows it gave.
     QString sorgu;
     qint64 sure = 0;

@@ -81,6 +81,10 @@ void KumeOkuyucu::blokBaslat(const QList<qint32>& foyler) {
     blok_ = foyler;
     blokKumesi_ = QSet<qint32>(foyler.begin(), foyler.end());
     OndenOkuyucu::Cevaplar eski = std::exchange(cevaplar_, {});
+    oncekiBlok_.clear();
+    for (auto it = eski.cbegin(); it != eski.cend(); ++it)
+        if (*it && (*it)->kullanim > 1)
+            oncekiBlok_.append({it.key(), (*it)->alan});
     ortak_.clear();
     kirli_.clear();
     foy_ = 0;
@@ -98,7 +102,16 @@ void KumeOkuyucu::sonrakiBlok(const QList<qint32>& foyler) {
         return;
     if (!onden_)
         onden_ = std::make_unique<OndenOkuyucu>(url);
-    onden_->baslat(foyler, bilinen_);
+    // The reads the block before shared among its files, and those this block's files made
+    // so far (a read whose text differs from file to file is made ahead once at most).
+    QList<OndenOkuyucu::Okuma> okumalar = oncekiBlok_;
+    QSet<QString> secilen;
+    for (const OndenOkuyucu::Okuma& o : std::as_const(okumalar))
+        secilen.insert(o.kalip);
+    for (auto it = cevaplar_.cbegin(); it != cevaplar_.cend(); ++it)
+        if (*it && (*it)->kullanim > 0 && !secilen.contains(it.key()))
+            okumalar.append({it.key(), (*it)->alan});
+    onden_->baslat(foyler, okumalar);
 }
 
 void KumeOkuyucu::ondenOkunanlariAl(const QList<qint32>& foyler) {
@@ -141,10 +154,6 @@ std::optional<KumeOkuyucu::Cevap> KumeOkuyucu::blokCevabi(const QString& kalip,
     if (!cevap)
         return std::nullopt;
     ++blokSorgusu_;
-    if (!bilinenKaliplar_.contains(kalip)) {
-        bilinenKaliplar_.insert(kalip);
-        bilinen_.append({kalip, alan});
-    }
     return cevap;
 }
 
@@ -211,11 +220,12 @@ std::optional<std::pair<QStringList, std::vector<QVariantList>>> KumeOkuyucu::an
     }
     if (!*it)
         return std::nullopt;
-    const Cevap& cevap = **it;
+    Cevap& cevap = **it;
     for (const QString& t : kirli_)
         if (cevap.tablolar.contains(t))
             return std::nullopt;
     ++cevaplanan_;
+    ++cevap.kullanim;
     const auto satirlar = cevap.satirlar.constFind(foy_);
     if (satirlar != cevap.satirlar.constEnd())
         return std::pair{cevap.sutunlar, *satirlar};

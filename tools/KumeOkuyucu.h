@@ -95,9 +95,8 @@ private:
     // for the block are remembered as such.
     OndenOkuyucu::Cevaplar cevaplar_;
     QHash<QString, Kayit> ortak_;
-    // The reads made for a block, in the order first made, to be made ahead for the next.
-    QList<OndenOkuyucu::Okuma> bilinen_;
-    QSet<QString> bilinenKaliplar_;
+    // The reads of the block before that served more than one file: made ahead for the next.
+    QList<OndenOkuyucu::Okuma> oncekiBlok_;
     // Shared tables written in this block: reads made ahead that name one are made again.
     QSet<QString> yazilanOrtaklar_;
     std::unique_ptr<OndenOkuyucu> onden_;

@@ -2,6 +2,10 @@
 
 #include "engine/Database.h"
 
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
+
 namespace quv {
 
 OndenOkuyucu::OndenOkuyucu(DatabaseUrl url) : url_(std::move(url)) {
@@ -65,12 +69,21 @@ void OndenOkuyucu::calis() {
             sonuc.foyler = foyler_;
             okumalar = okumalar_;
         }
-        birakilan.clear();
+        if (!birakilan.empty()) {
+            birakilan.clear();
+#ifdef __GLIBC__
+            // Rows made in one thread and freed in another leave the allocator's free pages
+            // scattered; given back once a block, the run's memory stays that of a block.
+            malloc_trim(0);
+#endif
+        }
         if (!isVar)
             continue;
         try {
-            if (!db)
+            if (!db) {
                 db = Database::open(url_);
+                db->setKeepsStatements(false);
+            }
             for (const Okuma& o : std::as_const(okumalar)) {
                 if (dur_)
                     break;
