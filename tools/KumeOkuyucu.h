@@ -34,8 +34,9 @@ public:
     // The files of the next block; what the previous block read is forgotten.
     void blokBaslat(const QList<qint32>& foyler);
     // Begins reading the rows of the block after this one, on a connection of its own, while
-    // this block is calculated: the reads the run made for its blocks so far. blokBaslat()
-    // takes them when it gets those very files. Not for an in-memory database.
+    // this block is calculated: the reads the block before shared among its files and those
+    // this block made so far. blokBaslat() takes them when it gets those very files. Not for
+    // an in-memory database.
     void sonrakiBlok(const QList<qint32>& foyler);
     // The file whose reads and writes follow.
     void foyBasliyor(qint32 foyKodu);

@@ -16,10 +16,10 @@
 
 namespace quv {
 
-// Reads the next block's rows while the present block is calculated: the reads the blocks
-// before made, for the next block's files, on a connection and in a thread of its own. A
-// read that fails is left out (the file then reads it as usual); a connection that was lost
-// is opened again for the next block.
+// Reads the next block's rows while the present block is calculated: the reads it is given
+// (those the blocks so far made for their files), for the next block's files, on a
+// connection and in a thread of its own. A read that fails is left out (the file then reads
+// it as usual); a connection that was lost is opened again for the next block.
 class OndenOkuyucu {
 public:
     struct Okuma {
