@@ -117,13 +117,16 @@ std::shared_ptr<Database> Database::open(const DatabaseUrl& url, OpenMode mode) 
     // Exact decimals come back as text, so money is read without binary rounding.
     db.setNumericalPrecisionPolicy(QSql::HighPrecision);
     std::shared_ptr<Database> result(new Database(url, name));
+    auto acilamadi = [&](const QString& text) {
+        return RuntimeError::database(QStringLiteral("Veritabanı açılamadı (") + url.redacted() +
+                                      QStringLiteral("): ") + text);
+    };
     if (!db.open()) {
         QString text = errorText(db.lastError());
         // The handle goes before the connection is removed, which it would keep in use.
         db = QSqlDatabase();
         result.reset();
-        throw RuntimeError::database(QStringLiteral("Veritabanı açılamadı (") + url.redacted() +
-                                     QStringLiteral("): ") + text);
+        throw acilamadi(text);
     }
     if (url.backend == Backend::SQLite && mode == OpenMode::MustExist &&
         url.path != QStringLiteral(":memory:")) {
@@ -142,9 +145,7 @@ std::shared_ptr<Database> Database::open(const DatabaseUrl& url, OpenMode mode) 
                     QStringLiteral("%1 bir SQLite veritabanı değil (yeni bir veritabanını "
                                    "quvhesap init-db oluşturur).")
                         .arg(url.path));
-            throw RuntimeError::database(QStringLiteral("Veritabanı açılamadı (") +
-                                         url.redacted() + QStringLiteral("): ") +
-                                         errorText(hata));
+            throw acilamadi(errorText(hata));
         }
     }
     result->dialect_ = dialectOf(url.backend, db);
@@ -298,7 +299,9 @@ RecordSet Database::openRecordSet(const QString& sql, CursorType type,
     return RecordSet(columns, std::move(rows), type);
 }
 
-void Database::noteRead(const QString& text, qint64 nanoseconds, int rows) {
+void Database::noteRead(const QString& sql, qint64 nanoseconds, int rows) {
+    // Told as the text that ran, as a read of this connection is.
+    const QString text = adapt(sql);
     if (recorder_)
         recorder_(text, {}, true);
     if (log_)
