@@ -170,8 +170,9 @@ void bulk(benchmark::State& state, const QString& url) {
         g.Kriterler.FoyKoduOp = QStringLiteral(">=");
         g.Kriterler.FoyKodu1 = QString::number(kIlkFoy);
         g.Kriterler.HesapBilgileriniGunle = true;
-        // The recorded run reads ahead as the measured one does.
+        // The recorded run reads ahead and writes behind as the measured one does.
         g.OndenOku = TopluFoyGuncelleyici::OndenOkumaUygun(yol == 3 ? 2 : 1);
+        g.ArkadaYaz = g.OndenOku;
         g.Calistir();
     };
     // One pass records the statements (and warms the parameter caches).

@@ -308,6 +308,14 @@ void Database::noteRead(const QString& sql, qint64 nanoseconds, int rows) {
         log_(text, nanoseconds, rows);
 }
 
+void Database::noteWrite(const QString& ranText, const QVariantList& parameters,
+                         qint64 nanoseconds, int rows) {
+    if (recorder_)
+        recorder_(ranText, parameters, false);
+    if (log_ && nanoseconds >= 0)
+        log_(ranText, nanoseconds, rows);
+}
+
 int Database::execute(const QString& sql, const QVariantList& parameters) {
     const QString text = adapt(sql);
     if (source_ && source_->written(text, parameters))
@@ -349,10 +357,33 @@ void Database::addRow(const QString& table, const FieldValues& fields) {
 }
 
 void Database::upsertRow(const QString& table, const QStringList& keyColumns,
+                         FieldValues&& fields) {
+    if (dialect_ != SqlDialect::Dialect::SQLite && dialect_ != SqlDialect::Dialect::PostgreSQL) {
+        upsertRow(table, keyColumns, std::as_const(fields));
+        return;
+    }
+    // A summary is saved file after file with the same columns: the text of the one before.
+    const LastUpsert& last = lastUpsert_;
+    bool same = table == last.table && keyColumns == last.keyColumns &&
+                fields.size() == last.columns.size();
+    for (qsizetype i = 0; same && i < fields.size(); ++i)
+        same = fields[i].first == last.columns[i];
+    if (!same) {
+        upsertRow(table, keyColumns, std::as_const(fields));
+        return;
+    }
+    QVariantList values;
+    values.reserve(fields.size());
+    for (auto& field : fields)
+        values << std::move(field.second);
+    execute(last.text, values);
+}
+
+void Database::upsertRow(const QString& table, const QStringList& keyColumns,
                          const FieldValues& fields) {
     // SQLite and PostgreSQL (natively or behind ODBC) write the row in one statement.
     if (dialect_ == SqlDialect::Dialect::SQLite || dialect_ == SqlDialect::Dialect::PostgreSQL) {
-        // A summary is saved file after file with the same columns: its text is built once.
+        // The text is built once for each table and set of columns.
         QString key;
         key.reserve(table.size() + 24 * fields.size());
         key += table;
@@ -378,6 +409,11 @@ void Database::upsertRow(const QString& table, const QStringList& keyColumns,
                                             : QStringLiteral(" DO UPDATE SET ") +
                                                   updates.join(QStringLiteral(", "))));
         }
+        QStringList columns;
+        columns.reserve(fields.size());
+        for (const auto& field : fields)
+            columns << field.first;
+        lastUpsert_ = {table, keyColumns, columns, *text};
         execute(*text, values);
         return;
     }

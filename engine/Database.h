@@ -63,6 +63,7 @@ public:
     // Writes one row by its key in a single statement: inserted when missing,
     // otherwise every given field is replaced. A failure leaves the stored row as it was.
     void upsertRow(const QString& table, const QStringList& keyColumns, const FieldValues& fields);
+    void upsertRow(const QString& table, const QStringList& keyColumns, FieldValues&& fields);
 
     QStringList tables() const;
     // Column names of a table as the database reports them.
@@ -92,6 +93,13 @@ public:
     // A read without parameters that ran on another connection on this one's behalf (a bulk
     // run reading ahead): told to the log and the recorder as if it had run here.
     void noteRead(const QString& text, qint64 nanoseconds, int rows);
+    // A statement that ran on another connection of the same backend for this one (a bulk
+    // run writing behind), as it ran there: told to the recorder, and to the log unless it
+    // has no duration (a transaction's begin or end, which the log never hears of).
+    void noteWrite(const QString& ranText, const QVariantList& parameters, qint64 nanoseconds,
+                   int rows);
+    // True while a log or a recorder listens.
+    bool observed() const { return log_ || recorder_; }
 
     // Bulk runs: a source that may answer a read from rows it read before (for many
     // files at once), and that is told of every statement that writes, so it can forget
@@ -101,7 +109,7 @@ public:
     public:
         virtual ~ReadSource() = default;
         // The rows of the read (its text as it would run, its parameters); none: run it.
-        virtual std::optional<std::pair<QStringList, std::vector<QVariantList>>> answer(
+        virtual std::optional<std::pair<QStringList, RecordSet::Rows>> answer(
             const QString& text, const QVariantList& parameters) = 0;
         // True when the source keeps the write (it counts as one row written).
         virtual bool written(const QString& text, const QVariantList& parameters) = 0;
@@ -129,6 +137,14 @@ private:
     QHash<QString, CachedStatement> statements_;
     // The upsert texts by table, columns and key.
     QHash<QString, QString> upsertTexts_;
+    // The last upsert's table, key and columns, and its text.
+    struct LastUpsert {
+        QString table;
+        QStringList keyColumns;
+        QStringList columns;
+        QString text;
+    };
+    LastUpsert lastUpsert_;
     quint64 useCounter_ = 0;
     std::unique_ptr<QSqlQuery> direct_;
     // The statement of a connection that keeps none.

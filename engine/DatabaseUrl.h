@@ -24,6 +24,12 @@ struct DatabaseUrl {
     static DatabaseUrl parse(const QString& text);
     // The URL without its password, for messages and logs.
     QString redacted() const;
+    // A bulk run may open a second connection beside its own and see the same rows there:
+    // not for an in-memory SQLite database, nor for an office's ODBC database.
+    bool opensBeside() const {
+        return backend == Backend::PostgreSQL ||
+               (backend == Backend::SQLite && path != QLatin1String(":memory:"));
+    }
 };
 
 }  // namespace quv

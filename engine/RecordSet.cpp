@@ -7,6 +7,10 @@
 namespace quv {
 
 RecordSet::RecordSet(QStringList columns, std::vector<QVariantList> rows, CursorType type)
+    : RecordSet(std::move(columns), std::make_shared<std::vector<QVariantList>>(std::move(rows)),
+                type) {}
+
+RecordSet::RecordSet(QStringList columns, Rows rows, CursorType type)
     : columns_(std::move(columns)), rows_(std::move(rows)), type_(type), open_(true) {}
 
 int RecordSet::indexOf(const QString& field) const {
@@ -23,12 +27,17 @@ int RecordSet::indexOf(const QString& field) const {
 
 void RecordSet::close() {
     open_ = false;
-    rows_.clear();
+    rows_.reset();
 }
 
 std::vector<QVariantList> RecordSet::takeRows() {
     open_ = false;
-    return std::exchange(rows_, {});
+    const Rows rows = std::exchange(rows_, {});
+    if (!rows)
+        return {};
+    if (rows.use_count() == 1)
+        return std::move(const_cast<std::vector<QVariantList>&>(*rows));
+    return *rows;
 }
 
 void RecordSet::moveNext() {
@@ -62,7 +71,7 @@ const QVariantList& RecordSet::currentRow() const {
             ErrNo::NoCurrentRecord,
             QStringLiteral("Either BOF or EOF is True, or the current record has been deleted. "
                            "Requested operation requires a current record."));
-    return rows_[static_cast<std::size_t>(position_)];
+    return (*rows_)[static_cast<std::size_t>(position_)];
 }
 
 bool RecordSet::hasField(const QString& field) const {

@@ -20,8 +20,12 @@ enum class CursorType { ForwardOnly, Static, Keyset };
 // 0-based position; a Null field is a null QVariant, distinct from 0 and "".
 class RecordSet {
 public:
+    // Rows are only read: one answer given to many reads is shared, not copied.
+    using Rows = std::shared_ptr<const std::vector<QVariantList>>;
+
     RecordSet() = default;
     RecordSet(QStringList columns, std::vector<QVariantList> rows, CursorType type);
+    RecordSet(QStringList columns, Rows rows, CursorType type);
 
     bool isOpen() const { return open_; }
     void close();
@@ -41,17 +45,18 @@ public:
     bool hasField(const QString& field) const;
     int fieldCount() const { return static_cast<int>(columns_.size()); }
     const QStringList& fieldNames() const { return columns_; }
-    // The rows, moved out: the record set is left closed.
+    // The rows, moved out (copied when they are shared): the record set is left closed.
     std::vector<QVariantList> takeRows();
 
 private:
-    int rowCount() const { return static_cast<int>(rows_.size()); }
+    int rowCount() const { return rows_ ? static_cast<int>(rows_->size()) : 0; }
     const QVariantList& currentRow() const;
     // The first column with the name, without regard to case; -1 if none.
     int indexOf(const QString& field) const;
 
     QStringList columns_;
-    std::vector<QVariantList> rows_;
+    // Made as a std::vector that is not const (takeRows moves out of it when not shared).
+    Rows rows_;
     CursorType type_ = CursorType::ForwardOnly;
     int position_ = 0;
     bool open_ = false;

@@ -132,7 +132,7 @@ bool clsHesapOzeti::Kaydet(qint32 FoyKodu) {
                                            ? (this->*alan.para).toSqlValue()
                                            : QVariant(static_cast<double>(this->*alan.oran))});
         shared().connection().upsertRow(QStringLiteral("tblfoy_hesap"), {QStringLiteral("foykodu")},
-                                        fields);
+                                        std::move(fields));
     });
 }
 

@@ -153,17 +153,26 @@ std::optional<Cevap> oku(Database& db, const QString& kalip, const QString& alan
     cevap.tablolar = tablolar(kalip);
     cevap.alan = alan;
     // Each row loses its first column, the file code, and goes to its file's rows.
+    QHash<qint32, std::vector<QVariantList>> dosyalar;
     std::vector<QVariantList>* dosya = nullptr;
     qint32 sonKod = 0;
     for (QVariantList& satir : rs.takeRows()) {
         const qint32 kod = toInt32(satir.takeFirst());
         if (!dosya || kod != sonKod) {
-            dosya = &cevap.satirlar[kod];
+            dosya = &dosyalar[kod];
             sonKod = kod;
         }
         dosya->push_back(std::move(satir));
         ++cevap.satirSayisi;
     }
+    cevap.satirlar.reserve(dosyalar.size());
+    for (auto it = dosyalar.begin(); it != dosyalar.end(); ++it)
+        cevap.satirlar.insert(it.key(),
+                              std::make_shared<std::vector<QVariantList>>(std::move(it.value())));
+    std::vector<QVariantList> bos;
+    if (!cevap.bosSatir.isEmpty())
+        bos.push_back(cevap.bosSatir);
+    cevap.bos = std::make_shared<std::vector<QVariantList>>(std::move(bos));
     return cevap;
 }
 

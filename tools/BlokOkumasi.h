@@ -17,9 +17,11 @@ namespace quv::BlokOkumasi {
 // column): each file's rows in the order they came.
 struct Cevap {
     QStringList sutunlar;
-    QHash<qint32, std::vector<QVariantList>> satirlar;
-    // The row of a file without rows (a count or a minimum); empty: no row.
+    QHash<qint32, RecordSet::Rows> satirlar;
+    // The row of a file without rows (a count or a minimum); empty: no row. The rows such a
+    // file gets.
     QVariantList bosSatir;
+    RecordSet::Rows bos;
     // The tables the read names, lower case; the column of its file condition.
     QSet<QString> tablolar;
     QString alan;

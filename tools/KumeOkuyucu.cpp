@@ -11,8 +11,6 @@ namespace {
 
 using Opt = QRegularExpression::PatternOption;
 
-constexpr qsizetype kSqliteDegerleri = 600;
-
 // The one "t1.foykodu = 1001" of a read: the qualified column, where the code stands
 // and the code; yer is -1 when there is none or more than one.
 struct FoyKosulu {
@@ -86,8 +84,10 @@ void KumeOkuyucu::blokBaslat(const QList<qint32>& foyler) {
         if (*it && (*it)->kullanim > 1)
             oncekiBlok_.append({it.key(), (*it)->alan});
     ortak_.clear();
+    izleriUnut();
     kirli_.clear();
     foy_ = 0;
+    foyBlokta_ = false;
     ondenOkunanlariAl(foyler);
     yazilanOrtaklar_.clear();
     // Freeing a block's rows takes a while: the reading thread does it.
@@ -96,12 +96,10 @@ void KumeOkuyucu::blokBaslat(const QList<qint32>& foyler) {
 }
 
 void KumeOkuyucu::sonrakiBlok(const QList<qint32>& foyler) {
-    const DatabaseUrl& url = db_.url();
-    if (url.backend == Backend::ODBC ||
-        (url.backend == Backend::SQLite && url.path == QLatin1String(":memory:")))
+    if (!db_.url().opensBeside())
         return;
     if (!onden_)
-        onden_ = std::make_unique<OndenOkuyucu>(url);
+        onden_ = std::make_unique<OndenOkuyucu>(db_.url());
     // The reads the block before shared among its files, and those this block's files made
     // so far (a read whose text differs from file to file is made ahead once at most).
     QList<OndenOkuyucu::Okuma> okumalar = oncekiBlok_;
@@ -128,20 +126,23 @@ void KumeOkuyucu::ondenOkunanlariAl(const QList<qint32>& foyler) {
         // is not in them. (Its files' own rows are not the next files'.)
         if (sonuc->foyler != foyler || it->tablolar.intersects(yazilanOrtaklar_))
             continue;
-        cevaplar_.insert(it.key(), std::move(it.value()));
+        cevaplar_.insert(it.key(), std::make_shared<Cevap>(std::move(it.value())));
         ++ondenOkunan_;
     }
 }
 
 void KumeOkuyucu::foyBasliyor(qint32 foyKodu) {
     // A file run again (after a lost connection) keeps only its last run's row.
-    bekleyen_.removeIf([foyKodu](const Yazma& y) { return y.foy == foyKodu; });
+    bekleyen_.removeIf([foyKodu](const BlokYazimi::Satir& y) { return y.foy == foyKodu; });
     foy_ = foyKodu;
+    foyMetni_ = QString::number(foyKodu);
+    foyBlokta_ = blokKumesi_.contains(foyKodu);
+    sira_ = 0;
     kirli_.clear();
     yazdi_ = false;
 }
 
-std::optional<KumeOkuyucu::Cevap> KumeOkuyucu::blokCevabi(const QString& kalip,
+std::shared_ptr<KumeOkuyucu::Cevap> KumeOkuyucu::blokCevabi(const QString& kalip,
                                                           const QString& alan) {
     kendiSorgusu_ = true;
     std::optional<Cevap> cevap;
@@ -152,47 +153,74 @@ std::optional<KumeOkuyucu::Cevap> KumeOkuyucu::blokCevabi(const QString& kalip,
     }
     kendiSorgusu_ = false;
     if (!cevap)
-        return std::nullopt;
+        return nullptr;
     ++blokSorgusu_;
-    return cevap;
+    return std::make_shared<Cevap>(std::move(*cevap));
 }
 
-std::optional<std::pair<QStringList, std::vector<QVariantList>>> KumeOkuyucu::answer(
+bool KumeOkuyucu::Iz::ayniOkuma(const QString& text, const QString& foyMetni) const {
+    if (ortak)
+        return metin.size() == text.size() && metin == text;
+    // The read of the file before, with this file's code in place of that one's.
+    const qsizetype sonrasi = metin.size() - yer - uzunluk;
+    const QStringView t(text);
+    return text.size() == yer + foyMetni.size() + sonrasi &&
+           t.sliced(yer, foyMetni.size()) == foyMetni &&
+           t.first(yer) == QStringView(metin).first(yer) &&
+           t.last(sonrasi) == QStringView(metin).last(sonrasi);
+}
+
+void KumeOkuyucu::izleriUnut() {
+    izler_.clear();
+}
+
+std::optional<std::pair<QStringList, RecordSet::Rows>> KumeOkuyucu::answer(
     const QString& text, const QVariantList& parameters) {
     if (kendiSorgusu_)
         return std::nullopt;
+    // A file's reads come in the order the file before made them: the n-th read of the file
+    // before, the same but for the file code, is answered as it was without taking the text
+    // apart again.
+    const qsizetype sira = sira_++;
+    if (sira < izler_.size()) {
+        const Iz& iz = izler_.at(sira);
+        if (iz.ortak && iz.degerler == parameters && iz.ayniOkuma(text, foyMetni_)) {
+            ++cevaplanan_;
+            return std::pair{iz.sutunlar, iz.satirlar};
+        }
+        if (!iz.ortak && foyBlokta_ && parameters.isEmpty() && iz.ayniOkuma(text, foyMetni_))
+            return dosyaCevabi(text, iz.cevap);
+    }
     if (SqlText::indexOfAscii(text, QLatin1StringView("tblfoy")) < 0) {
         // A read of the shared tables: the same text gives the same rows until a write.
         // (Kept rows are all of file tables: none of them is read here.)
         QString anahtar = text;
         for (const QVariant& p : parameters)
             anahtar += u'\x1f' + p.toString();
-        if (auto it = ortak_.constFind(anahtar); it != ortak_.constEnd()) {
+        auto it = ortak_.constFind(anahtar);
+        if (it != ortak_.constEnd()) {
             ++cevaplanan_;
-            return std::pair{it->sutunlar, it->satirlar};
-        }
-        kendiSorgusu_ = true;
-        RecordSet rs;
-        try {
-            rs = db_.openRecordSet(text, CursorType::ForwardOnly, parameters);
-        } catch (...) {
+        } else {
+            kendiSorgusu_ = true;
+            RecordSet rs;
+            try {
+                rs = db_.openRecordSet(text, CursorType::ForwardOnly, parameters);
+            } catch (...) {
+                kendiSorgusu_ = false;
+                throw;
+            }
             kendiSorgusu_ = false;
-            throw;
+            const QStringList sutunlar = rs.fieldNames();
+            it = ortak_.insert(anahtar, {sutunlar,
+                                         std::make_shared<std::vector<QVariantList>>(rs.takeRows()),
+                                         BlokOkumasi::tablolar(text)});
         }
-        kendiSorgusu_ = false;
-        Kayit kayit{rs.fieldNames(), {}, BlokOkumasi::tablolar(text)};
-        for (; !rs.eof(); rs.moveNext()) {
-            QVariantList satir;
-            for (int i = 0; i < rs.fieldCount(); ++i)
-                satir << rs.value(i);
-            kayit.satirlar.push_back(std::move(satir));
-        }
-        ortak_.insert(anahtar, kayit);
-        return std::pair{kayit.sutunlar, kayit.satirlar};
+        izle(sira, {text, parameters, true, 0, 0, it->sutunlar, it->satirlar, nullptr});
+        return std::pair{it->sutunlar, it->satirlar};
     }
 
     // A read of the current file's rows, with its code as the only file condition.
-    if (!parameters.isEmpty() || !blokKumesi_.contains(foy_)) {
+    if (!parameters.isEmpty() || !foyBlokta_) {
         tekTekYaz(text);
         return std::nullopt;
     }
@@ -201,38 +229,45 @@ std::optional<std::pair<QStringList, std::vector<QVariantList>>> KumeOkuyucu::an
         tekTekYaz(text);
         return std::nullopt;
     }
-    const qsizetype yer = kosul.yer;
-    const qsizetype uzunluk = kosul.uzunluk;
-    const QString kalip = QString(text).replace(yer, uzunluk, QStringLiteral("#"));
-    auto it = cevaplar_.find(kalip);
-    if (it == cevaplar_.end()) {
+    const QString kalip = QString(text).replace(kosul.yer, kosul.uzunluk, QStringLiteral("#"));
+    auto it = cevaplar_.constFind(kalip);
+    if (it == cevaplar_.constEnd()) {
         tekTekYaz(text);
         it = cevaplar_.insert(kalip, blokCevabi(kalip, kosul.alan));
-    } else if (!*it) {
-        tekTekYaz(text);
-    } else {
-        // The tables the read joins are known: kept rows of one of them are written first.
-        for (const QByteArray& tablo : std::as_const(bekleyenTablolar_))
-            if ((*it)->tablolar.contains(QString::fromLatin1(tablo))) {
-                tekTekYaz(text);
-                break;
-            }
+        if (!*it)
+            return std::nullopt;
     }
-    if (!*it)
+    izle(sira, {text, {}, false, kosul.yer, kosul.uzunluk, {}, {}, *it});
+    return dosyaCevabi(text, *it);
+}
+
+void KumeOkuyucu::izle(qsizetype sira, Iz iz) {
+    if (sira > izler_.size())
+        return;
+    if (sira == izler_.size())
+        izler_.append(std::move(iz));
+    else
+        izler_[sira] = std::move(iz);
+}
+
+std::optional<std::pair<QStringList, RecordSet::Rows>> KumeOkuyucu::dosyaCevabi(
+    const QString& text, const std::shared_ptr<Cevap>& cevap) {
+    if (!cevap) {
+        tekTekYaz(text);
         return std::nullopt;
-    Cevap& cevap = **it;
-    for (const QString& t : kirli_)
-        if (cevap.tablolar.contains(t))
+    }
+    // The tables the read joins are known: kept rows of one of them are written first.
+    for (const QString& tablo : std::as_const(bekleyenTablolar_))
+        if (cevap->tablolar.contains(tablo)) {
+            tekTekYaz(text);
+            break;
+        }
+    for (const QString& t : std::as_const(kirli_))
+        if (cevap->tablolar.contains(t))
             return std::nullopt;
     ++cevaplanan_;
-    ++cevap.kullanim;
-    const auto satirlar = cevap.satirlar.constFind(foy_);
-    if (satirlar != cevap.satirlar.constEnd())
-        return std::pair{cevap.sutunlar, *satirlar};
-    std::vector<QVariantList> bos;
-    if (!cevap.bosSatir.isEmpty())
-        bos.push_back(cevap.bosSatir);
-    return std::pair{cevap.sutunlar, std::move(bos)};
+    ++cevap->kullanim;
+    return std::pair{cevap->sutunlar, cevap->satirlar.value(foy_, cevap->bos)};
 }
 
 bool KumeOkuyucu::written(const QString& text, const QVariantList& parameters) {
@@ -258,12 +293,10 @@ bool KumeOkuyucu::written(const QString& text, const QVariantList& parameters) {
         sonTutulanTablo_ = tablo;
     }
     if (!tut) {
+        ilkYazma();
         tekTekYaz(text);
-        if (!yazdi_ && IlkYazmada) {
-            yazdi_ = true;
-            IlkYazmada();
-        }
     }
+    const qsizetype okumalar = ortak_.size() + cevaplar_.size();
     for (auto it = ortak_.begin(); it != ortak_.end();)
         it = it->tablolar.contains(tablo) ? ortak_.erase(it) : std::next(it);
     if (foyTablosu(tablo)) {
@@ -275,24 +308,28 @@ bool KumeOkuyucu::written(const QString& text, const QVariantList& parameters) {
         for (auto it = cevaplar_.begin(); it != cevaplar_.end();)
             it = (*it && (*it)->tablolar.contains(tablo)) ? cevaplar_.erase(it) : std::next(it);
     }
+    // A read forgotten is not answered from the reads of the file before either.
+    if (ortak_.size() + cevaplar_.size() != okumalar)
+        izleriUnut();
     if (tut) {
         bekleyen_.append({text, parameters, foy_});
-        if (!bekleyenTablolar_.contains(tablo.toLatin1()))
-            bekleyenTablolar_.append(tablo.toLatin1());
+        if (!bekleyenTablolar_.contains(tablo))
+            bekleyenTablolar_.append(tablo);
     }
     return tut;
 }
 
 void KumeOkuyucu::tekTekYaz(const QString& metin) {
     bool ilgili = false;
-    for (const QByteArray& tablo : std::as_const(bekleyenTablolar_))
-        ilgili = ilgili || SqlText::indexOfAscii(metin, QLatin1StringView(tablo)) >= 0;
+    for (const QString& tablo : std::as_const(bekleyenTablolar_))
+        ilgili = ilgili || SqlText::indexOfAscii(metin, QLatin1StringView(tablo.toLatin1())) >= 0;
     if (!ilgili)
         return;
-    const QList<Yazma> yazmalar = std::exchange(bekleyen_, {});
+    ilkYazma();
+    const QList<BlokYazimi::Satir> yazmalar = std::exchange(bekleyen_, {});
     bekleyenTablolar_.clear();
     kendiSorgusu_ = true;
-    for (const Yazma& y : yazmalar) {
+    for (const BlokYazimi::Satir& y : yazmalar) {
         try {
             db_.execute(y.metin, y.degerler);
         } catch (const RuntimeError& e) {
@@ -302,73 +339,24 @@ void KumeOkuyucu::tekTekYaz(const QString& metin) {
     kendiSorgusu_ = false;
 }
 
-QList<std::pair<qint32, RuntimeError>> KumeOkuyucu::gonder() {
-    QList<std::pair<qint32, RuntimeError>> hatalar = yazmaHatalari_;
-    const qsizetype sayi = bekleyen_.size();
-    qsizetype i = 0;
+void KumeOkuyucu::ilkYazma() {
+    if (!yazdi_ && IlkYazmada) {
+        yazdi_ = true;
+        IlkYazmada();
+    }
+}
+
+BlokYazimi::Hatalar KumeOkuyucu::gonder(const QList<BlokYazimi::Satir>& satirlar) {
     struct Bayrak {
         bool& b;
         ~Bayrak() { b = false; }
     } bayrak{kendiSorgusu_ = true};
-    while (i < sayi) {
-        // Rows of the same statement, as many as a statement may bind. SQLite finds each
-        // bound value by walking the list of the statement's values, so its statements stay
-        // small; a server gains most from fewer round trips.
-        const Yazma& ilk = bekleyen_.at(i);
-        const qsizetype butce = db_.backend() == Backend::SQLite ? kSqliteDegerleri : 30000;
-        const qsizetype enFazla = std::max<qsizetype>(
-            1, std::min<qsizetype>(100, butce / ilk.degerler.size()));
-        qsizetype j = i + 1;
-        while (j < sayi && j - i < enFazla && bekleyen_.at(j).metin == ilk.metin)
-            ++j;
-        const qsizetype degerYeri = ilk.metin.indexOf(QLatin1StringView("?"));
-        const qsizetype bas = ilk.metin.lastIndexOf(u'(', degerYeri);
-        const qsizetype son = ilk.metin.indexOf(u')', degerYeri);
-        const QString satir = ilk.metin.mid(bas, son - bas + 1);
-        QString metin = ilk.metin.left(son + 1);
-        QVariantList degerler = ilk.degerler;
-        for (qsizetype k = i + 1; k < j; ++k) {
-            metin += QStringLiteral(", ") + satir;
-            degerler += bekleyen_.at(k).degerler;
-        }
-        metin += ilk.metin.mid(son + 1);
-        db_.execute(QStringLiteral("SAVEPOINT quv_parti"));
-        try {
-            db_.execute(metin, degerler);
-            db_.execute(QStringLiteral("RELEASE SAVEPOINT quv_parti"));
-        } catch (const RuntimeError&) {
-            // One row the database refuses: the others are written, each on its own. (A
-            // lost connection fails the undo as well and ends the block's write.)
-            db_.execute(QStringLiteral("ROLLBACK TO SAVEPOINT quv_parti"));
-            for (qsizetype k = i; k < j; ++k) {
-                try {
-                    db_.execute(QStringLiteral("SAVEPOINT quv_satir"));
-                    db_.execute(bekleyen_.at(k).metin, bekleyen_.at(k).degerler);
-                    db_.execute(QStringLiteral("RELEASE SAVEPOINT quv_satir"));
-                } catch (const RuntimeError& e) {
-                    db_.execute(QStringLiteral("ROLLBACK TO SAVEPOINT quv_satir"));
-                    hatalar.append({bekleyen_.at(k).foy, e});
-                }
-            }
-            db_.execute(QStringLiteral("RELEASE SAVEPOINT quv_parti"));
-        }
-        i = j;
-    }
-    return hatalar;
+    return BlokYazimi::gonder(db_, satirlar);
 }
 
-void KumeOkuyucu::gonderildi() {
-    bekleyen_.clear();
+BlokYazimi::Is KumeOkuyucu::bekleyenleriAl() {
     bekleyenTablolar_.clear();
-    yazmaHatalari_.clear();
-}
-
-QList<qint32> KumeOkuyucu::bekleyenleriBirak() {
-    QList<qint32> foyler;
-    for (const Yazma& y : std::exchange(bekleyen_, {}))
-        foyler << y.foy;
-    bekleyenTablolar_.clear();
-    return foyler;
+    return {std::exchange(bekleyen_, {}), {}, std::exchange(yazmaHatalari_, {})};
 }
 
 }  // namespace quv

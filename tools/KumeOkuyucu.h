@@ -3,6 +3,7 @@
 #include "engine/Database.h"
 #include "engine/RuntimeError.h"
 #include "tools/BlokOkumasi.h"
+#include "tools/BlokYazimi.h"
 #include "tools/OndenOkuyucu.h"
 
 #include <QHash>
@@ -41,26 +42,23 @@ public:
     // The file whose reads and writes follow.
     void foyBasliyor(qint32 foyKodu);
 
-    std::optional<std::pair<QStringList, std::vector<QVariantList>>> answer(
+    std::optional<std::pair<QStringList, RecordSet::Rows>> answer(
         const QString& text, const QVariantList& parameters) override;
     bool written(const QString& text, const QVariantList& parameters) override;
 
     // Keeps each file's upsert of one row ("insert into t (...) values (?, ...) on conflict
-    // ...") until gonder(), which sends a block's rows a hundred or so a statement. A read or
-    // another write of a table with kept rows first writes them one by one.
+    // ...") for the block's end, when the block's rows go a hundred or so a statement. A read
+    // or another write of a table with kept rows first writes them one by one.
     bool YazmalariBiriktir = false;
     bool bekleyenVar() const { return !bekleyen_.isEmpty(); }
-    // Writes the kept rows inside the caller's transaction; a statement that fails is undone
-    // to its savepoint and its rows written one by one. Returns the files whose row could not
-    // be written, with the error; a lost connection throws. The rows stay kept until
-    // gonderildi(), so a transaction that does not commit can send them again.
-    QList<std::pair<qint32, RuntimeError>> gonder();
-    // The transaction of the last gonder() committed: its rows are forgotten.
-    void gonderildi();
-    // Forgets the kept rows (they are reported as not written).
-    QList<qint32> bekleyenleriBirak();
+    // The kept rows and the errors of those already written one by one, handed over to be
+    // written (BlokYazimi); nothing is kept any more.
+    BlokYazimi::Is bekleyenleriAl();
+    // Writes rows on this connection inside the caller's transaction (BlokYazimi::gonder).
+    BlokYazimi::Hatalar gonder(const QList<BlokYazimi::Satir>& satirlar);
 
-    // Called before the first write of each file (an insert, update or delete).
+    // Called before a file's first write on this connection (an insert, update or delete,
+    // or kept rows written one by one).
     std::function<void()> IlkYazmada;
 
     // Reads answered without a statement of their own, and the block statements run.
@@ -73,25 +71,45 @@ private:
     using Cevap = BlokOkumasi::Cevap;
     struct Kayit {
         QStringList sutunlar;
-        std::vector<QVariantList> satirlar;
+        RecordSet::Rows satirlar;
         QSet<QString> tablolar;
     };
-    std::optional<Cevap> blokCevabi(const QString& kalip, const QString& alan);
+    std::shared_ptr<Cevap> blokCevabi(const QString& kalip, const QString& alan);
     // Takes the reads made ahead: those of the files now starting, unless a table they read
     // was written by the block before.
     void ondenOkunanlariAl(const QList<qint32>& foyler);
-    struct Yazma {
+    // A read as the file before made it: its text, and either the shared rows it got or the
+    // place of the file code in it and the block's answer (none: it runs file by file).
+    struct Iz {
         QString metin;
         QVariantList degerler;
-        qint32 foy;
+        bool ortak = false;
+        qsizetype yer = 0;
+        qsizetype uzunluk = 0;
+        QStringList sutunlar;
+        RecordSet::Rows satirlar;
+        std::shared_ptr<Cevap> cevap;
+        // The read of `text` is this one (for a file's read: with foyMetni as its code).
+        bool ayniOkuma(const QString& text, const QString& foyMetni) const;
     };
+    void izle(qsizetype sira, Iz iz);
+    void izleriUnut();
+    // The block's answer of the present file's read; none: it runs as usual.
+    std::optional<std::pair<QStringList, RecordSet::Rows>> dosyaCevabi(
+        const QString& text, const std::shared_ptr<Cevap>& cevap);
     // Writes the kept rows of a table the file now reads or writes, one statement each.
     void tekTekYaz(const QString& metin);
+    void ilkYazma();
 
     Database& db_;
     QList<qint32> blok_;
     QSet<qint32> blokKumesi_;
     qint32 foy_ = 0;
+    QString foyMetni_;
+    bool foyBlokta_ = false;
+    // The reads of the file before (or of this one so far), by their order in the file.
+    QList<Iz> izler_;
+    qsizetype sira_ = 0;
     // Per-file reads by their text with the file code as "#"; reads that cannot be run
     // for the block are remembered as such.
     OndenOkuyucu::Cevaplar cevaplar_;
@@ -103,13 +121,13 @@ private:
     std::unique_ptr<OndenOkuyucu> onden_;
     // The file's tables it wrote to since it started.
     QSet<QString> kirli_;
-    QList<Yazma> bekleyen_;
+    QList<BlokYazimi::Satir> bekleyen_;
     // The tables of the kept rows, lower case; the text of the last row kept and its table.
-    QList<QByteArray> bekleyenTablolar_;
+    QStringList bekleyenTablolar_;
     QString sonTutulan_;
     QString sonTutulanTablo_;
-    // Errors of rows written one by one before gonder(), told by it.
-    QList<std::pair<qint32, RuntimeError>> yazmaHatalari_;
+    // Errors of rows written one by one, handed over with the kept rows.
+    BlokYazimi::Hatalar yazmaHatalari_;
     bool kendiSorgusu_ = false;
     bool yazdi_ = false;
     qint64 cevaplanan_ = 0;

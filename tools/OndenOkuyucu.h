@@ -9,6 +9,7 @@
 
 #include <atomic>
 #include <condition_variable>
+#include <memory>
 #include <mutex>
 #include <optional>
 #include <thread>
@@ -32,7 +33,7 @@ public:
         QHash<QString, BlokOkumasi::Cevap> cevaplar;
     };
     // A block's answers by read; none for a read that runs file by file.
-    using Cevaplar = QHash<QString, std::optional<BlokOkumasi::Cevap>>;
+    using Cevaplar = QHash<QString, std::shared_ptr<BlokOkumasi::Cevap>>;
 
     explicit OndenOkuyucu(DatabaseUrl url);
     ~OndenOkuyucu();

@@ -12,6 +12,7 @@
 #include "engine/clsHesapAna.h"
 #include "engine/modGeneral.h"
 #include "file/Enumerations.h"
+#include "tools/ArkaYazici.h"
 #include "tools/KumeOkuyucu.h"
 #include "tools/TopluCalismaKaydi.h"
 
@@ -302,10 +303,21 @@ TopluGuncellemeSonucu TopluFoyGuncelleyici::Calistir() {
     if (biriktir)
         okuyucu->YazmalariBiriktir = true;
     QList<qint32> kaydedilenler;
+    // Writing behind: a block's write goes on a connection of its own while the next block is
+    // calculated, and what came of it is told before the next write. A block in which this
+    // connection wrote (a row written early, a write not kept) is written here, in that
+    // transaction.
+    std::unique_ptr<ArkaYazici> yazici;
+    if (biriktir && ArkadaYaz && !EsZamanliYazicilar && db.url().opensBeside())
+        yazici = std::make_unique<ArkaYazici>(
+            db.url(),
+            kayit ? std::optional(QStringLiteral("%1/%2").arg(ParcaNo).arg(ParcaSayisi))
+                  : std::nullopt,
+            db.observed());
     // On SQLite a block's saves share one commit; with other writers at the same time each
     // file takes the write lock at its first write and gives it back at its end.
     const bool sqlite = db.backend() == Backend::SQLite;
-    const bool blokIslemi = okuyucu && sqlite && !EsZamanliYazicilar;
+    const bool blokIslemi = okuyucu && sqlite && !EsZamanliYazicilar && !yazici;
     bool islemAcik = false;
     bool foyIslemi = false;
     // The other writers hold the lock a file or a block at a time; a busy wait that runs
@@ -342,7 +354,9 @@ TopluGuncellemeSonucu TopluFoyGuncelleyici::Calistir() {
     };
     // The block's kept rows and the record of its files saved; on a server a lost
     // connection is opened again and the block's writes sent once more.
-    auto blokuYaz = [&] {
+    std::function<void()> yaziciyiBekle;
+    auto blokuYaz = [&](BlokYazimi::Is is) {
+        yaziciyiBekle();
         // The block's own transaction holds the lock: its writes take no file's lock.
         struct KilitsizYazma {
             KumeOkuyucu& o;
@@ -359,10 +373,10 @@ TopluGuncellemeSonucu TopluFoyGuncelleyici::Calistir() {
                         db.beginTransaction();
                     kendiIslemi = true;
                 }
-                // Nothing is forgotten or told before the commit: a commit lost with the
-                // connection sends the same rows and marks again.
-                const auto hatalar = okuyucu->gonder();
-                QList<qint32> yazilan = kaydedilenler;
+                // Nothing is told before the commit: a commit lost with the connection sends
+                // the same rows and marks again.
+                const BlokYazimi::Hatalar hatalar = is.hatalar + okuyucu->gonder(is.satirlar);
+                QList<qint32> yazilan = is.kaydedilenler;
                 for (const auto& [kod, hata] : hatalar)
                     yazilan.removeAll(kod);
                 if (kayit)
@@ -370,8 +384,6 @@ TopluGuncellemeSonucu TopluFoyGuncelleyici::Calistir() {
                 if (kendiIslemi)
                     sqlite && EsZamanliYazicilar ? void(db.execute(QStringLiteral("COMMIT")))
                                                  : db.commit();
-                okuyucu->gonderildi();
-                kaydedilenler.clear();
                 for (const auto& [kod, hata] : hatalar)
                     foyHatasi(kod, hata);
                 return;
@@ -387,16 +399,52 @@ TopluGuncellemeSonucu TopluFoyGuncelleyici::Calistir() {
                 }
                 if (deneme == 0 && !sqlite && !db.alive() && yenidenBaglan(db))
                     continue;
-                for (qint32 kod : okuyucu->bekleyenleriBirak())
-                    foyHatasi(kod, e);
-                kaydedilenler.clear();
+                for (const BlokYazimi::Satir& satir : std::as_const(is.satirlar))
+                    foyHatasi(satir.foy, e);
                 return;
             }
         }
     };
-    auto islemiBitir = [&] {
-        if (biriktir && (okuyucu->bekleyenVar() || !kaydedilenler.isEmpty()))
-            blokuYaz();
+    yaziciyiBekle = [&] {
+        if (!yazici)
+            return;
+        std::optional<ArkaYazici::Sonuc> s = yazici->al();
+        if (!s)
+            return;
+        for (const ArkaYazici::Calisan& c : std::as_const(s->calisanlar))
+            db.noteWrite(c.metin, c.degerler, c.sure, c.satir);
+        if (s->hata) {
+            // Nothing of it was saved: it is sent again here, as a block's write always was.
+            blokuYaz(std::move(s->is));
+            return;
+        }
+        ++sonuc.ArkadaYazilanBloklar;
+        for (const auto& [kod, hata] : std::as_const(s->hatalar))
+            foyHatasi(kod, hata);
+    };
+    // This connection writes only once the write behind is done (on SQLite the lock is free
+    // and this connection's transaction sees what it wrote); what came of it is told at the
+    // block's end, not as the present file's.
+    if (yazici)
+        okuyucu->IlkYazmada = [&] {
+            yazici->bekle();
+            if (sqlite && !islemAcik)
+                islemAcik = trapped(QStringLiteral("Hesap.frmTopluFoyGunle.cmdGuncel_Click"),
+                                    [&] { db.beginTransaction(); });
+        };
+    auto islemiBitir = [&](bool son) {
+        if (biriktir && (okuyucu->bekleyenVar() || !kaydedilenler.isEmpty())) {
+            BlokYazimi::Is is = okuyucu->bekleyenleriAl();
+            is.kaydedilenler = std::exchange(kaydedilenler, {});
+            if (yazici && !islemAcik && !son) {
+                yaziciyiBekle();
+                yazici->baslat(std::move(is));
+            } else {
+                blokuYaz(std::move(is));
+            }
+        }
+        if (son)
+            yaziciyiBekle();
         if (islemAcik)
             trapped(QStringLiteral("Hesap.frmTopluFoyGunle.cmdGuncel_Click"), [&] { db.commit(); });
         islemAcik = false;
@@ -405,7 +453,7 @@ TopluGuncellemeSonucu TopluFoyGuncelleyici::Calistir() {
     for (int i = 0; i < sonuc.Sayi && calisiyor_; ++i) {
         const qint32 foyKodu = foyler.at(i);
         if (okuyucu && i % blok == 0) {
-            islemiBitir();
+            islemiBitir(false);
             okuyucu->blokBaslat(foyler.mid(i, blok));
             if (blokIslemi)
                 islemAcik = trapped(QStringLiteral("Hesap.frmTopluFoyGunle.cmdGuncel_Click"),
@@ -447,7 +495,8 @@ TopluGuncellemeSonucu TopluFoyGuncelleyici::Calistir() {
         if (FoyBitti)
             FoyBitti(i + 1, sonuc.Sayi, foyKodu);
     }
-    islemiBitir();
+    islemiBitir(true);
+    yazici.reset();
     if (okuyucu) {
         sonuc.BlokOkumalari = okuyucu->cevaplanan();
         sonuc.BlokSorgulari = okuyucu->blokSorgusu();

@@ -60,6 +60,8 @@ struct TopluGuncellemeSonucu {
     qint64 BlokSorgulari = 0;
     // Of those statements, the ones read ahead on the second connection and used.
     qint64 OndenOkunanSorgular = 0;
+    // Blocks whose write went behind, on the second connection, and was saved there.
+    int ArkadaYazilanBloklar = 0;
     // The message for the user; empty when there is none to show.
     QString Mesaj;
 };
@@ -95,6 +97,10 @@ public:
     // in a thread of its own: worth it while the machine has a processor for that thread
     // (a run alone, not workers that already keep every processor busy).
     bool OndenOku = OndenOkumaUygun(1);
+    // A block's summaries and its record of files saved are written on a second connection,
+    // in a thread of its own, while the next block is calculated; what became of them is
+    // told at the next block's start. Worth it on the same terms as reading ahead.
+    bool ArkadaYaz = OndenOkumaUygun(1);
     static bool OndenOkumaUygun(int ayniMakinedekiIsler);
 
     // Called once with the number of matching files before the first one.

@@ -377,6 +377,7 @@ int batch(const QStringList& arguments) {
     calisan.EsZamanliYazicilar = isciMi;
     // The workers of one run share this machine's processors.
     calisan.OndenOku = TopluFoyGuncelleyici::OndenOkumaUygun(isciMi ? parcaSayisi : 1);
+    calisan.ArkadaYaz = calisan.OndenOku;
     // Every typed value is checked before the database is touched.
     if (const QString hata = calisan.Dogrula(); !hata.isEmpty())
         throw UsageError(hata +

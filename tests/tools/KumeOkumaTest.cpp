@@ -41,6 +41,7 @@ protected:
         g.KumeHalindeOku = kume;
         g.BlokBuyuklugu = 64;
         g.OndenOku = true;
+        g.ArkadaYaz = true;
         return g.Calistir();
     }
 };
@@ -100,6 +101,8 @@ TEST_P(KumeOkumaTest, StoresWhatTheFileByFileUpdateStores) {
     EXPECT_LT(kume.BlokSorgulari, 5 * 30);
     // From the second block on, the reads were made ahead on a second connection.
     EXPECT_GT(kume.OndenOkunanSorgular, 4 * 10);
+    // Every block but the last (5 blocks of 64 or fewer) was written behind.
+    EXPECT_EQ(kume.ArkadaYazilanBloklar, 4);
 
     // The same by the command line with two workers, each on its own connection.
     db_->execute(QStringLiteral("delete from tblfoy_hesap"));
@@ -140,7 +143,7 @@ TEST_P(KumeOkumaTest, ReadsMadeAheadMissNoWriteToASharedTable) {
 }
 
 // A file's summary is kept for the block's end: a read of its table writes it first, and
-// kept rows sent in a transaction that did not commit are sent again. A read limited to a
+// kept rows handed over and sent in a transaction that did not commit can be sent again. A read limited to a
 // number of rows is limited for each file, not for the block.
 TEST_P(KumeOkumaTest, KeptRowsAreReadAndResentAndLimitsHoldForEachFile) {
     KumeOkuyucu okuyucu(*db_);
@@ -152,12 +155,13 @@ TEST_P(KumeOkumaTest, KeptRowsAreReadAndResentAndLimitsHoldForEachFile) {
                        {{QStringLiteral("foykodu"), foy}, {QStringLiteral("borcasli"), 12.5}});
     };
     tut(7002);
+    const BlokYazimi::Is is = okuyucu.bekleyenleriAl();
+    EXPECT_FALSE(okuyucu.bekleyenVar());
     for (bool kaydet : {false, true}) {
         db_->beginTransaction();
-        EXPECT_TRUE(okuyucu.gonder().isEmpty());
+        EXPECT_TRUE(okuyucu.gonder(is.satirlar).isEmpty());
         kaydet ? db_->commit() : db_->rollback();
     }
-    okuyucu.gonderildi();
     EXPECT_EQ(toInt32(db_->openRecordSet(QStringLiteral("select count(*) from tblfoy_hesap"))
                           .value(0)),
               1);
