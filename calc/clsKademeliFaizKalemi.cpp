@@ -50,7 +50,7 @@ QString bitisIfadesi(Enum_KalemTipi tip) {
 }  // namespace
 
 QString clsKademeliFaizKalemi::DefaultAciklama() const {
-    return (baslamaIfadesi(BaslamaKaynak) + u' ' + bitisIfadesi(BitisKaynak)).trimmed();
+    return QString(baslamaIfadesi(BaslamaKaynak) + u' ' + bitisIfadesi(BitisKaynak)).trimmed();
 }
 
 }  // namespace quv

@@ -157,7 +157,7 @@ void clsFaizTablosu::MevduatOranlariniYukle(qint32 lngFaizTablosuFoyKodu, qint32
     const QString F = QString::number(lngFaizTablosuFoyKodu);
     const QString K = QString::number(lngFaizTablosuKodu);
     yillikOranlar(lngFaizTablosuFoyKodu, lngFaizTablosuKodu, BaslangicTarihi, BitisTarihi,
-                  [&](const QString& D) {
+                  [&](const QString& D) -> QString {
                       return QStringLiteral(
                                  "Select T1.tarih, T1.faizorani from tblfaizoranitablosu_detay T1 "
                                  "where T1.foykodu = ") +
@@ -174,7 +174,7 @@ void clsFaizTablosu::MevduatOranlariniYukle(qint32 lngFaizTablosuFoyKodu, qint32
 void clsFaizTablosu::YillikOranlariYukle(const QString& BaslangicTarihi, const QString& BitisTarihi,
                                          qint32 FaizOraniTablosuKodu) {
     const QString K = QString::number(FaizOraniTablosuKodu);
-    yillikOranlar(0, FaizOraniTablosuKodu, BaslangicTarihi, BitisTarihi, [&](const QString& D) {
+    yillikOranlar(0, FaizOraniTablosuKodu, BaslangicTarihi, BitisTarihi, [&](const QString& D) -> QString {
         return QStringLiteral(
                    "Select T1.tarih, T1.faizorani from tblfaizoranitablosu_detay T1 "
                    "where T1.foykodu=0 AND T1.faizoranitablosukodu=") +
