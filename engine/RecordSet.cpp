@@ -78,7 +78,7 @@ bool RecordSet::hasField(const QString& field) const {
     return indexOf(field) >= 0;
 }
 
-QVariant RecordSet::value(const QString& field) const {
+const QVariant& RecordSet::value(const QString& field) const {
     const int i = indexOf(field);
     if (i < 0)
         throw RuntimeError(
@@ -89,7 +89,7 @@ QVariant RecordSet::value(const QString& field) const {
     return currentRow().at(i);
 }
 
-QVariant RecordSet::value(int position) const {
+const QVariant& RecordSet::value(int position) const {
     if (position < 0 || position >= columns_.size())
         throw RuntimeError(
             ErrNo::ItemNotFound,

@@ -38,10 +38,11 @@ public:
     // The number of rows for a static or keyset cursor; -1 for forward-only.
     int recordCount() const;
 
-    // Raise run-time error 3021 without a current row and 3265 for an unknown field.
-    QVariant value(const QString& field) const;
-    QVariant value(int position) const;
-    QVariant operator[](const QString& field) const { return value(field); }
+    // Raise run-time error 3021 without a current row and 3265 for an unknown field. The
+    // value is the record set's own: valid while its rows are (not after close()).
+    const QVariant& value(const QString& field) const;
+    const QVariant& value(int position) const;
+    const QVariant& operator[](const QString& field) const { return value(field); }
     bool hasField(const QString& field) const;
     int fieldCount() const { return static_cast<int>(columns_.size()); }
     const QStringList& fieldNames() const { return columns_; }
