@@ -8,6 +8,12 @@
 
 namespace quv {
 
+namespace {
+
+constexpr int kBosaltmaAraligi = 4;
+
+}  // namespace
+
 OndenOkuyucu::OndenOkuyucu(DatabaseUrl url) : url_(std::move(url)) {
     is_ = std::thread([this] { calis(); });
 }
@@ -54,6 +60,7 @@ void OndenOkuyucu::birak(Cevaplar eski) {
 void OndenOkuyucu::calis() {
     // The connection is opened, used and closed in this thread only.
     std::shared_ptr<Database> db;
+    int bosaltilan = 0;
     for (;;) {
         Sonuc sonuc;
         QList<Okuma> okumalar;
@@ -73,8 +80,10 @@ void OndenOkuyucu::calis() {
             birakilan.clear();
 #ifdef __GLIBC__
             // Rows made in one thread and freed in another leave the allocator's free pages
-            // scattered; given back once a block, the run's memory stays that of a block.
-            malloc_trim(0);
+            // scattered; given back every few blocks, the run's memory stays that of a few
+            // blocks. (Giving them back stops every processor for a moment.)
+            if (++bosaltilan % kBosaltmaAraligi == 0)
+                malloc_trim(0);
 #endif
         }
         if (!isVar)
