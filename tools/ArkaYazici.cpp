@@ -1,6 +1,7 @@
 #include "tools/ArkaYazici.h"
 
 #include "engine/Database.h"
+#include "tools/ArkaIs.h"
 #include "tools/TopluCalismaKaydi.h"
 
 namespace quv {
@@ -41,6 +42,7 @@ std::optional<ArkaYazici::Sonuc> ArkaYazici::al() {
 }
 
 void ArkaYazici::calis() {
+    arkaIsOnceligi();
     // The connection is opened, used and closed in this thread only; a lost one is opened
     // again for the next write.
     std::shared_ptr<Database> db;

@@ -1,6 +1,7 @@
 #include "tools/OndenOkuyucu.h"
 
 #include "engine/Database.h"
+#include "tools/ArkaIs.h"
 
 #ifdef __GLIBC__
 #include <malloc.h>
@@ -58,6 +59,7 @@ void OndenOkuyucu::birak(Cevaplar eski) {
 }
 
 void OndenOkuyucu::calis() {
+    arkaIsOnceligi();
     // The connection is opened, used and closed in this thread only.
     std::shared_ptr<Database> db;
     int bosaltilan = 0;

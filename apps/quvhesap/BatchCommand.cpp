@@ -84,39 +84,32 @@ private:
 };
 
 // The progress on standard error, with the pace and the time left: on a terminal one bar
-// redrawn in place, otherwise a line for the first and the last file and one every few
-// seconds between them.
+// redrawn in place (for the first and the last file and at most ten times a second between
+// them), otherwise a line for the first and the last file and one every few seconds between
+// them.
 class TerminalIlerleme {
 public:
     TerminalIlerleme() : terminal_(isatty(fileno(stderr)) != 0) { saat_.start(); }
 
     void goster(int biten, int sira, int sayi, qint32 foyKodu) {
-        const int yuzde = sayi > 0 ? biten * 100 / sayi : 0;
-        QString metin = QStringLiteral("%%1  ").arg(yuzde, 3) +
-                        TopluFoyGuncelleyici::IlerlemeMetni(sira, sayi, foyKodu);
-        const double saniye = saat_.nsecsElapsed() / 1e9;
-        if (biten > 0 && saniye > 0) {
-            const double hiz = biten / saniye;
-            const qint64 kalan = static_cast<qint64>((sayi - biten) / hiz + 0.5);
-            metin += QStringLiteral("  (%1 föy/sn, kalan %2:%3)")
-                         .arg(static_cast<qint64>(hiz + 0.5))
-                         .arg(kalan / 60)
-                         .arg(kalan % 60, 2, 10, QChar(u'0'));
-        }
+        const qint64 simdi = saat_.elapsed();
+        const bool ucta = sira == 1 || biten == sayi;
         if (!terminal_) {
             // A finished file, the first, the last or one after a pause of a few seconds.
-            if (biten != sira)
+            if (biten != sira || !(ucta || simdi - sonSatir_ >= 3000))
                 return;
-            if (sira == 1 || sira == sayi || saat_.elapsed() - sonSatir_ >= 3000) {
-                printErr(metin);
-                sonSatir_ = saat_.elapsed();
-            }
+            sonSatir_ = simdi;
+            printErr(metin(biten, sira, sayi, foyKodu));
             return;
         }
+        if (!ucta && simdi - sonCizim_ < 100)
+            return;
+        sonCizim_ = simdi;
         constexpr int Genislik = 30;
         const int dolu = sayi > 0 ? biten * Genislik / sayi : 0;
         const QString cubuk = u'[' + QString(dolu, u'#') + QString(Genislik - dolu, u'-') + u']';
-        std::fputs(("\r\033[K" + cubuk + u' ' + metin).toUtf8().constData(), stderr);
+        const QString satir = "\r\033[K" + cubuk + u' ' + metin(biten, sira, sayi, foyKodu);
+        std::fputs(satir.toUtf8().constData(), stderr);
         std::fflush(stderr);
         cizili_ = true;
     }
@@ -130,10 +123,27 @@ public:
     }
 
 private:
+    QString metin(int biten, int sira, int sayi, qint32 foyKodu) const {
+        const int yuzde = sayi > 0 ? biten * 100 / sayi : 0;
+        QString metin = QStringLiteral("%%1  ").arg(yuzde, 3) +
+                        TopluFoyGuncelleyici::IlerlemeMetni(sira, sayi, foyKodu);
+        const double saniye = saat_.nsecsElapsed() / 1e9;
+        if (biten > 0 && saniye > 0) {
+            const double hiz = biten / saniye;
+            const qint64 kalan = static_cast<qint64>((sayi - biten) / hiz + 0.5);
+            metin += QStringLiteral("  (%1 föy/sn, kalan %2:%3)")
+                         .arg(static_cast<qint64>(hiz + 0.5))
+                         .arg(kalan / 60)
+                         .arg(kalan % 60, 2, 10, QChar(u'0'));
+        }
+        return metin;
+    }
+
     bool terminal_;
     bool cizili_ = false;
     QElapsedTimer saat_;
     qint64 sonSatir_ = 0;
+    qint64 sonCizim_ = 0;
 };
 
 // Error messages and exchange-rate questions first clear the progress bar; an error of a
