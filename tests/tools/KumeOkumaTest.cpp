@@ -142,6 +142,44 @@ TEST_P(KumeOkumaTest, ReadsMadeAheadMissNoWriteToASharedTable) {
     EXPECT_EQ(okuyucu.ondenOkunan(), 1);
 }
 
+// A file's read that repeats the one the file before made at the same place, but for the
+// file code, is answered as that one was; one naming another file, one that differs after
+// the code, or a shared read after a write to its table is not.
+TEST_P(KumeOkumaTest, AReadLikeTheFileBeforesIsAnsweredOnlyWhenItIsTheSame) {
+    for (int foy : {99, 100, 101, 102})
+        add(QStringLiteral("tblfoy_hesap"), kv({"foykodu", foy, "borcasli", 2 * foy}));
+    const QString a = QStringLiteral("select borcasli from tblfoy_hesap where foykodu = %1");
+    const QString kur = QStringLiteral("select count(*) from tblkur");
+    const QString buyuk = a + QStringLiteral(" and borcasli > 150");
+    const QString kucuk = a + QStringLiteral(" and borcasli < 150");
+    const struct {
+        int foy;
+        QList<std::pair<QString, QString>> okumalar;  // the read and its value ("-": no row)
+        bool sonraKurYaz = false;
+    } foyler[] = {
+        {99, {{a.arg(99), "198"}, {kur, "0"}, {buyuk.arg(99), "198"}}},
+        // A longer code: the same reads.
+        {100, {{a.arg(100), "200"}, {kur, "0"}, {buyuk.arg(100), "200"}}},
+        // The file before's very text names that file; "<" where the file before had ">".
+        {101, {{a.arg(100), "200"}, {kur, "0"}, {kucuk.arg(101), "-"}}, true},
+        {102, {{a.arg(102), "204"}, {kur, "1"}}},
+    };
+    KumeOkuyucu okuyucu(*db_);
+    okuyucu.blokBaslat({99, 100, 101, 102});
+    for (const auto& d : foyler) {
+        okuyucu.foyBasliyor(d.foy);
+        for (const auto& [metin, beklenen] : d.okumalar) {
+            const RecordSet rs = db_->openRecordSet(metin);
+            EXPECT_EQ(rs.eof() ? QStringLiteral("-") : QString::number(rs.value(0).toDouble()),
+                      beklenen)
+                << d.foy << ": " << metin.toStdString();
+        }
+        if (d.sonraKurYaz)
+            db_->execute(QStringLiteral(
+                "insert into tblkur (tarih, parabirimikodu, tltutar) values ('20240102', 2, 30)"));
+    }
+}
+
 // A file's summary is kept for the block's end: a read of its table writes it first, and
 // kept rows handed over and sent in a transaction that did not commit can be sent again. A read limited to a
 // number of rows is limited for each file, not for the block.
