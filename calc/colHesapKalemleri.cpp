@@ -68,6 +68,7 @@ colHesapKalemleri HesapKalemleriniSirala(colHesapKalemleri HesapKalemleri) {
                                                   Qt::CaseSensitive) < 0;
     });
     colHesapKalemleri sirali;
+    sirali.Reserve(static_cast<int>(entries.size()));
     for (auto& e : entries)
         sirali.Add(std::move(e.kalem));
     return sirali;

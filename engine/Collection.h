@@ -4,6 +4,7 @@
 
 #include <QString>
 
+#include <algorithm>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -22,6 +23,8 @@ public:
 
     int Count() const { return static_cast<int>(items_.size()); }
     bool isEmpty() const { return items_.empty(); }
+    // Room for n items, so that adding them moves none.
+    void Reserve(int n) { items_.reserve(static_cast<std::size_t>(std::max(n, 0))); }
 
     // Appends an item (and returns it); a key already in use raises run-time error 457.
     T& Add(Pointer item, const QString& key = QString()) {

@@ -184,6 +184,13 @@ QString Database::adapt(const QString& sql) const {
     return SqlDialect::adapt(dialect_, sql);
 }
 
+const QString& Database::runText(const QString& sql, QString& adapted) const {
+    if (!SqlDialect::mayAdapt(dialect_, sql))
+        return sql;
+    adapted = adapt(sql);
+    return adapted;
+}
+
 bool Database::preparable(const QString& adaptedSql) const {
     if (url_.backend != Backend::PostgreSQL)
         return true;
@@ -266,7 +273,8 @@ QSqlQuery& Database::run(const QString& text, const QVariantList& parameters, bo
 
 RecordSet Database::openRecordSet(const QString& sql, CursorType type,
                                   const QVariantList& parameters) {
-    const QString text = adapt(sql);
+    QString adapted;
+    const QString& text = runText(sql, adapted);
     if (source_)
         if (auto rows = source_->answer(text, parameters))
             return RecordSet(std::move(rows->first), std::move(rows->second), type);
@@ -301,7 +309,8 @@ RecordSet Database::openRecordSet(const QString& sql, CursorType type,
 
 void Database::noteRead(const QString& sql, qint64 nanoseconds, int rows) {
     // Told as the text that ran, as a read of this connection is.
-    const QString text = adapt(sql);
+    QString adapted;
+    const QString& text = runText(sql, adapted);
     if (recorder_)
         recorder_(text, {}, true);
     if (log_)
@@ -317,7 +326,8 @@ void Database::noteWrite(const QString& ranText, const QVariantList& parameters,
 }
 
 int Database::execute(const QString& sql, const QVariantList& parameters) {
-    const QString text = adapt(sql);
+    QString adapted;
+    const QString& text = runText(sql, adapted);
     if (source_ && source_->written(text, parameters))
         return 1;
     if (recorder_)
@@ -357,26 +367,25 @@ void Database::addRow(const QString& table, const FieldValues& fields) {
 }
 
 void Database::upsertRow(const QString& table, const QStringList& keyColumns,
-                         FieldValues&& fields) {
-    if (dialect_ != SqlDialect::Dialect::SQLite && dialect_ != SqlDialect::Dialect::PostgreSQL) {
-        upsertRow(table, keyColumns, std::as_const(fields));
-        return;
-    }
-    // A summary is saved file after file with the same columns: the text of the one before.
+                         const QStringList& columns, QVariantList values) {
+    // A summary is saved file after file with the same columns (one list, so comparing it is
+    // quick): the text of the one before.
     const LastUpsert& last = lastUpsert_;
-    bool same = table == last.table && keyColumns == last.keyColumns &&
-                fields.size() == last.columns.size();
-    for (qsizetype i = 0; same && i < fields.size(); ++i)
-        same = fields[i].first == last.columns[i];
-    if (!same) {
-        upsertRow(table, keyColumns, std::as_const(fields));
+    const bool upsert =
+        dialect_ == SqlDialect::Dialect::SQLite || dialect_ == SqlDialect::Dialect::PostgreSQL;
+    if (upsert && !last.text.isEmpty() && columns == last.columns &&
+        keyColumns == last.keyColumns && table == last.table &&
+        values.size() == columns.size()) {
+        execute(last.text, values);
         return;
     }
-    QVariantList values;
-    values.reserve(fields.size());
-    for (auto& field : fields)
-        values << std::move(field.second);
-    execute(last.text, values);
+    FieldValues fields;
+    fields.reserve(columns.size());
+    for (qsizetype i = 0; i < columns.size(); ++i)
+        fields.append({columns[i], values.value(i)});
+    upsertRow(table, keyColumns, fields);
+    if (upsert)
+        lastUpsert_.columns = columns;
 }
 
 void Database::upsertRow(const QString& table, const QStringList& keyColumns,
@@ -413,7 +422,7 @@ void Database::upsertRow(const QString& table, const QStringList& keyColumns,
         columns.reserve(fields.size());
         for (const auto& field : fields)
             columns << field.first;
-        lastUpsert_ = {table, keyColumns, columns, *text};
+        lastUpsert_ = {table, keyColumns, std::move(columns), *text};
         execute(*text, values);
         return;
     }

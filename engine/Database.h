@@ -63,7 +63,10 @@ public:
     // Writes one row by its key in a single statement: inserted when missing,
     // otherwise every given field is replaced. A failure leaves the stored row as it was.
     void upsertRow(const QString& table, const QStringList& keyColumns, const FieldValues& fields);
-    void upsertRow(const QString& table, const QStringList& keyColumns, FieldValues&& fields);
+    // The same with the columns and their values apart: a row saved again and again with one
+    // list of columns.
+    void upsertRow(const QString& table, const QStringList& keyColumns, const QStringList& columns,
+                   QVariantList values);
 
     QStringList tables() const;
     // Column names of a table as the database reports them.
@@ -119,6 +122,9 @@ public:
     ReadSource* readSource() const { return source_; }
 
 private:
+    // The text that runs: `sql` itself when the backend changes nothing in it (no copy made),
+    // otherwise `adapted`, set to the adapted text.
+    const QString& runText(const QString& sql, QString& adapted) const;
     Database(DatabaseUrl url, QString connectionName);
     bool preparable(const QString& adaptedSql) const;
     // The session settings of a server connection (after each open).

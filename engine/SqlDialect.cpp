@@ -47,7 +47,7 @@ bool mayStartWithTop(QStringView sql) {
             ++i;
     };
     auto word = [&](QLatin1StringView w) {
-        if (sql.mid(i, w.size()).compare(w, Qt::CaseInsensitive) != 0)
+        if (!SqlText::matchesAsciiAt(sql, w, i))
             return false;
         i += w.size();
         return true;
@@ -62,6 +62,21 @@ bool mayStartWithTop(QStringView sql) {
 }
 
 }  // namespace
+
+bool mayAdapt(Dialect dialect, const QString& sql) {
+    switch (dialect) {
+        case Dialect::SqlServer:
+        case Dialect::Access:
+            return false;
+        case Dialect::PostgreSQL:
+            return mayStartWithTop(sql) ||
+                   SqlText::indexOfAscii(sql, QLatin1StringView("order")) >= 0;
+        case Dialect::SQLite:
+        case Dialect::Other:
+            break;
+    }
+    return mayStartWithTop(sql);
+}
 
 QString topToLimit(const QString& sql) {
     if (!mayStartWithTop(sql))

@@ -16,6 +16,8 @@ Dialect fromDbmsName(const QString& name);
 // take it as written, the others have no TOP (it becomes LIMIT), and PostgreSQL
 // also sorts Nulls low as the office databases do.
 QString adapt(Dialect dialect, const QString& sql);
+// False when adapt() surely gives the text back unchanged (a quick look, for every statement).
+bool mayAdapt(Dialect dialect, const QString& sql);
 
 // "SELECT TOP n ..." as "SELECT ... LIMIT n", for backends without TOP.
 QString topToLimit(const QString& sql);

@@ -124,15 +124,21 @@ void clsHesapOzeti::ClearClass() {
 
 bool clsHesapOzeti::Kaydet(qint32 FoyKodu) {
     return trapped(QStringLiteral("Hesap.clsHesapOzeti.Kaydet"), [&] {
-        FieldValues fields;
-        fields.reserve(1 + Alanlar().size());
-        fields.append({QStringLiteral("foykodu"), FoyKodu});
+        static const QStringList anahtar = {QStringLiteral("foykodu")};
+        static const QStringList sutunlar = [] {
+            QStringList s = anahtar;
+            for (const Alan& alan : Alanlar())
+                s << alan.sutun;
+            return s;
+        }();
+        QVariantList degerler;
+        degerler.reserve(sutunlar.size());
+        degerler << FoyKodu;
         for (const Alan& alan : Alanlar())
-            fields.append({alan.sutun, alan.para
-                                           ? (this->*alan.para).toSqlValue()
-                                           : QVariant(static_cast<double>(this->*alan.oran))});
-        shared().connection().upsertRow(QStringLiteral("tblfoy_hesap"), {QStringLiteral("foykodu")},
-                                        std::move(fields));
+            degerler << (alan.para ? (this->*alan.para).toSqlValue()
+                                   : QVariant(static_cast<double>(this->*alan.oran)));
+        shared().connection().upsertRow(QStringLiteral("tblfoy_hesap"), anahtar, sutunlar,
+                                        std::move(degerler));
     });
 }
 
