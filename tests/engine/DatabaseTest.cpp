@@ -93,6 +93,30 @@ TEST_P(DatabaseTest, UpsertReplacesTheRowInOneStatement) {
     RecordSet rs = db_->openRecordSet("select tltutar from tblkur", CursorType::Static);
     EXPECT_EQ(rs.recordCount(), 1);
     EXPECT_EQ(Money::fromVariant(rs.value(0)).toDecimalString(), tutar.toDecimalString());
+
+    // Rows saved again and again with one list of columns, between them rows of another
+    // list and of another table: each goes to its own table and columns.
+    const QStringList anahtar = {"tarih", "parabirimikodu"};
+    const QStringList kurSutunlari = {"tarih", "parabirimikodu", "tltutar"};
+    const QStringList tarihSutunlari = {"tarih", "parabirimikodu"};
+    auto sayilar = [&](const char* sql) {
+        QList<int> s;
+        for (RecordSet r = db_->openRecordSet(sql); !r.eof(); r.moveNext())
+            s << r.value(0).toInt();
+        return s;
+    };
+    for (int i = 1; i <= 3; ++i) {
+        db_->upsertRow("tblkur", anahtar, kurSutunlari, {"20230102", i, QString::number(i)});
+        db_->upsertRow("tblkur", anahtar, tarihSutunlari, {"2023010" + QString::number(2 + i), i});
+        db_->upsertRow("tblfoy_hesap", {"foykodu"}, {"foykodu", "borcasli"}, {i, i * 10});
+    }
+    EXPECT_EQ(sayilar("select parabirimikodu * 10 + cast(tltutar as int) from tblkur "
+                      "where tarih = '20230102' order by 1"),
+              (QList<int>{11, 22, 33}));
+    EXPECT_EQ(sayilar("select parabirimikodu from tblkur where tltutar is null order by 1"),
+              (QList<int>{1, 2, 3}));
+    EXPECT_EQ(sayilar("select cast(borcasli as int) from tblfoy_hesap order by 1"),
+              (QList<int>{10, 20, 30}));
 }
 
 TEST_P(DatabaseTest, KurBilgisiCekReadsTheStoredRateAndReportsADatabaseError) {
