@@ -496,6 +496,8 @@ TopluGuncellemeSonucu TopluFoyGuncelleyici::Calistir() {
             FoyBitti(i + 1, sonuc.Sayi, foyKodu);
     }
     islemiBitir(true);
+    if (okuyucu)
+        okuyucu->IlkYazmada = {};
     yazici.reset();
     if (okuyucu) {
         sonuc.BlokOkumalari = okuyucu->cevaplanan();
