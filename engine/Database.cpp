@@ -373,7 +373,7 @@ void Database::upsertRow(const QString& table, const QStringList& keyColumns,
     const LastUpsert& last = lastUpsert_;
     const bool upsert =
         dialect_ == SqlDialect::Dialect::SQLite || dialect_ == SqlDialect::Dialect::PostgreSQL;
-    if (upsert && !last.text.isEmpty() && columns == last.columns &&
+    if (upsert && !columns.isEmpty() && columns == last.columns &&
         keyColumns == last.keyColumns && table == last.table &&
         values.size() == columns.size()) {
         execute(last.text, values);
@@ -418,11 +418,8 @@ void Database::upsertRow(const QString& table, const QStringList& keyColumns,
                                             : QStringLiteral(" DO UPDATE SET ") +
                                                   updates.join(QStringLiteral(", "))));
         }
-        QStringList columns;
-        columns.reserve(fields.size());
-        for (const auto& field : fields)
-            columns << field.first;
-        lastUpsert_ = {table, keyColumns, std::move(columns), *text};
+        // The columns are kept by the overload that has them as one list.
+        lastUpsert_ = {table, keyColumns, {}, *text};
         execute(*text, values);
         return;
     }

@@ -142,7 +142,8 @@ std::optional<Cevap> oku(Database& db, const QString& kalip, const QString& alan
     for (qint32 kod : foyler)
         kodlar << QString::number(kod);
     Cevap cevap;
-    cevap.sorgu = blokMetni(kalip, alan, kodlar.join(u','), cevap.bosSatir);
+    QVariantList bosSatir;
+    cevap.sorgu = blokMetni(kalip, alan, kodlar.join(u','), bosSatir);
     if (cevap.sorgu.isEmpty())
         return std::nullopt;
     QElapsedTimer sure;
@@ -170,8 +171,8 @@ std::optional<Cevap> oku(Database& db, const QString& kalip, const QString& alan
         cevap.satirlar.insert(it.key(),
                               std::make_shared<std::vector<QVariantList>>(std::move(it.value())));
     std::vector<QVariantList> bos;
-    if (!cevap.bosSatir.isEmpty())
-        bos.push_back(cevap.bosSatir);
+    if (!bosSatir.isEmpty())
+        bos.push_back(std::move(bosSatir));
     cevap.bos = std::make_shared<std::vector<QVariantList>>(std::move(bos));
     return cevap;
 }

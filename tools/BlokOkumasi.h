@@ -18,9 +18,7 @@ namespace quv::BlokOkumasi {
 struct Cevap {
     QStringList sutunlar;
     QHash<qint32, RecordSet::Rows> satirlar;
-    // The row of a file without rows (a count or a minimum); empty: no row. The rows such a
-    // file gets.
-    QVariantList bosSatir;
+    // The rows a file without rows gets: none, or one row for a count or a minimum.
     RecordSet::Rows bos;
     // The tables the read names, lower case; the column of its file condition.
     QSet<QString> tablolar;

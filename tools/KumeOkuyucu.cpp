@@ -160,7 +160,7 @@ std::shared_ptr<KumeOkuyucu::Cevap> KumeOkuyucu::blokCevabi(const QString& kalip
 
 bool KumeOkuyucu::Iz::ayniOkuma(const QString& text, const QString& foyMetni) const {
     if (ortak)
-        return metin.size() == text.size() && metin == text;
+        return metin == text;
     // The read of the file before, with this file's code in place of that one's.
     const qsizetype sonrasi = metin.size() - yer - uzunluk;
     const QStringView t(text);

@@ -229,9 +229,9 @@ TopluGuncellemeSonucu TopluFoyGuncelleyici::Calistir() {
     QList<qint32> foyler;
     Database& db = shared().connection();
     std::unique_ptr<TopluCalismaKaydi> kayit;
+    const QString parca = QStringLiteral("%1/%2").arg(ParcaNo).arg(ParcaSayisi);
     if (TopluCalismaKaydi::Destekli(db))
-        kayit = std::make_unique<TopluCalismaKaydi>(
-            db, QStringLiteral("%1/%2").arg(ParcaNo).arg(ParcaSayisi));
+        kayit = std::make_unique<TopluCalismaKaydi>(db, parca);
     bool kayitYok = false;
     const bool hazir = trapped(QStringLiteral("Hesap.frmTopluFoyGunle.cmdGuncel_Click"), [&] {
         if (Surdur) {
@@ -311,8 +311,7 @@ TopluGuncellemeSonucu TopluFoyGuncelleyici::Calistir() {
     if (biriktir && ArkadaYaz && !EsZamanliYazicilar && db.url().opensBeside())
         yazici = std::make_unique<ArkaYazici>(
             db.url(),
-            kayit ? std::optional(QStringLiteral("%1/%2").arg(ParcaNo).arg(ParcaSayisi))
-                  : std::nullopt,
+            kayit ? std::optional(parca) : std::nullopt,
             db.observed());
     // On SQLite a block's saves share one commit; with other writers at the same time each
     // file takes the write lock at its first write and gives it back at its end.
