@@ -273,16 +273,17 @@ QSqlQuery& Database::run(const QString& text, const QVariantList& parameters, bo
 
 RecordSet Database::openRecordSet(const QString& sql, CursorType type,
                                   const QVariantList& parameters) {
+    // The source is asked with the text as given: a read it answers is never adapted.
+    if (source_)
+        if (auto rows = source_->answer(sql, parameters))
+            return RecordSet(std::move(rows->first), std::move(rows->second), type);
     QString adapted;
     const QString& text = runText(sql, adapted);
-    if (source_)
-        if (auto rows = source_->answer(text, parameters))
-            return RecordSet(std::move(rows->first), std::move(rows->second), type);
     if (recorder_)
         recorder_(text, parameters, true);
     QElapsedTimer timer;
     timer.start();
-    QSqlQuery& query = run(text, parameters, true);
+    QSqlQuery& query = run(text, parameters, url_.backend != Backend::PostgreSQL);
     QSqlRecord record = query.record();
     QStringList columns;
     for (int i = 0; i < record.count(); ++i)
@@ -326,15 +327,15 @@ void Database::noteWrite(const QString& ranText, const QVariantList& parameters,
 }
 
 int Database::execute(const QString& sql, const QVariantList& parameters) {
+    if (source_ && source_->written(sql, parameters))
+        return 1;
     QString adapted;
     const QString& text = runText(sql, adapted);
-    if (source_ && source_->written(text, parameters))
-        return 1;
     if (recorder_)
         recorder_(text, parameters, false);
     QElapsedTimer timer;
     timer.start();
-    QSqlQuery& query = run(text, parameters, true);
+    QSqlQuery& query = run(text, parameters, url_.backend != Backend::PostgreSQL);
     int affected = query.numRowsAffected();
     query.finish();
     if (log_)

@@ -111,7 +111,8 @@ public:
     class ReadSource {
     public:
         virtual ~ReadSource() = default;
-        // The rows of the read (its text as it would run, its parameters); none: run it.
+        // The rows of the read (its text as the caller gave it, before the backend adapts
+        // it, and its parameters); none: run it.
         virtual std::optional<std::pair<QStringList, RecordSet::Rows>> answer(
             const QString& text, const QVariantList& parameters) = 0;
         // True when the source keeps the write (it counts as one row written).

@@ -71,7 +71,8 @@ Money Money::fromDoubleToCents(double amount) {
 }
 
 Money Money::parse(const QString& input) {
-    QString text = input.trimmed();
+    // A view: indexing a shared copy of the text would copy it again.
+    const QStringView text = QStringView(input).trimmed();
     if (text.isEmpty())
         throw RuntimeError::typeMismatch();
     bool negative = false;
@@ -85,7 +86,7 @@ Money Money::parse(const QString& input) {
     bool seenPoint = false;
     bool seenDigit = false;
     for (; i < text.size(); ++i) {
-        QChar c = text[i];
+        const QChar c = text[i];
         if (c == u'.' || c == u',') {
             if (seenPoint)
                 throw RuntimeError::typeMismatch();
