@@ -161,6 +161,10 @@ Money Money::fromVariant(const QVariant& value) {
 }
 
 QString Money::toDecimalString() const {
+    // Most amounts of a summary are zero: one shared text for them.
+    static const QString sifir = QStringLiteral("0.0000");
+    if (raw_ == 0)
+        return sifir;
     std::int64_t v = raw_;
     bool negative = v < 0;
     unsigned long long a =

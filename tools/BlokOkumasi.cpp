@@ -154,26 +154,28 @@ std::optional<Cevap> oku(Database& db, const QString& kalip, const QString& alan
     cevap.tablolar = tablolar(kalip);
     cevap.alan = alan;
     // Each row loses its first column, the file code, and goes to its file's rows.
-    QHash<qint32, std::vector<QVariantList>> dosyalar;
+    QHash<qint32, qsizetype> yerler;
+    yerler.reserve(foyler.size());
+    for (qsizetype i = foyler.size() - 1; i >= 0; --i)
+        yerler.insert(foyler.at(i), i);  // a code given twice: its first place
+    cevap.dosyalar.resize(static_cast<size_t>(foyler.size()));
     std::vector<QVariantList>* dosya = nullptr;
     qint32 sonKod = 0;
     for (QVariantList& satir : rs.takeRows()) {
         const qint32 kod = toInt32(satir.takeFirst());
         if (!dosya || kod != sonKod) {
-            dosya = &dosyalar[kod];
+            const auto yer = yerler.constFind(kod);
+            // A row of a file outside the block cannot come from the block's condition.
+            if (yer == yerler.constEnd())
+                continue;
+            dosya = &cevap.dosyalar[static_cast<size_t>(*yer)];
             sonKod = kod;
         }
         dosya->push_back(std::move(satir));
         ++cevap.satirSayisi;
     }
-    cevap.satirlar.reserve(dosyalar.size());
-    for (auto it = dosyalar.begin(); it != dosyalar.end(); ++it)
-        cevap.satirlar.insert(it.key(),
-                              std::make_shared<std::vector<QVariantList>>(std::move(it.value())));
-    std::vector<QVariantList> bos;
     if (!bosSatir.isEmpty())
-        bos.push_back(std::move(bosSatir));
-    cevap.bos = std::make_shared<std::vector<QVariantList>>(std::move(bos));
+        cevap.bos.push_back(std::move(bosSatir));
     return cevap;
 }
 

@@ -17,9 +17,10 @@ namespace quv::BlokOkumasi {
 // column): each file's rows in the order they came.
 struct Cevap {
     QStringList sutunlar;
-    QHash<qint32, RecordSet::Rows> satirlar;
+    // Each file's rows, by the file's place in the list of files the block was read for.
+    std::vector<std::vector<QVariantList>> dosyalar;
     // The rows a file without rows gets: none, or one row for a count or a minimum.
-    RecordSet::Rows bos;
+    std::vector<QVariantList> bos;
     // The tables the read names, lower case; the column of its file condition.
     QSet<QString> tablolar;
     QString alan;

@@ -77,7 +77,6 @@ KumeOkuyucu::~KumeOkuyucu() {
 
 void KumeOkuyucu::blokBaslat(const QList<qint32>& foyler) {
     blok_ = foyler;
-    blokKumesi_ = QSet<qint32>(foyler.begin(), foyler.end());
     OndenOkuyucu::Cevaplar eski = std::exchange(cevaplar_, {});
     oncekiBlok_.clear();
     for (auto it = eski.cbegin(); it != eski.cend(); ++it)
@@ -87,6 +86,7 @@ void KumeOkuyucu::blokBaslat(const QList<qint32>& foyler) {
     izleriUnut();
     kirli_.clear();
     foy_ = 0;
+    foyYeri_ = -1;
     foyBlokta_ = false;
     ondenOkunanlariAl(foyler);
     yazilanOrtaklar_.clear();
@@ -136,7 +136,11 @@ void KumeOkuyucu::foyBasliyor(qint32 foyKodu) {
     bekleyen_.removeIf([foyKodu](const BlokYazimi::Satir& y) { return y.foy == foyKodu; });
     foy_ = foyKodu;
     foyMetni_ = QString::number(foyKodu);
-    foyBlokta_ = blokKumesi_.contains(foyKodu);
+    // Files start in the block's order: the place after the last is looked at first.
+    const qsizetype sonraki = foyYeri_ + 1;
+    foyYeri_ = sonraki < blok_.size() && blok_.at(sonraki) == foyKodu ? sonraki
+                                                                      : blok_.indexOf(foyKodu);
+    foyBlokta_ = foyYeri_ >= 0;
     sira_ = 0;
     kirli_.clear();
     yazdi_ = false;
@@ -267,7 +271,12 @@ std::optional<std::pair<QStringList, RecordSet::Rows>> KumeOkuyucu::dosyaCevabi(
             return std::nullopt;
     ++cevaplanan_;
     ++cevap->kullanim;
-    return std::pair{cevap->sutunlar, cevap->satirlar.value(foy_, cevap->bos)};
+    // The file's rows share the answer's count of users: one count, kept by this thread.
+    const std::vector<QVariantList>& satirlar =
+        foyYeri_ >= 0 && !cevap->dosyalar.at(static_cast<size_t>(foyYeri_)).empty()
+            ? cevap->dosyalar[static_cast<size_t>(foyYeri_)]
+            : cevap->bos;
+    return std::pair{cevap->sutunlar, RecordSet::Rows(cevap, &satirlar)};
 }
 
 bool KumeOkuyucu::written(const QString& text, const QVariantList& parameters) {

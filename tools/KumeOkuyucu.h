@@ -103,8 +103,9 @@ private:
 
     Database& db_;
     QList<qint32> blok_;
-    QSet<qint32> blokKumesi_;
     qint32 foy_ = 0;
+    // The file's place in the block; -1 outside it.
+    qsizetype foyYeri_ = -1;
     QString foyMetni_;
     bool foyBlokta_ = false;
     // The reads of the file before (or of this one so far), by their order in the file.
