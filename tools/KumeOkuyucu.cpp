@@ -306,13 +306,14 @@ bool KumeOkuyucu::written(const QString& text, const QVariantList& parameters) {
         tekTekYaz(text);
     }
     const qsizetype okumalar = ortak_.size() + cevaplar_.size();
-    for (auto it = ortak_.begin(); it != ortak_.end();)
-        it = it->tablolar.contains(tablo) ? ortak_.erase(it) : std::next(it);
     if (foyTablosu(tablo)) {
-        // A file writes its own rows: its later reads of the table run as usual.
+        // A file writes its own rows: its later reads of the table run as usual. (No shared
+        // read names a file table.)
         kirli_.insert(tablo);
     } else {
-        // A shared table changed: the block reads that joined it are read again.
+        // A shared table changed: the reads that joined it are read again.
+        for (auto it = ortak_.begin(); it != ortak_.end();)
+            it = it->tablolar.contains(tablo) ? ortak_.erase(it) : std::next(it);
         yazilanOrtaklar_.insert(tablo);
         for (auto it = cevaplar_.begin(); it != cevaplar_.end();)
             it = (*it && (*it)->tablolar.contains(tablo)) ? cevaplar_.erase(it) : std::next(it);
