@@ -21,11 +21,14 @@ void clsHesapKalemi::SiralamaSahasiniEkle(QString& hedef) const {
     } while (deger > 0);
     while (n < 3)
         rakamlar[n++] = u'0';
-    hedef += Tarih;
+    char16_t tur[13];
+    int m = 0;
     if (tip < 0)
-        hedef += u'-';
+        tur[m++] = u'-';
     while (n > 0)
-        hedef += QChar(rakamlar[--n]);
+        tur[m++] = rakamlar[--n];
+    hedef += Tarih;
+    hedef += QStringView(tur, m);
 }
 
 void clsHesapKalemi::Init() {
