@@ -87,7 +87,6 @@ void KumeOkuyucu::blokBaslat(const QList<qint32>& foyler) {
     kirli_.clear();
     foy_ = 0;
     foyYeri_ = -1;
-    foyBlokta_ = false;
     ondenOkunanlariAl(foyler);
     yazilanOrtaklar_.clear();
     // Freeing a block's rows takes a while: the reading thread does it.
@@ -140,7 +139,6 @@ void KumeOkuyucu::foyBasliyor(qint32 foyKodu) {
     const qsizetype sonraki = foyYeri_ + 1;
     foyYeri_ = sonraki < blok_.size() && blok_.at(sonraki) == foyKodu ? sonraki
                                                                       : blok_.indexOf(foyKodu);
-    foyBlokta_ = foyYeri_ >= 0;
     sira_ = 0;
     kirli_.clear();
     yazdi_ = false;
@@ -192,7 +190,7 @@ std::optional<std::pair<QStringList, RecordSet::Rows>> KumeOkuyucu::answer(
             ++cevaplanan_;
             return std::pair{iz.sutunlar, iz.satirlar};
         }
-        if (!iz.ortak && foyBlokta_ && parameters.isEmpty() && iz.ayniOkuma(text, foyMetni_))
+        if (!iz.ortak && foyBlokta() && parameters.isEmpty() && iz.ayniOkuma(text, foyMetni_))
             return dosyaCevabi(text, iz.cevap);
     }
     if (SqlText::indexOfAscii(text, QLatin1StringView("tblfoy")) < 0) {
@@ -224,7 +222,7 @@ std::optional<std::pair<QStringList, RecordSet::Rows>> KumeOkuyucu::answer(
     }
 
     // A read of the current file's rows, with its code as the only file condition.
-    if (!parameters.isEmpty() || !foyBlokta_) {
+    if (!parameters.isEmpty() || !foyBlokta()) {
         tekTekYaz(text);
         return std::nullopt;
     }
@@ -272,11 +270,10 @@ std::optional<std::pair<QStringList, RecordSet::Rows>> KumeOkuyucu::dosyaCevabi(
     ++cevaplanan_;
     ++cevap->kullanim;
     // The file's rows share the answer's count of users: one count, kept by this thread.
-    const std::vector<QVariantList>& satirlar =
-        foyYeri_ >= 0 && !cevap->dosyalar.at(static_cast<size_t>(foyYeri_)).empty()
-            ? cevap->dosyalar[static_cast<size_t>(foyYeri_)]
-            : cevap->bos;
-    return std::pair{cevap->sutunlar, RecordSet::Rows(cevap, &satirlar)};
+    const std::vector<QVariantList>* satirlar = &cevap->bos;
+    if (foyBlokta() && !cevap->dosyalar.at(static_cast<size_t>(foyYeri_)).empty())
+        satirlar = &cevap->dosyalar[static_cast<size_t>(foyYeri_)];
+    return std::pair{cevap->sutunlar, RecordSet::Rows(cevap, satirlar)};
 }
 
 bool KumeOkuyucu::written(const QString& text, const QVariantList& parameters) {

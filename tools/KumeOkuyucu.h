@@ -106,8 +106,8 @@ private:
     qint32 foy_ = 0;
     // The file's place in the block; -1 outside it.
     qsizetype foyYeri_ = -1;
+    bool foyBlokta() const { return foyYeri_ >= 0; }
     QString foyMetni_;
-    bool foyBlokta_ = false;
     // The reads of the file before (or of this one so far), by their order in the file.
     QList<Iz> izler_;
     qsizetype sira_ = 0;
