@@ -39,7 +39,8 @@ int TopluIsciler::Calistir() {
                                                  QStringLiteral("%1/%2").arg(k + 1).arg(isSayisi_),
                                                  QStringLiteral("--worker")});
     }
-    // A worker reports each file it finished as "@@ done count file"; other lines pass on.
+    // A worker reports the files it finished as "@@ done count file" (a few times a second and
+    // at its last file); other lines pass on.
     auto satirlariIsle = [&](Isci& i) {
         i.tampon += i.surec->readAllStandardError();
         qsizetype son;

@@ -419,10 +419,17 @@ int batch(const QStringList& arguments) {
             ilerleme.goster(sira - 1, sira, sayi, foyKodu);
     };
     calisan.FoyHatasi = [&](qint32 foyKodu) { raporcu->foy = foyKodu; };
+    // A worker tells its progress a few times a second, and its last file: a line for every
+    // file would wake the waiting program thousands of times a second.
+    QElapsedTimer sonBildirim;
     calisan.FoyBitti = [&](int sira, int sayi, qint32 foyKodu) {
-        if (isciMi)
-            printErr(QStringLiteral("@@ %1 %2 %3").arg(sira).arg(sayi).arg(foyKodu));
-        else
+        if (isciMi) {
+            if (!sonBildirim.isValid() || sonBildirim.hasExpired(100) || sira == sayi ||
+                durdurIstendi) {
+                printErr(QStringLiteral("@@ %1 %2 %3").arg(sira).arg(sayi).arg(foyKodu));
+                sonBildirim.start();
+            }
+        } else
             ilerleme.goster(sira, sira, sayi, foyKodu);
         if (durdurIstendi)
             calisan.Durdur();
