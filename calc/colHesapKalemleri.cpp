@@ -42,21 +42,69 @@ void colHesapKalemleri::RemoveByKalemTipi(Enum_KalemTipi KalemTipi) {
             Remove(i);
 }
 
+namespace {
+
+// The key of an item whose date is eight digits and whose kind is 0 to 999, as the number
+// its eleven digits spell; -1 for any other item.
+qint64 sayisalAnahtar(const clsHesapKalemi& kalem) {
+    const qint32 tip = static_cast<qint32>(kalem.KalemTipi);
+    if (kalem.Tarih.size() != 8 || tip < 0 || tip > 999)
+        return -1;
+    qint64 deger = 0;
+    for (const QChar c : kalem.Tarih) {
+        if (c < u'0' || c > u'9')
+            return -1;
+        deger = deger * 10 + (c.unicode() - u'0');
+    }
+    return deger * 1000 + tip;
+}
+
+colHesapKalemleri siraliListe(std::vector<std::shared_ptr<clsHesapKalemi>> kalemler) {
+    colHesapKalemleri sirali;
+    sirali.Reserve(static_cast<int>(kalemler.size()));
+    for (auto& kalem : kalemler)
+        sirali.Add(std::move(kalem));
+    return sirali;
+}
+
+}  // namespace
+
 colHesapKalemleri HesapKalemleriniSirala(colHesapKalemleri HesapKalemleri) {
     // Inserting each item before the first one whose key is strictly greater puts it
     // after every item with an equal key: a stable sort on the key, which is what
     // std::stable_sort gives with the same ordinal comparison.
-    // The keys are written one after the other into one text.
+    const int sayi = HesapKalemleri.Count();
+    // Keys of the same eleven digits order as the numbers they spell: a file's items
+    // (eight-digit dates, kinds below 1000) are sorted on those numbers.
+    std::vector<std::pair<qint64, std::shared_ptr<clsHesapKalemi>>> sayisal;
+    sayisal.reserve(static_cast<std::size_t>(sayi));
+    for (int i = 1; i <= sayi; ++i) {
+        auto kalem = HesapKalemleri.pointer(i);
+        const qint64 anahtar = sayisalAnahtar(*kalem);
+        if (anahtar < 0)
+            break;
+        sayisal.emplace_back(anahtar, std::move(kalem));
+    }
+    if (static_cast<int>(sayisal.size()) == sayi) {
+        std::stable_sort(sayisal.begin(), sayisal.end(),
+                         [](const auto& a, const auto& b) { return a.first < b.first; });
+        std::vector<std::shared_ptr<clsHesapKalemi>> kalemler;
+        kalemler.reserve(sayisal.size());
+        for (auto& e : sayisal)
+            kalemler.push_back(std::move(e.second));
+        return siraliListe(std::move(kalemler));
+    }
+    // Any other keys are written one after the other into one text and compared as text.
     struct Entry {
         qsizetype start;
         qsizetype length;
         std::shared_ptr<clsHesapKalemi> kalem;
     };
     std::vector<Entry> entries;
-    entries.reserve(static_cast<std::size_t>(HesapKalemleri.Count()));
+    entries.reserve(static_cast<std::size_t>(sayi));
     QString keys;
-    keys.reserve(12 * HesapKalemleri.Count());
-    for (int i = 1; i <= HesapKalemleri.Count(); ++i) {
+    keys.reserve(12 * sayi);
+    for (int i = 1; i <= sayi; ++i) {
         auto kalem = HesapKalemleri.pointer(i);
         const qsizetype start = keys.size();
         kalem->SiralamaSahasiniEkle(keys);
@@ -67,11 +115,11 @@ colHesapKalemleri HesapKalemleriniSirala(colHesapKalemleri HesapKalemleri) {
         return all.mid(a.start, a.length).compare(all.mid(b.start, b.length),
                                                   Qt::CaseSensitive) < 0;
     });
-    colHesapKalemleri sirali;
-    sirali.Reserve(static_cast<int>(entries.size()));
+    std::vector<std::shared_ptr<clsHesapKalemi>> kalemler;
+    kalemler.reserve(entries.size());
     for (auto& e : entries)
-        sirali.Add(std::move(e.kalem));
-    return sirali;
+        kalemler.push_back(std::move(e.kalem));
+    return siraliListe(std::move(kalemler));
 }
 
 }  // namespace quv
