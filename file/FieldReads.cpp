@@ -4,28 +4,86 @@
 #include "engine/RuntimeError.h"
 #include "engine/TextDate.h"
 #include "engine/Variant.h"
-#include "engine/modGeneral.h"
+
+#include <limits>
+#include <optional>
 
 namespace quv::FieldReads {
+
+namespace {
+
+// A non-negative value of an integer column: "0" before its text spells the number itself,
+// so it is taken without the text. None for anything else (read through the text).
+std::optional<qlonglong> negatifOlmayanTamSayi(const QVariant& value) {
+    switch (value.typeId()) {
+        case QMetaType::Int:
+        case QMetaType::LongLong:
+        case QMetaType::Short:
+        case QMetaType::UInt:
+        case QMetaType::UShort:
+        case QMetaType::UChar: {
+            if (value.isNull())
+                return std::nullopt;
+            const qlonglong n = value.toLongLong();
+            return n >= 0 ? std::optional(n) : std::nullopt;
+        }
+        default:
+            return std::nullopt;
+    }
+}
+
+template <class T>
+T sinirda(qlonglong n) {
+    if (n > std::numeric_limits<T>::max())
+        throw RuntimeError::overflow();
+    return static_cast<T>(n);
+}
+
+// The "0"-prefixed whole number: a Null is 0, a non-negative integer itself, anything
+// else read from the text.
+template <class T, T (*okuyucu)(const QVariant&)>
+T sifirOnekliTamSayi(const QVariant& value) {
+    if (isNull(value))
+        return 0;
+    if (const auto n = negatifOlmayanTamSayi(value))
+        return sinirda<T>(*n);
+    return okuyucu(zeroPrefixed(value));
+}
+
+}  // namespace
 
 QString zeroPrefixed(const QVariant& value) {
     return QStringLiteral("0") + (isNull(value) ? QString() : toText(value));
 }
 
 qint16 zeroPrefixedInt16(const QVariant& value) {
-    return toInt16(zeroPrefixed(value));
+    return sifirOnekliTamSayi<qint16, toInt16>(value);
 }
 qint32 zeroPrefixedInt32(const QVariant& value) {
-    return toInt32(zeroPrefixed(value));
+    return sifirOnekliTamSayi<qint32, toInt32>(value);
 }
 quint8 zeroPrefixedByte(const QVariant& value) {
-    return toByte(zeroPrefixed(value));
+    return sifirOnekliTamSayi<quint8, toByte>(value);
 }
 Money zeroPrefixedMoney(const QVariant& value) {
+    if (isNull(value))
+        return Money();
+    if (const auto n = negatifOlmayanTamSayi(value))
+        return Money::fromUnits(*n);
+    // A text that starts with a digit reads the same with a 0 before it.
+    if (value.typeId() == QMetaType::QString) {
+        const QString text = value.toString();
+        if (!text.isEmpty() && text.front() >= u'0' && text.front() <= u'9')
+            return Money::parse(text);
+    }
     return Money::fromVariant(zeroPrefixed(value));
 }
 
 double zeroPrefixedNumber(const QVariant& value) {
+    if (isNull(value))
+        return 0;
+    if (const auto n = negatifOlmayanTamSayi(value))
+        return static_cast<double>(*n);
     QString text = zeroPrefixed(value);
     int end = 0;
     bool point = false;
@@ -43,26 +101,27 @@ double zeroPrefixedNumber(const QVariant& value) {
     return text.left(end).toDouble();
 }
 
+// A Null reads as the column kind's default (0, or the empty text) without being copied.
 qint16 int16OrZero(const QVariant& value) {
-    return toInt16(modGeneral::NullKontrol(value, true));
+    return isNull(value) ? 0 : toInt16(value);
 }
 qint32 int32OrZero(const QVariant& value) {
-    return toInt32(modGeneral::NullKontrol(value, true));
+    return isNull(value) ? 0 : toInt32(value);
 }
 quint8 byteOrZero(const QVariant& value) {
-    return toByte(modGeneral::NullKontrol(value, true));
+    return isNull(value) ? 0 : toByte(value);
 }
 float rateOrZero(const QVariant& value) {
-    return toRate(modGeneral::NullKontrol(value, true));
+    return isNull(value) ? 0.0f : toRate(value);
 }
 Money moneyOrZero(const QVariant& value) {
-    return Money::fromVariant(modGeneral::NullKontrol(value, true));
+    return isNull(value) ? Money() : Money::fromVariant(value);
 }
 bool flagOrFalse(const QVariant& value) {
-    return toBool(modGeneral::NullKontrol(value, true));
+    return isNull(value) ? false : toBool(value);
 }
 QString textOrEmpty(const QVariant& value) {
-    return toText(modGeneral::NullKontrol(value, false));
+    return isNull(value) ? QStringLiteral("") : toText(value);
 }
 
 QString tarihDenetle(const QString& okunan, const char* tablo, const char* sutun, qint32 foyKodu) {

@@ -1,6 +1,8 @@
 #include "DbFixture.h"
 #include "engine/ErrorReporter.h"
 #include "file/FaizTablosu.h"
+#include "file/FieldReads.h"
+#include "engine/Variant.h"
 #include "file/GridSource.h"
 #include "file/MahsupSirasiTablosu.h"
 
@@ -210,6 +212,32 @@ TEST(GridTables, CopyTakesEveryRowOfANonEmptySource) {
     ASSERT_EQ(guard.errors().messages().size(), 1);
     EXPECT_TRUE(guard.errors().messages().first().startsWith(QStringLiteral(
         "Hatanın oluştuğu yer : Hesap.clsFaizTablosu.TablodanKopyala\rHata : 91 -> ")));
+}
+
+// The "0"-prefixed reads take integers and digit-led texts without writing the prefixed
+// text: each gives what reading that text gives, value or run-time error.
+TEST(FieldReadsTest, ZeroPrefixedReadsGiveWhatTheirTextGives) {
+    using namespace FieldReads;
+    auto sonuc = [](auto oku) -> QString {
+        try {
+            return QVariant::fromValue(oku()).toString();
+        } catch (const RuntimeError& e) {
+            return QStringLiteral("hata %1").arg(e.number());
+        }
+    };
+    const QVariant degerler[] = {QVariant(), QVariant(0), QVariant(qlonglong(12)),
+                                 QVariant(-1), QVariant(70000), QVariant(qlonglong(1) << 40),
+                                 QVariant(QStringLiteral("12.50")), QVariant(QStringLiteral("-3")),
+                                 QVariant(QStringLiteral("7 ")), QVariant(2.5), QVariant(true)};
+    for (const QVariant& v : degerler) {
+        const QString metin = zeroPrefixed(v);
+        EXPECT_EQ(sonuc([&] { return zeroPrefixedInt16(v); }), sonuc([&] { return toInt16(metin); }))
+            << v.toString().toStdString();
+        EXPECT_EQ(sonuc([&] { return zeroPrefixedInt32(v); }), sonuc([&] { return toInt32(metin); }));
+        EXPECT_EQ(sonuc([&] { return zeroPrefixedByte(v); }), sonuc([&] { return toByte(metin); }));
+        EXPECT_EQ(sonuc([&] { return zeroPrefixedMoney(v).toDecimalString(); }),
+                  sonuc([&] { return Money::fromVariant(metin).toDecimalString(); }));
+    }
 }
 
 }  // namespace
