@@ -18,6 +18,15 @@ clsTahsilatKalemi& colTahsilatlar::Add(qint16 TahsilatSekli, quint8 ParaBirimi, 
                sKey);
 }
 
+namespace {
+
+// The date read with the numeric Null default: a Null gives "0", which no date check takes.
+QString tarihMetni(const QVariant& value) {
+    return isNull(value) ? QStringLiteral("0") : toText(value);
+}
+
+}  // namespace
+
 void colTahsilatlar::Yukle(qint32 FoyKodu, quint8 BorcParaBirimiKodu) {
     trapped(QStringLiteral("colTahsilatlar.Yukle"), [&] {
         // A reload replaces the collections: loading the same file twice, or another
@@ -42,8 +51,7 @@ void colTahsilatlar::Yukle(qint32 FoyKodu, quint8 BorcParaBirimiKodu) {
                 moneyOrZero(rs.value(QStringLiteral("borckuru"))),
                 moneyOrZero(rs.value(QStringLiteral("tahsilatkuru"))),
                 moneyOrZero(rs.value(QStringLiteral("tahsilatmiktari"))),
-                tarihDenetle(toText(modGeneral::NullKontrol(
-                                 rs.value(QStringLiteral("tahsilattarihi")), true)),
+                tarihDenetle(tarihMetni(rs.value(QStringLiteral("tahsilattarihi"))),
                              "tblfoy_tahsilat", "tahsilattarihi", FoyKodu));
         }
     });
