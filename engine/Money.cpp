@@ -3,6 +3,7 @@
 #include "engine/RuntimeError.h"
 
 #include <cmath>
+#include <iterator>
 #include <limits>
 
 namespace quv {
@@ -70,9 +71,8 @@ Money Money::fromDoubleToCents(double amount) {
                          (Scale / centsPerUnit)));
 }
 
-Money Money::parse(const QString& input) {
-    // A view: indexing a shared copy of the text would copy it again.
-    const QStringView text = QStringView(input).trimmed();
+Money Money::parse(QStringView input) {
+    const QStringView text = input.trimmed();
     if (text.isEmpty())
         throw RuntimeError::typeMismatch();
     bool negative = false;
@@ -146,6 +146,8 @@ Money Money::fromVariant(const QVariant& value) {
         case QMetaType::Float:
             return fromDouble(value.toDouble());
         case QMetaType::QString:
+            // Read in place: amounts from a server come as text.
+            return parse(*static_cast<const QString*>(value.constData()));
         case QMetaType::QByteArray:
             return parse(value.toString());
         default:
@@ -170,20 +172,21 @@ QString Money::toDecimalString() const {
     unsigned long long a =
         negative ? 0ULL - static_cast<unsigned long long>(v) : static_cast<unsigned long long>(v);
     // Every amount saved passes here: the digits are written by hand.
-    char text[32];
-    char* p = text + sizeof text;
+    char16_t text[32];
+    char16_t* const son = text + std::size(text);
+    char16_t* p = son;
     unsigned long long fraction = a % Scale;
     for (int i = 0; i < 4; ++i, fraction /= 10)
-        *--p = static_cast<char>('0' + fraction % 10);
-    *--p = '.';
+        *--p = static_cast<char16_t>(u'0' + fraction % 10);
+    *--p = u'.';
     unsigned long long whole = a / Scale;
     do {
-        *--p = static_cast<char>('0' + whole % 10);
+        *--p = static_cast<char16_t>(u'0' + whole % 10);
         whole /= 10;
     } while (whole != 0);
     if (negative)
-        *--p = '-';
-    return QString::fromLatin1(p, text + sizeof text - p);
+        *--p = u'-';
+    return QString(reinterpret_cast<const QChar*>(p), son - p);
 }
 
 Money Money::roundTo2() const {
@@ -194,14 +197,8 @@ Money Money::operator-() const {
     return Money(checked(-static_cast<__int128>(raw_)));
 }
 
-Money& Money::operator+=(Money other) {
-    raw_ = checked(static_cast<__int128>(raw_) + other.raw_);
-    return *this;
-}
-
-Money& Money::operator-=(Money other) {
-    raw_ = checked(static_cast<__int128>(raw_) - other.raw_);
-    return *this;
+void Money::overflow() {
+    throw RuntimeError::overflow();
 }
 
 Money operator*(Money a, Money b) {

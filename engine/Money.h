@@ -28,7 +28,8 @@ public:
     // Exact decimal text such as "-1234.5678" or "12,5" (a comma is read as the
     // decimal point); more than four decimals round half to even. Anything else
     // raises run-time error 13.
-    static Money parse(const QString& text);
+    static Money parse(QStringView text);
+    static Money parse(const QString& text) { return parse(QStringView(text)); }
     // A value read from the database or typed by a user: numbers and numeric text.
     // Null raises run-time error 94, other non-numbers run-time error 13.
     static Money fromVariant(const QVariant& value);
@@ -46,8 +47,17 @@ public:
     Money roundTo2() const;
 
     Money operator-() const;
-    Money& operator+=(Money other);
-    Money& operator-=(Money other);
+    // Sums run for every step of a calculation: checked inline.
+    Money& operator+=(Money other) {
+        if (__builtin_add_overflow(raw_, other.raw_, &raw_))
+            overflow();
+        return *this;
+    }
+    Money& operator-=(Money other) {
+        if (__builtin_sub_overflow(raw_, other.raw_, &raw_))
+            overflow();
+        return *this;
+    }
     friend Money operator+(Money a, Money b) { return a += b; }
     friend Money operator-(Money a, Money b) { return a -= b; }
     // Exact product with a wide intermediate, then half to even at four decimals.
@@ -67,6 +77,8 @@ public:
 
 private:
     constexpr explicit Money(std::int64_t raw) : raw_(raw) {}
+    // Raises run-time error 6.
+    [[noreturn]] static void overflow();
     std::int64_t raw_ = 0;
 };
 

@@ -14,13 +14,21 @@ RecordSet::RecordSet(QStringList columns, Rows rows, CursorType type)
     : columns_(std::move(columns)), rows_(std::move(rows)), type_(type), open_(true) {}
 
 int RecordSet::indexOf(const QString& field) const {
+    // Fields are mostly read in the order they were selected: the one after the last found
+    // is looked at first.
+    if (next_ < columns_.size() && columns_[next_] == field)
+        return next_++;
     // Few columns: a scan without regard to case costs less than a lowered copy and a hash.
     // Most names are asked for as the database wrote them: those are found first.
     for (int i = 0; i < columns_.size(); ++i)
-        if (columns_[i] == field)
+        if (columns_[i] == field) {
+            next_ = i + 1;
             return i;
+        }
+    // (Names equal without regard to case are as long: each character folds to one.)
     for (int i = 0; i < columns_.size(); ++i)
-        if (columns_[i].compare(field, Qt::CaseInsensitive) == 0)
+        if (columns_[i].size() == field.size() &&
+            columns_[i].compare(field, Qt::CaseInsensitive) == 0)
             return i;
     return -1;
 }

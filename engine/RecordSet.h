@@ -61,6 +61,8 @@ private:
     CursorType type_ = CursorType::ForwardOnly;
     int position_ = 0;
     bool open_ = false;
+    // Where the field after the one last found by name is.
+    mutable int next_ = 0;
 };
 
 // True for a Null field value.

@@ -19,7 +19,12 @@ bool parts(const QString& text, int& y, int& m, int& d) {
     y = digits[0] * 1000 + digits[1] * 100 + digits[2] * 10 + digits[3];
     m = digits[4] * 10 + digits[5];
     d = digits[6] * 10 + digits[7];
-    return QDate::isValid(y, m, d) && y >= 1;
+    // A day of the (proleptic) Gregorian calendar from year 1 on.
+    static constexpr int kGunler[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    if (y < 1 || m < 1 || m > 12 || d < 1)
+        return false;
+    const bool artik = (y % 4 == 0 && y % 100 != 0) || y % 400 == 0;
+    return d <= kGunler[m - 1] + (m == 2 && artik ? 1 : 0);
 }
 
 }  // namespace
@@ -33,7 +38,13 @@ QDate toDate(const QString& text) {
     int y, m, d;
     if (!parts(text, y, m, d))
         throw RuntimeError::typeMismatch();
-    return QDate(y, m, d);
+    // Interest is counted in days between such dates many times a file: the day number
+    // is computed here (the Gregorian calendar's) rather than by the calendar library.
+    const int a = (14 - m) / 12;
+    const qint64 yy = y + 4800 - a;
+    const int mm = m + 12 * a - 3;
+    return QDate::fromJulianDay(d + (153 * mm + 2) / 5 + 365 * yy + yy / 4 - yy / 100 + yy / 400 -
+                                32045);
 }
 
 QString fromDate(const QDate& date) {

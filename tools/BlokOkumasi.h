@@ -26,6 +26,10 @@ struct Cevap {
     QString alan;
     // The files it answered so far.
     int kullanim = 0;
+    // Whether it joins a table with rows kept to be written, as of that count of changes of
+    // those tables (0: not known yet).
+    quint64 bekleyenSurumu = 0;
+    bool bekleyenleriOkur = false;
     // The statement that ran, how long it took and the rows it gave.
     QString sorgu;
     qint64 sure = 0;

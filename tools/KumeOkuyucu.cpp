@@ -258,12 +258,16 @@ std::optional<std::pair<QStringList, RecordSet::Rows>> KumeOkuyucu::dosyaCevabi(
         tekTekYaz(text);
         return std::nullopt;
     }
-    // The tables the read joins are known: kept rows of one of them are written first.
-    for (const QString& tablo : std::as_const(bekleyenTablolar_))
-        if (cevap->tablolar.contains(tablo)) {
-            tekTekYaz(text);
-            break;
-        }
+    // The tables the read joins are known: kept rows of one of them are written first. (The
+    // answer remembers whether it joins one until the kept rows' tables change.)
+    if (cevap->bekleyenSurumu != bekleyenSurumu_) {
+        cevap->bekleyenSurumu = bekleyenSurumu_;
+        cevap->bekleyenleriOkur = false;
+        for (const QString& tablo : std::as_const(bekleyenTablolar_))
+            cevap->bekleyenleriOkur = cevap->bekleyenleriOkur || cevap->tablolar.contains(tablo);
+    }
+    if (cevap->bekleyenleriOkur)
+        tekTekYaz(text);
     for (const QString& t : std::as_const(kirli_))
         if (cevap->tablolar.contains(t))
             return std::nullopt;
@@ -320,8 +324,10 @@ bool KumeOkuyucu::written(const QString& text, const QVariantList& parameters) {
         izleriUnut();
     if (tut) {
         bekleyen_.append({text, parameters, foy_});
-        if (!bekleyenTablolar_.contains(tablo))
+        if (!bekleyenTablolar_.contains(tablo)) {
             bekleyenTablolar_.append(tablo);
+            ++bekleyenSurumu_;
+        }
     }
     return tut;
 }
@@ -335,6 +341,7 @@ void KumeOkuyucu::tekTekYaz(const QString& metin) {
     ilkYazma();
     const QList<BlokYazimi::Satir> yazmalar = std::exchange(bekleyen_, {});
     bekleyenTablolar_.clear();
+    ++bekleyenSurumu_;
     kendiSorgusu_ = true;
     for (const BlokYazimi::Satir& y : yazmalar) {
         try {
@@ -363,6 +370,7 @@ BlokYazimi::Hatalar KumeOkuyucu::gonder(const QList<BlokYazimi::Satir>& satirlar
 
 BlokYazimi::Is KumeOkuyucu::bekleyenleriAl() {
     bekleyenTablolar_.clear();
+    ++bekleyenSurumu_;
     return {std::exchange(bekleyen_, {}), {}, std::exchange(yazmaHatalari_, {})};
 }
 

@@ -125,6 +125,8 @@ private:
     QList<BlokYazimi::Satir> bekleyen_;
     // The tables of the kept rows, lower case; the text of the last row kept and its table.
     QStringList bekleyenTablolar_;
+    // Counts the changes of bekleyenTablolar_ (an answer remembers whether it joins one).
+    quint64 bekleyenSurumu_ = 1;
     QString sonTutulan_;
     QString sonTutulanTablo_;
     // Errors of rows written one by one, handed over with the kept rows.

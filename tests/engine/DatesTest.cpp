@@ -24,6 +24,22 @@ TEST(TextDate, ValidityFollowsTheCalendar) {
         EXPECT_EQ(TextDate::isValid(text), valid) << text;
 }
 
+// The day is computed without the calendar library: it must name the library's own day, and
+// the same texts must be dates, across leap rules and the edges of months and years.
+TEST(TextDate, SameDaysAsTheCalendar) {
+    for (int y : {1, 4, 100, 400, 1582, 1600, 1900, 2000, 2023, 2024, 2100, 9999})
+        for (int m = 0; m <= 13; ++m)
+            for (int d = 0; d <= 32; ++d) {
+                const QString text = QStringLiteral("%1%2%3")
+                                         .arg(y, 4, 10, QChar(u'0'))
+                                         .arg(m, 2, 10, QChar(u'0'))
+                                         .arg(d, 2, 10, QChar(u'0'));
+                ASSERT_EQ(TextDate::isValid(text), QDate::isValid(y, m, d)) << text.toStdString();
+                if (QDate::isValid(y, m, d))
+                    ASSERT_EQ(TextDate::toDate(text), QDate(y, m, d)) << text.toStdString();
+            }
+}
+
 TEST(TextDate, AnInvalidTextRaisesTypeMismatch) {
     DateService dates;
     for (const char* text : {"20230231", "abc", ""})
