@@ -2,6 +2,7 @@
 
 #include "engine/RuntimeError.h"
 
+#include <algorithm>
 #include <cmath>
 #include <iterator>
 #include <limits>
@@ -75,6 +76,35 @@ Money Money::parse(QStringView input) {
     const QStringView text = input.trimmed();
     if (text.isEmpty())
         throw RuntimeError::typeMismatch();
+    // The usual amount ("-12345.67": at most fourteen whole digits and four decimals, so
+    // that the value times 10,000 has at most eighteen digits) is read in 64 bits; anything
+    // else below.
+    {
+        qsizetype i = text[0] == u'-' ? 1 : 0;
+        const bool eksi = i == 1;
+        std::int64_t deger = 0;
+        int rakamlar = 0;
+        int ondalik = -1;
+        for (; i < text.size() && rakamlar < 18; ++i) {
+            const char16_t c = text[i].unicode();
+            if (c >= u'0' && c <= u'9') {
+                deger = deger * 10 + (c - u'0');
+                ++rakamlar;
+                if (ondalik >= 0)
+                    ++ondalik;
+            } else if (c == u'.' && ondalik < 0) {
+                ondalik = 0;
+            } else {
+                break;
+            }
+        }
+        const int kesir = std::max(ondalik, 0);
+        if (i == text.size() && rakamlar > 0 && kesir <= 4 && rakamlar - kesir <= 14) {
+            for (int d = kesir; d < 4; ++d)
+                deger *= 10;
+            return Money(eksi ? -deger : deger);
+        }
+    }
     bool negative = false;
     int i = 0;
     if (text[0] == u'-' || text[0] == u'+') {

@@ -5,6 +5,7 @@
 #include <QStringList>
 #include <QVariant>
 
+#include <array>
 #include <memory>
 #include <vector>
 
@@ -48,6 +49,8 @@ public:
     const QStringList& fieldNames() const { return columns_; }
     // The rows, moved out (copied when they are shared): the record set is left closed.
     std::vector<QVariantList> takeRows();
+    // The rows as they are shared: one answer given to several reads is one object.
+    const Rows& sharedRows() const { return rows_; }
 
 private:
     int rowCount() const { return rows_ ? static_cast<int>(rows_->size()) : 0; }
@@ -63,6 +66,23 @@ private:
     bool open_ = false;
     // Where the field after the one last found by name is.
     mutable int next_ = 0;
+};
+
+// The last few answers a check of their rows passed: rows are never changed while they are
+// held, so the very same rows given again (a kept answer) need not be checked again.
+class DenetlenmisSatirlar {
+public:
+    bool denetlendi(const RecordSet& rs) const {
+        for (const auto& w : son_)
+            if (rs.sharedRows() && w.lock() == rs.sharedRows())
+                return true;
+        return false;
+    }
+    void ekle(const RecordSet& rs) { son_[sira_++ % son_.size()] = rs.sharedRows(); }
+
+private:
+    std::array<std::weak_ptr<const std::vector<QVariantList>>, 4> son_;
+    std::size_t sira_ = 0;
 };
 
 // True for a Null field value.

@@ -27,17 +27,22 @@ void clsFaizTablosu::tarihleriDenetle(qint32 foyKodu, qint32 kod) {
     // The row in force is picked by comparing dates as text, so a date that names no day
     // would silently drop out of the table (or shift where a change falls) wherever it
     // sorts: every date of the table is checked, not just the rows the load keeps.
-    const QString satir =
-        foyKodu == 0
-            ? QStringLiteral("%1 kodlu faiz tablosunda").arg(kod)
-            : QStringLiteral("%1 numaralı föyün %2 kodlu faiz tablosunda").arg(foyKodu).arg(kod);
     RecordSet rs = shared().connection().openRecordSet(
         QStringLiteral("select distinct tarih from tblfaizoranitablosu_detay where foykodu = ") +
         QString::number(foyKodu) + QStringLiteral(" and faizoranitablosukodu = ") +
         QString::number(kod));
+    // A bulk run gives a shared table's kept answer file after file: its dates were checked.
+    thread_local DenetlenmisSatirlar denetlenmis;
+    if (denetlenmis.denetlendi(rs))
+        return;
+    const QString satir =
+        foyKodu == 0
+            ? QStringLiteral("%1 kodlu faiz tablosunda").arg(kod)
+            : QStringLiteral("%1 numaralı föyün %2 kodlu faiz tablosunda").arg(foyKodu).arg(kod);
     for (; !rs.eof(); rs.moveNext())
         FieldReads::tarihDenetle(FieldReads::textOrEmpty(rs.value(0)), "tblfaizoranitablosu_detay",
                                  "tarih", satir);
+    denetlenmis.ekle(rs);
 }
 
 bool clsFaizTablosu::Yukle(qint32 lngFaizTablosuFoyKodu, qint32 lngFaizTablosuKodu,

@@ -36,8 +36,13 @@ bool secenek(const RecordSet& rs, const QString& kolon) {
 void tarihleriDenetle(const char* tablo) {
     RecordSet rs = shared().connection().openRecordSet(
         QStringLiteral("select distinct tarih from ") + QLatin1String(tablo));
+    // A bulk run gives the same kept answer file after file: its dates were checked.
+    thread_local DenetlenmisSatirlar denetlenmis;
+    if (denetlenmis.denetlendi(rs))
+        return;
     for (; !rs.eof(); rs.moveNext())
         FieldReads::tarihDenetle(FieldReads::textOrEmpty(rs.value(0)), tablo, "tarih");
+    denetlenmis.ekle(rs);
 }
 
 }  // namespace quv::ParametreOkuma

@@ -55,6 +55,18 @@ TEST(Money, ParseAndVariantReadExactDecimalTextAndKeepNullApart) {
     EXPECT_EQ(Money::parse("12,5").raw(), 125000);
     EXPECT_EQ(Money::parse("922337203685477.5807").raw(), std::numeric_limits<std::int64_t>::max());
     EXPECT_EQ(Money::parse("0.00015").raw(), 2);  // exact tie in text: to even 2
+    // Short amounts are read in 64 bits: the same values at the edges of that reading.
+    for (auto [text, raw] : {std::pair{"-12.5", -125000LL},
+                             {"5.", 50000LL},
+                             {".5", 5000LL},
+                             {"-0", 0LL},
+                             {" 7 ", 70000LL},
+                             {"99999999999999.9999", 999999999999999999LL},
+                             {"0000000000000000000012", 120000LL},
+                             {"100000000000000", 1000000000000000000LL}})
+        EXPECT_EQ(Money::parse(QString::fromLatin1(text)).raw(), raw) << text;
+    EXPECT_EQ(test::errorNumber([] { Money::parse("999999999999999"); }), ErrNo::Overflow);
+    EXPECT_EQ(test::errorNumber([] { Money::parse("-"); }), ErrNo::TypeMismatch);
     EXPECT_EQ(Money::fromVariant(QVariant(0.1 + 0.2)).raw(), 3000);
     EXPECT_EQ(test::errorNumber([] { Money::parse("12a"); }), ErrNo::TypeMismatch);
     EXPECT_EQ(test::errorNumber([] { Money::parse("922337203685477.5808"); }), ErrNo::Overflow);
