@@ -13,15 +13,26 @@ RecordSet::RecordSet(QStringList columns, std::vector<QVariantList> rows, Cursor
 RecordSet::RecordSet(QStringList columns, Rows rows, CursorType type)
     : columns_(std::move(columns)), rows_(std::move(rows)), type_(type), open_(true) {}
 
+namespace {
+
+// The same name, character for character: the length and the first character are compared
+// before the rest, as names of a row mostly differ there.
+bool ayniAd(const QString& a, const QString& b) {
+    return a.size() == b.size() && (a.isEmpty() || a.front() == b.front()) &&
+           QStringView(a) == QStringView(b);
+}
+
+}  // namespace
+
 int RecordSet::indexOf(const QString& field) const {
     // Fields are mostly read in the order they were selected: the one after the last found
     // is looked at first.
-    if (next_ < columns_.size() && columns_[next_] == field)
+    if (next_ < columns_.size() && ayniAd(columns_[next_], field))
         return next_++;
     // Few columns: a scan without regard to case costs less than a lowered copy and a hash.
     // Most names are asked for as the database wrote them: those are found first.
     for (int i = 0; i < columns_.size(); ++i)
-        if (columns_[i] == field) {
+        if (ayniAd(columns_[i], field)) {
             next_ = i + 1;
             return i;
         }

@@ -10,8 +10,9 @@ bool parts(const QString& text, int& y, int& m, int& d) {
     if (text.size() != 8)
         return false;
     int digits[8];
+    const QChar* p = text.constData();
     for (int i = 0; i < 8; ++i) {
-        const char16_t c = text[i].unicode();
+        const char16_t c = p[i].unicode();
         if (c < u'0' || c > u'9')
             return false;
         digits[i] = c - u'0';
