@@ -21,10 +21,14 @@ bool ayniAd(const QString& a, const QString& b) {
     return a.size() == b.size() && (a.isEmpty() || a.front() == b.front()) &&
            QStringView(a) == QStringView(b);
 }
+bool ayniAd(const QString& a, QLatin1StringView b) {
+    return a.size() == b.size() && (a.isEmpty() || a.front() == b.front()) && a == b;
+}
 
 }  // namespace
 
-int RecordSet::indexOf(const QString& field) const {
+template <class Ad>
+int RecordSet::indexOf(const Ad& field) const {
     // Fields are mostly read in the order they were selected: the one after the last found
     // is looked at first.
     if (next_ < columns_.size() && ayniAd(columns_[next_], field))
@@ -97,7 +101,8 @@ bool RecordSet::hasField(const QString& field) const {
     return indexOf(field) >= 0;
 }
 
-const QVariant& RecordSet::value(const QString& field) const {
+template <class Ad>
+const QVariant& RecordSet::valueOf(const Ad& field) const {
     const int i = indexOf(field);
     if (i < 0)
         throw RuntimeError(
@@ -106,6 +111,14 @@ const QVariant& RecordSet::value(const QString& field) const {
                            "name or ordinal: ") +
                 field);
     return currentRow().at(i);
+}
+
+const QVariant& RecordSet::value(const QString& field) const {
+    return valueOf(field);
+}
+
+const QVariant& RecordSet::value(QLatin1StringView field) const {
+    return valueOf(field);
 }
 
 const QVariant& RecordSet::value(int position) const {

@@ -42,6 +42,8 @@ public:
     // Raise run-time error 3021 without a current row and 3265 for an unknown field. The
     // value is the record set's own: valid while its rows are (not after close()).
     const QVariant& value(const QString& field) const;
+    // A name written in the code as plain letters, found without making a text of it.
+    const QVariant& value(QLatin1StringView field) const;
     const QVariant& value(int position) const;
     const QVariant& operator[](const QString& field) const { return value(field); }
     bool hasField(const QString& field) const;
@@ -56,7 +58,10 @@ private:
     int rowCount() const { return rows_ ? static_cast<int>(rows_->size()) : 0; }
     const QVariantList& currentRow() const;
     // The first column with the name, without regard to case; -1 if none.
-    int indexOf(const QString& field) const;
+    template <class Ad>
+    int indexOf(const Ad& field) const;
+    template <class Ad>
+    const QVariant& valueOf(const Ad& field) const;
 
     QStringList columns_;
     // Made as a std::vector that is not const (takeRows moves out of it when not shared).

@@ -141,7 +141,9 @@ bool clsFoyBilgileri::FoyFormundanYukle(qint32 kod) {
             rs.close();
             return false;
         }
-        auto v = [&](const char* name) { return rs.value(QString::fromLatin1(name)); };
+        auto v = [&](const char* name) -> const QVariant& {
+            return rs.value(QLatin1StringView(name));
+        };
         auto tarih = [&](const char* name) {
             return tarihDenetle(textOrEmpty(v(name)), "tblfoy", name, kod);
         };

@@ -5,6 +5,8 @@
 
 #include <QRegularExpression>
 
+#include <cstring>
+
 namespace quv {
 
 namespace {
@@ -161,15 +163,19 @@ std::shared_ptr<KumeOkuyucu::Cevap> KumeOkuyucu::blokCevabi(const QString& kalip
 }
 
 bool KumeOkuyucu::Iz::ayniOkuma(const QString& text, const QString& foyMetni) const {
+    // Texts are compared as bytes: only the very same characters count.
+    auto ayni = [](const QChar* a, const QChar* b, qsizetype n) {
+        return std::memcmp(a, b, static_cast<std::size_t>(n) * sizeof(QChar)) == 0;
+    };
     if (ortak)
-        return metin == text;
+        return metin.size() == text.size() && ayni(metin.constData(), text.constData(), text.size());
     // The read of the file before, with this file's code in place of that one's.
     const qsizetype sonrasi = metin.size() - yer - uzunluk;
-    const QStringView t(text);
     return text.size() == yer + foyMetni.size() + sonrasi &&
-           t.sliced(yer, foyMetni.size()) == foyMetni &&
-           t.first(yer) == QStringView(metin).first(yer) &&
-           t.last(sonrasi) == QStringView(metin).last(sonrasi);
+           ayni(text.constData() + yer, foyMetni.constData(), foyMetni.size()) &&
+           ayni(text.constData(), metin.constData(), yer) &&
+           ayni(text.constData() + text.size() - sonrasi, metin.constData() + metin.size() - sonrasi,
+                sonrasi);
 }
 
 void KumeOkuyucu::izleriUnut() {

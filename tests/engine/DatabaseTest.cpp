@@ -45,7 +45,9 @@ TEST_P(DatabaseTest, FieldsByNameIgnoreCaseAndCursorTypes) {
     ASSERT_FALSE(rs.eof());
     EXPECT_EQ(toInt32(rs.value("FOYKODU")), 5);
     EXPECT_EQ(toInt16(rs.value("vekaletucretiniyillikkirauzerindenhesapla")), 1);
+    EXPECT_EQ(toInt32(rs.value(QLatin1StringView("foyKodu"))), 5);  // a name in plain letters
     EXPECT_THROW(rs.value("yok"), RuntimeError);
+    EXPECT_THROW(rs.value(QLatin1StringView("foykod")), RuntimeError);
     EXPECT_THROW(rs.value(2), RuntimeError);
     rs.moveNext();
     EXPECT_TRUE(rs.eof());
