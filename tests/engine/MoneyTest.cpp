@@ -30,6 +30,29 @@ TEST(Money, FromDoubleToCentsRoundsOnceHalfToEven) {
         EXPECT_EQ(Money::fromDoubleToCents(amount).raw(), raw) << arithmetic;
 }
 
+TEST(Money, DivisionRoundsHalfToEvenAtEveryWidthAndSign) {
+    constexpr std::int64_t max = std::numeric_limits<std::int64_t>::max();
+    constexpr std::int64_t min = std::numeric_limits<std::int64_t>::min();
+    const struct {
+        __int128 n;
+        std::int64_t d, q;
+    } cases[] = {
+        {5, 2, 2},   {7, 2, 4},   {-5, 2, -2},  {-7, 2, -4}, {5, -2, -2},  {-7, -2, 4},
+        {25, 10, 2}, {15, 10, 2}, {-25, 10, -2}, {2, 3, 1},  {-2, 3, -1},  {1, 3, 0},
+        {max, 2, max / 2 + 1},              // ...903.5: a tie, 903 odd, up to 904
+        {min, 2, min / 2},                  // exact
+        {min, min, 1},                      // exact
+        {max, min, -1},                     // -0.99...
+        {__int128{1} << 62, min, 0},        // -0.5: a tie, to even 0
+        {(__int128{1} << 62) * 3, min, -2}, // -1.5: a tie, to even -2
+        {__int128{max} * 3, 3, max},        // a wide numerator
+        {__int128{min} * 10 + 5, 10, min},  // -2^63 - 0.5 wide: a tie, to the even -2^63
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(divideHalfEven(c.n, c.d), c.q) << static_cast<long long>(c.n) << " / " << c.d;
+    EXPECT_EQ(test::errorNumber([] { divideHalfEven(min, -1); }), ErrNo::Overflow);
+}
+
 TEST(Money, RoundTo2IsHalfToEvenOnTheFixedPointValue) {
     const std::pair<std::int64_t, std::int64_t> cases[] = {
         {12350, 12400},  // 1.2350 -> 1.24 (tie, 123 is odd: up to even 124)
