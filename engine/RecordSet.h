@@ -73,22 +73,33 @@ private:
     mutable int next_ = 0;
 };
 
-// The last few answers a check of their rows passed: rows are never changed while they are
-// held, so the very same rows given again (a kept answer) need not be checked again.
-class DenetlenmisSatirlar {
+// What the last few answers gave when their rows were checked or converted: rows are never
+// changed while they are held, so the very same rows given again (a kept answer) give the
+// same and need not be gone through again.
+template <class Deger, std::size_t N = 4>
+class OkunmusSatirlar {
 public:
-    bool denetlendi(const RecordSet& rs) const {
-        for (const auto& w : son_)
-            if (rs.sharedRows() && w.lock() == rs.sharedRows())
-                return true;
-        return false;
+    const Deger* bul(const RecordSet& rs) const {
+        for (const Kayit& k : kayitlar_)
+            if (rs.sharedRows() && k.satirlar.lock() == rs.sharedRows())
+                return &k.deger;
+        return nullptr;
     }
-    void ekle(const RecordSet& rs) { son_[sira_++ % son_.size()] = rs.sharedRows(); }
+    void ekle(const RecordSet& rs, Deger deger) {
+        kayitlar_[sira_++ % N] = {rs.sharedRows(), std::move(deger)};
+    }
 
 private:
-    std::array<std::weak_ptr<const std::vector<QVariantList>>, 4> son_;
+    struct Kayit {
+        std::weak_ptr<const std::vector<QVariantList>> satirlar;
+        Deger deger{};
+    };
+    std::array<Kayit, N> kayitlar_;
     std::size_t sira_ = 0;
 };
+
+// Answers whose rows passed a check.
+using DenetlenmisSatirlar = OkunmusSatirlar<bool>;
 
 // True for a Null field value.
 inline bool isNull(const QVariant& v) {

@@ -33,7 +33,7 @@ void clsFaizTablosu::tarihleriDenetle(qint32 foyKodu, qint32 kod) {
         QString::number(kod));
     // A bulk run gives a shared table's kept answer file after file: its dates were checked.
     thread_local DenetlenmisSatirlar denetlenmis;
-    if (denetlenmis.denetlendi(rs))
+    if (denetlenmis.bul(rs))
         return;
     const QString satir =
         foyKodu == 0
@@ -42,7 +42,7 @@ void clsFaizTablosu::tarihleriDenetle(qint32 foyKodu, qint32 kod) {
     for (; !rs.eof(); rs.moveNext())
         FieldReads::tarihDenetle(FieldReads::textOrEmpty(rs.value(0)), "tblfaizoranitablosu_detay",
                                  "tarih", satir);
-    denetlenmis.ekle(rs);
+    denetlenmis.ekle(rs, true);
 }
 
 bool clsFaizTablosu::Yukle(qint32 lngFaizTablosuFoyKodu, qint32 lngFaizTablosuKodu,

@@ -38,11 +38,11 @@ void tarihleriDenetle(const char* tablo) {
         QStringLiteral("select distinct tarih from ") + QLatin1String(tablo));
     // A bulk run gives the same kept answer file after file: its dates were checked.
     thread_local DenetlenmisSatirlar denetlenmis;
-    if (denetlenmis.denetlendi(rs))
+    if (denetlenmis.bul(rs))
         return;
     for (; !rs.eof(); rs.moveNext())
         FieldReads::tarihDenetle(FieldReads::textOrEmpty(rs.value(0)), tablo, "tarih");
-    denetlenmis.ekle(rs);
+    denetlenmis.ekle(rs, true);
 }
 
 }  // namespace quv::ParametreOkuma

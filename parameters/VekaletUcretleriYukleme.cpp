@@ -80,15 +80,21 @@ bool clsParametreler::VekaletUcretleriniYukle(const QString& strTarih, bool blnZ
             const int sayi = rs.recordCount();
             if (sayi > std::numeric_limits<qint16>::max())
                 throw RuntimeError::overflow();
-            baslangic = toText(rs.value(QStringLiteral("tarih")));
+            const VekaletOlcegi* okunmus = vekaletOlcekleri_.bul(rs);
+            baslangic = okunmus ? okunmus->baslangic : toText(rs.value(QStringLiteral("tarih")));
             bitis = ParametreBitisTarihleri(QStringLiteral("tblvekaletucretioranlari"), baslangic);
             if (bitis.isEmpty())
                 return false;
-            araliklar.resize(static_cast<std::size_t>(sayi));
-            for (T_VekaletUcretiAraligi& aralik : araliklar) {
-                aralik.Deger = Money::fromVariant(rs.value(0));
-                aralik.Oran = toRate(rs.value(1));
-                rs.moveNext();
+            if (okunmus) {
+                araliklar = okunmus->araliklar;
+            } else {
+                araliklar.resize(static_cast<std::size_t>(sayi));
+                for (T_VekaletUcretiAraligi& aralik : araliklar) {
+                    aralik.Deger = Money::fromVariant(rs.value(0));
+                    aralik.Oran = toRate(rs.value(1));
+                    rs.moveNext();
+                }
+                vekaletOlcekleri_.ekle(rs, {araliklar, baslangic});
             }
         }
         rs.close();
@@ -104,10 +110,13 @@ bool clsParametreler::VekaletUcretleriniYukle(const QString& strTarih, bool blnZ
             QStringLiteral(" where b.tarih <= ") + tirnakli(strTarih) + QStringLiteral(" ); "));
         const bool digerVar = !diger.eof();
         std::array<Money, 5> tutarlar;
-        if (digerVar) {
+        if (const auto* okunmus = digerVar ? vekaletTutarlari_.bul(diger) : nullptr) {
+            tutarlar = *okunmus;
+        } else if (digerVar) {
             for (int i = 0; i < 5; ++i)
                 tutarlar[static_cast<std::size_t>(i)] =
                     Money::fromVariant(modGeneral::NullKontrol(diger.value(i), true));
+            vekaletTutarlari_.ekle(diger, tutarlar);
         }
         diger.close();
 

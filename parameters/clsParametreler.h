@@ -1,12 +1,14 @@
 #pragma once
 
 #include "engine/Money.h"
+#include "engine/RecordSet.h"
 #include "parameters/Enumerations.h"
 #include "parameters/ParametreDonemi.h"
 #include "parameters/VekaletUcretiAraligi.h"
 
 #include <QString>
 
+#include <array>
 #include <vector>
 
 namespace quv {
@@ -177,6 +179,15 @@ private:
     ParametreDonemi harclarDonemi_;
     ParametreDonemi ihVekaletDonemi_;
     ParametreDonemi vekaletDonemi_;
+    // The attorney-fee scale (with its begin date) and the five amounts as converted from
+    // the answers read: a bulk run loads the periods of a file's two dates again and again
+    // from the same kept answers.
+    struct VekaletOlcegi {
+        std::vector<T_VekaletUcretiAraligi> araliklar;
+        QString baslangic;
+    };
+    OkunmusSatirlar<VekaletOlcegi, 2> vekaletOlcekleri_;
+    OkunmusSatirlar<std::array<Money, 5>, 2> vekaletTutarlari_;
 };
 
 }  // namespace quv
