@@ -125,6 +125,31 @@ QString blokMetni(const QString& kalip, const QString& alan, const QString& list
     return metin;
 }
 
+// The codes of a block's files as the statement lists them, and each file's place: made
+// once for all the reads of a block (kept for the last block read on this thread).
+struct HazirBlok {
+    QList<qint32> foyler;
+    QString liste;
+    QHash<qint32, qsizetype> yerler;
+};
+
+const HazirBlok& hazirBlok(const QList<qint32>& foyler) {
+    thread_local HazirBlok blok;
+    if (blok.foyler.isEmpty() || blok.foyler != foyler) {
+        blok.foyler = foyler;
+        QStringList kodlar;
+        kodlar.reserve(foyler.size());
+        for (qint32 kod : foyler)
+            kodlar << QString::number(kod);
+        blok.liste = kodlar.join(u',');
+        blok.yerler.clear();
+        blok.yerler.reserve(foyler.size());
+        for (qsizetype i = foyler.size() - 1; i >= 0; --i)
+            blok.yerler.insert(foyler.at(i), i);  // a code given twice: its first place
+    }
+    return blok;
+}
+
 }  // namespace
 
 QSet<QString> tablolar(const QString& metin) {
@@ -138,12 +163,10 @@ std::optional<Cevap> oku(Database& db, const QString& kalip, const QString& alan
                          const QList<qint32>& foyler) {
     if (metinDegeriVar(kalip))
         return std::nullopt;
-    QStringList kodlar;
-    for (qint32 kod : foyler)
-        kodlar << QString::number(kod);
+    const HazirBlok& blok = hazirBlok(foyler);
     Cevap cevap;
     QVariantList bosSatir;
-    cevap.sorgu = blokMetni(kalip, alan, kodlar.join(u','), bosSatir);
+    cevap.sorgu = blokMetni(kalip, alan, blok.liste, bosSatir);
     if (cevap.sorgu.isEmpty())
         return std::nullopt;
     QElapsedTimer sure;
@@ -154,10 +177,8 @@ std::optional<Cevap> oku(Database& db, const QString& kalip, const QString& alan
     cevap.tablolar = tablolar(kalip);
     cevap.alan = alan;
     // Each row loses its first column, the file code, and goes to its file's rows.
-    QHash<qint32, qsizetype> yerler;
-    yerler.reserve(foyler.size());
-    for (qsizetype i = foyler.size() - 1; i >= 0; --i)
-        yerler.insert(foyler.at(i), i);  // a code given twice: its first place
+    // (A shared copy: the kept block may be another by now.)
+    const QHash<qint32, qsizetype> yerler = blok.yerler;
     cevap.dosyalar.resize(static_cast<size_t>(foyler.size()));
     std::vector<QVariantList>* dosya = nullptr;
     qint32 sonKod = 0;
