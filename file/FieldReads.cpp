@@ -72,7 +72,7 @@ Money zeroPrefixedMoney(const QVariant& value) {
         return Money::fromUnits(*n);
     // A text that starts with a digit reads the same with a 0 before it.
     if (value.typeId() == QMetaType::QString) {
-        const QString text = value.toString();
+        const QString& text = *static_cast<const QString*>(value.constData());
         if (!text.isEmpty() && text.front() >= u'0' && text.front() <= u'9')
             return Money::parse(text);
     }
