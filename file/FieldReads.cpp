@@ -12,8 +12,9 @@ namespace quv::FieldReads {
 
 namespace {
 
-// A non-negative value of an integer column: "0" before its text spells the number itself,
-// so it is taken without the text. None for anything else (read through the text).
+// A non-negative whole number: the value of an integer column, or a text of digits alone
+// (PostgreSQL gives counts and sums as such texts); "0" before its text spells the number
+// itself, so it is taken without the text. None for anything else (read through the text).
 std::optional<qlonglong> negatifOlmayanTamSayi(const QVariant& value) {
     switch (value.typeId()) {
         case QMetaType::Int:
@@ -27,9 +28,31 @@ std::optional<qlonglong> negatifOlmayanTamSayi(const QVariant& value) {
             const qlonglong n = value.toLongLong();
             return n >= 0 ? std::optional(n) : std::nullopt;
         }
+        case QMetaType::QString: {
+            const QString& text = *static_cast<const QString*>(value.constData());
+            // Eighteen digits stay below the 64-bit limit.
+            if (text.isEmpty() || text.size() > 18)
+                return std::nullopt;
+            qlonglong n = 0;
+            for (const QChar c : text) {
+                if (c.unicode() < u'0' || c.unicode() > u'9')
+                    return std::nullopt;
+                n = n * 10 + (c.unicode() - u'0');
+            }
+            return n;
+        }
         default:
             return std::nullopt;
     }
+}
+
+// A text that starts with a digit reads the same with a 0 before it: the text itself, or
+// none.
+const QString* rakamlaBaslayanMetin(const QVariant& value) {
+    if (value.typeId() != QMetaType::QString)
+        return nullptr;
+    const QString* text = static_cast<const QString*>(value.constData());
+    return !text->isEmpty() && text->front() >= u'0' && text->front() <= u'9' ? text : nullptr;
 }
 
 template <class T>
@@ -70,12 +93,8 @@ Money zeroPrefixedMoney(const QVariant& value) {
         return Money();
     if (const auto n = negatifOlmayanTamSayi(value))
         return Money::fromUnits(*n);
-    // A text that starts with a digit reads the same with a 0 before it.
-    if (value.typeId() == QMetaType::QString) {
-        const QString& text = *static_cast<const QString*>(value.constData());
-        if (!text.isEmpty() && text.front() >= u'0' && text.front() <= u'9')
-            return Money::parse(text);
-    }
+    if (const QString* rakamla = rakamlaBaslayanMetin(value))
+        return Money::parse(*rakamla);
     return Money::fromVariant(zeroPrefixed(value));
 }
 
@@ -84,7 +103,8 @@ double zeroPrefixedNumber(const QVariant& value) {
         return 0;
     if (const auto n = negatifOlmayanTamSayi(value))
         return static_cast<double>(*n);
-    QString text = zeroPrefixed(value);
+    const QString* rakamla = rakamlaBaslayanMetin(value);
+    const QString text = rakamla ? *rakamla : zeroPrefixed(value);
     int end = 0;
     bool point = false;
     while (end < text.size()) {
@@ -98,7 +118,7 @@ double zeroPrefixedNumber(const QVariant& value) {
             break;
         }
     }
-    return text.left(end).toDouble();
+    return QStringView(text).left(end).toDouble();
 }
 
 // A Null reads as the column kind's default (0, or the empty text) without being copied.

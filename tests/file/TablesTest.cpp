@@ -228,7 +228,12 @@ TEST(FieldReadsTest, ZeroPrefixedReadsGiveWhatTheirTextGives) {
     const QVariant degerler[] = {QVariant(), QVariant(0), QVariant(qlonglong(12)),
                                  QVariant(-1), QVariant(70000), QVariant(qlonglong(1) << 40),
                                  QVariant(QStringLiteral("12.50")), QVariant(QStringLiteral("-3")),
-                                 QVariant(QStringLiteral("7 ")), QVariant(2.5), QVariant(true)};
+                                 QVariant(QStringLiteral("7 ")), QVariant(2.5), QVariant(true),
+                                 // digits alone, as PostgreSQL gives counts: within and over
+                                 // the 16-bit, 32-bit and 18-digit bounds
+                                 QVariant(QStringLiteral("007")), QVariant(QStringLiteral("70000")),
+                                 QVariant(QStringLiteral("123456789012345678")),
+                                 QVariant(QStringLiteral("1234567890123456789"))};
     for (const QVariant& v : degerler) {
         const QString metin = zeroPrefixed(v);
         EXPECT_EQ(sonuc([&] { return zeroPrefixedInt16(v); }), sonuc([&] { return toInt16(metin); }))
@@ -238,6 +243,17 @@ TEST(FieldReadsTest, ZeroPrefixedReadsGiveWhatTheirTextGives) {
         EXPECT_EQ(sonuc([&] { return zeroPrefixedMoney(v).toDecimalString(); }),
                   sonuc([&] { return Money::fromVariant(metin).toDecimalString(); }));
     }
+    // The number is the longest run of digits with one point at the start of "0" and the
+    // text: a sign or a second point ends it.
+    const std::pair<QVariant, double> sayilar[] = {
+        {QVariant(), 0},          {QVariant(-1), 0},
+        {QVariant(qlonglong(12)), 12}, {QVariant(QStringLiteral("12.50")), 12.5},
+        {QVariant(QStringLiteral("-3")), 0}, {QVariant(QStringLiteral("7 ")), 7},
+        {QVariant(QStringLiteral("3.5.1")), 3.5}, {QVariant(QStringLiteral(".5")), 0.5},
+        {QVariant(QStringLiteral("007")), 7},  {QVariant(2.5), 2.5},
+        {QVariant(QStringLiteral("1234567890123456789")), 1234567890123456789.0}};
+    for (const auto& [v, beklenen] : sayilar)
+        EXPECT_EQ(zeroPrefixedNumber(v), beklenen) << v.toString().toStdString();
 }
 
 }  // namespace
