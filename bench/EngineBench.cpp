@@ -13,15 +13,15 @@
 
 #include <QElapsedTimer>
 #include <QFile>
-#include <QThread>
 #include <QTemporaryDir>
+#include <QThread>
 
 #include <benchmark/benchmark.h>
 
-#include <cstdio>
 #include <fcntl.h>
 #include <spawn.h>
 #include <sys/wait.h>
+#include <cstdio>
 #include <thread>
 
 extern char** environ;
@@ -74,8 +74,9 @@ constexpr int kIlkFoy = 100001;
 // One run of `quvhesap batch --hesap` on the database: seconds taken and the peak memory
 // of the program in MiB (of the first process only: with workers, of the one that waits).
 std::pair<double, double> komutSatiri(const QString& url, int isler) {
-    QList<QByteArray> argumanlar = {QByteArrayLiteral(QUV_CLI), "batch", "--db", url.toUtf8(),
-                                    "--hesap", "--jobs", QByteArray::number(isler)};
+    QList<QByteArray> argumanlar = {
+        QByteArrayLiteral(QUV_CLI), "batch", "--db", url.toUtf8(), "--hesap", "--jobs",
+        QByteArray::number(isler)};
     std::vector<char*> argv;
     for (QByteArray& a : argumanlar)
         argv.push_back(a.data());
@@ -222,9 +223,10 @@ void bulk(benchmark::State& state, const QString& url) {
         }
     }
     const double passes = static_cast<double>(state.iterations()) * tekrar;
-    const double hepsi = yol >= 2 ? toInt32(db->openRecordSet(QStringLiteral(
-                                                    "select count(*) from tblfoy")).value(0))
-                                  : files;
+    const double hepsi =
+        yol >= 2
+            ? toInt32(db->openRecordSet(QStringLiteral("select count(*) from tblfoy")).value(0))
+            : files;
     state.counters["files_per_s"] = hepsi * passes / engineSeconds;
     state.counters["floor_files_per_s"] = files * passes / floorSeconds;
     state.counters["ratio"] = (engineSeconds / hepsi) / (floorSeconds / files);

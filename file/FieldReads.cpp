@@ -19,6 +19,7 @@ std::optional<qlonglong> negatifOlmayanTamSayi(const QVariant& value) {
     switch (value.typeId()) {
         case QMetaType::Int:
         case QMetaType::LongLong:
+        case QMetaType::ULongLong:
         case QMetaType::Short:
         case QMetaType::UInt:
         case QMetaType::UShort:

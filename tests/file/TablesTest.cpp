@@ -1,8 +1,8 @@
 #include "DbFixture.h"
 #include "engine/ErrorReporter.h"
+#include "engine/Variant.h"
 #include "file/FaizTablosu.h"
 #include "file/FieldReads.h"
-#include "engine/Variant.h"
 #include "file/GridSource.h"
 #include "file/MahsupSirasiTablosu.h"
 
@@ -225,8 +225,9 @@ TEST(FieldReadsTest, ZeroPrefixedReadsGiveWhatTheirTextGives) {
             return QStringLiteral("hata %1").arg(e.number());
         }
     };
-    const QVariant degerler[] = {QVariant(), QVariant(0), QVariant(qlonglong(12)),
-                                 QVariant(-1), QVariant(70000), QVariant(qlonglong(1) << 40),
+    const QVariant degerler[] = {QVariant(), QVariant(0), QVariant(qlonglong(12)), QVariant(-1),
+                                 QVariant(70000), QVariant(qlonglong(1) << 40),
+                                 QVariant(qulonglong(3)), QVariant(~qulonglong(0)),
                                  QVariant(QStringLiteral("12.50")), QVariant(QStringLiteral("-3")),
                                  QVariant(QStringLiteral("7 ")), QVariant(2.5), QVariant(true),
                                  // digits alone, as PostgreSQL gives counts: within and over
@@ -236,9 +237,11 @@ TEST(FieldReadsTest, ZeroPrefixedReadsGiveWhatTheirTextGives) {
                                  QVariant(QStringLiteral("1234567890123456789"))};
     for (const QVariant& v : degerler) {
         const QString metin = zeroPrefixed(v);
-        EXPECT_EQ(sonuc([&] { return zeroPrefixedInt16(v); }), sonuc([&] { return toInt16(metin); }))
+        EXPECT_EQ(sonuc([&] { return zeroPrefixedInt16(v); }),
+                  sonuc([&] { return toInt16(metin); }))
             << v.toString().toStdString();
-        EXPECT_EQ(sonuc([&] { return zeroPrefixedInt32(v); }), sonuc([&] { return toInt32(metin); }));
+        EXPECT_EQ(sonuc([&] { return zeroPrefixedInt32(v); }),
+                  sonuc([&] { return toInt32(metin); }));
         EXPECT_EQ(sonuc([&] { return zeroPrefixedByte(v); }), sonuc([&] { return toByte(metin); }));
         EXPECT_EQ(sonuc([&] { return zeroPrefixedMoney(v).toDecimalString(); }),
                   sonuc([&] { return Money::fromVariant(metin).toDecimalString(); }));
@@ -246,11 +249,16 @@ TEST(FieldReadsTest, ZeroPrefixedReadsGiveWhatTheirTextGives) {
     // The number is the longest run of digits with one point at the start of "0" and the
     // text: a sign or a second point ends it.
     const std::pair<QVariant, double> sayilar[] = {
-        {QVariant(), 0},          {QVariant(-1), 0},
-        {QVariant(qlonglong(12)), 12}, {QVariant(QStringLiteral("12.50")), 12.5},
-        {QVariant(QStringLiteral("-3")), 0}, {QVariant(QStringLiteral("7 ")), 7},
-        {QVariant(QStringLiteral("3.5.1")), 3.5}, {QVariant(QStringLiteral(".5")), 0.5},
-        {QVariant(QStringLiteral("007")), 7},  {QVariant(2.5), 2.5},
+        {QVariant(), 0},
+        {QVariant(-1), 0},
+        {QVariant(qlonglong(12)), 12},
+        {QVariant(QStringLiteral("12.50")), 12.5},
+        {QVariant(QStringLiteral("-3")), 0},
+        {QVariant(QStringLiteral("7 ")), 7},
+        {QVariant(QStringLiteral("3.5.1")), 3.5},
+        {QVariant(QStringLiteral(".5")), 0.5},
+        {QVariant(QStringLiteral("007")), 7},
+        {QVariant(2.5), 2.5},
         {QVariant(QStringLiteral("1234567890123456789")), 1234567890123456789.0}};
     for (const auto& [v, beklenen] : sayilar)
         EXPECT_EQ(zeroPrefixedNumber(v), beklenen) << v.toString().toStdString();
