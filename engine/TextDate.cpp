@@ -2,6 +2,9 @@
 
 #include "engine/RuntimeError.h"
 
+#include <array>
+#include <cstring>
+
 namespace quv::TextDate {
 
 namespace {
@@ -36,16 +39,33 @@ bool isValid(const QString& text) {
 }
 
 QDate toDate(const QString& text) {
+    // Interest is counted in days between the same few dates many times a file: the day
+    // numbers of the last texts converted are kept, by their eight characters.
+    struct Donusturulen {
+        quint64 bas = 0, son = 0;
+        qint64 gun = 0;
+    };
+    thread_local std::array<Donusturulen, 4> sonlar;
+    thread_local unsigned sira = 0;
+    quint64 bas = 0, son = 0;
+    if (text.size() == 8) {
+        std::memcpy(&bas, text.constData(), sizeof bas);
+        std::memcpy(&son, text.constData() + 4, sizeof son);
+        for (const Donusturulen& o : sonlar)
+            if (o.gun != 0 && o.bas == bas && o.son == son)
+                return QDate::fromJulianDay(o.gun);
+    }
     int y, m, d;
     if (!parts(text, y, m, d))
         throw RuntimeError::typeMismatch();
-    // Interest is counted in days between such dates many times a file: the day number
-    // is computed here (the Gregorian calendar's) rather than by the calendar library.
+    // The day number is computed here (the Gregorian calendar's) rather than by the
+    // calendar library.
     const int a = (14 - m) / 12;
     const qint64 yy = y + 4800 - a;
     const int mm = m + 12 * a - 3;
-    return QDate::fromJulianDay(d + (153 * mm + 2) / 5 + 365 * yy + yy / 4 - yy / 100 + yy / 400 -
-                                32045);
+    const qint64 gun = d + (153 * mm + 2) / 5 + 365 * yy + yy / 4 - yy / 100 + yy / 400 - 32045;
+    sonlar[sira++ % sonlar.size()] = {bas, son, gun};
+    return QDate::fromJulianDay(gun);
 }
 
 QString fromDate(const QDate& date) {
