@@ -8,6 +8,42 @@
 
 namespace quv {
 
+std::optional<qlonglong> storedInteger(const QVariant& value) {
+    const void* p = value.constData();
+    qlonglong n = 0;
+    switch (value.typeId()) {
+        case QMetaType::Int:
+            n = *static_cast<const int*>(p);
+            break;
+        case QMetaType::LongLong:
+            n = *static_cast<const qlonglong*>(p);
+            break;
+        case QMetaType::Short:
+            n = *static_cast<const short*>(p);
+            break;
+        case QMetaType::UInt:
+            n = *static_cast<const uint*>(p);
+            break;
+        case QMetaType::UShort:
+            n = *static_cast<const ushort*>(p);
+            break;
+        case QMetaType::UChar:
+            n = *static_cast<const uchar*>(p);
+            break;
+        case QMetaType::ULongLong:
+            if (*static_cast<const qulonglong*>(p) >
+                static_cast<qulonglong>(std::numeric_limits<qlonglong>::max()))
+                return std::nullopt;
+            n = static_cast<qlonglong>(*static_cast<const qulonglong*>(p));
+            break;
+        default:
+            return std::nullopt;
+    }
+    if (isNull(value))
+        return std::nullopt;
+    return n;
+}
+
 namespace {
 
 double numberOf(const QVariant& value) {
@@ -29,7 +65,11 @@ double numberOf(const QVariant& value) {
                 throw RuntimeError::typeMismatch();
             return d;
         }
+        case QMetaType::Double:
+            return *static_cast<const double*>(value.constData());
         default: {
+            if (const auto n = storedInteger(value))
+                return static_cast<double>(*n);
             bool ok = false;
             double d = value.toDouble(&ok);
             if (!ok)
@@ -41,14 +81,10 @@ double numberOf(const QVariant& value) {
 
 template <class T>
 T wholeNumber(const QVariant& value) {
-    if (!isNull(value) &&
-        (value.typeId() == QMetaType::LongLong || value.typeId() == QMetaType::Int ||
-         value.typeId() == QMetaType::Short || value.typeId() == QMetaType::UInt ||
-         value.typeId() == QMetaType::UShort || value.typeId() == QMetaType::UChar)) {
-        qlonglong v = value.toLongLong();
-        if (v < std::numeric_limits<T>::min() || v > std::numeric_limits<T>::max())
+    if (const auto n = storedInteger(value)) {
+        if (*n < std::numeric_limits<T>::min() || *n > std::numeric_limits<T>::max())
             throw RuntimeError::overflow();
-        return static_cast<T>(v);
+        return static_cast<T>(*n);
     }
     double d = std::nearbyint(numberOf(value));
     if (!std::isfinite(d) || d < static_cast<double>(std::numeric_limits<T>::min()) ||

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QVariant>
 
+#include <optional>
+
 namespace quv {
 
 // Conversions of field values with the run-time errors the component relies on:
@@ -18,5 +20,8 @@ double toDouble(const QVariant& value);
 bool toBool(const QVariant& value);
 // Numbers in their plain decimal form.
 QString toText(const QVariant& value);
+// The number a variant of an integer kind holds, read in place (the general conversion costs
+// many times more); none for a Null, another kind or an unsigned value beyond 64-bit signed.
+std::optional<qlonglong> storedInteger(const QVariant& value);
 
 }  // namespace quv

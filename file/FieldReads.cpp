@@ -16,35 +16,21 @@ namespace {
 // (PostgreSQL gives counts and sums as such texts); "0" before its text spells the number
 // itself, so it is taken without the text. None for anything else (read through the text).
 std::optional<qlonglong> negatifOlmayanTamSayi(const QVariant& value) {
-    switch (value.typeId()) {
-        case QMetaType::Int:
-        case QMetaType::LongLong:
-        case QMetaType::ULongLong:
-        case QMetaType::Short:
-        case QMetaType::UInt:
-        case QMetaType::UShort:
-        case QMetaType::UChar: {
-            if (value.isNull())
-                return std::nullopt;
-            const qlonglong n = value.toLongLong();
-            return n >= 0 ? std::optional(n) : std::nullopt;
-        }
-        case QMetaType::QString: {
-            const QString& text = *static_cast<const QString*>(value.constData());
-            // Eighteen digits stay below the 64-bit limit.
-            if (text.isEmpty() || text.size() > 18)
-                return std::nullopt;
-            qlonglong n = 0;
-            for (const QChar c : text) {
-                if (c.unicode() < u'0' || c.unicode() > u'9')
-                    return std::nullopt;
-                n = n * 10 + (c.unicode() - u'0');
-            }
-            return n;
-        }
-        default:
+    if (const auto n = storedInteger(value))
+        return *n >= 0 ? n : std::nullopt;
+    if (value.typeId() != QMetaType::QString)
+        return std::nullopt;
+    const QString& text = *static_cast<const QString*>(value.constData());
+    // Eighteen digits stay below the 64-bit limit.
+    if (text.isEmpty() || text.size() > 18)
+        return std::nullopt;
+    qlonglong n = 0;
+    for (const QChar c : text) {
+        if (c.unicode() < u'0' || c.unicode() > u'9')
             return std::nullopt;
+        n = n * 10 + (c.unicode() - u'0');
     }
+    return n;
 }
 
 // A text that starts with a digit reads the same with a 0 before it: the text itself, or

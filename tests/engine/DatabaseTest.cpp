@@ -221,9 +221,10 @@ TEST(SqlDialect, RewritesOnlyWhatABackendLacks) {
         EXPECT_EQ(SqlDialect::adapt(SqlDialect::Dialect::SqlServer, in), in) << in;
         // The quick look never passes over a text the dialect changes.
         for (auto d : {SqlDialect::Dialect::SQLite, SqlDialect::Dialect::PostgreSQL,
-                       SqlDialect::Dialect::SqlServer})
+                       SqlDialect::Dialect::SqlServer}) {
             if (!SqlDialect::mayAdapt(d, in))
                 EXPECT_EQ(SqlDialect::adapt(d, in), in) << in;
+        }
     }
     EXPECT_THROW(Database::open(test::scratchPath("yok/buro.sqlite")), RuntimeError);
     // The dialect behind ODBC as the server names itself, in the order of the enum.

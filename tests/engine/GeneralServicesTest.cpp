@@ -67,6 +67,43 @@ TEST(Variant, ConversionsRaiseTheClassicErrors) {
     EXPECT_FALSE(toBool(QVariant("0")));
 }
 
+// Integer kinds are read where they are stored: each width and sign gives its number, the
+// bounds of the target (6) and a Null of the kind (94) as before.
+TEST(Variant, IntegerKindsGiveTheirNumberTheirBoundsAndTheirNull) {
+    constexpr int Tasma = -1000001;  // overflow
+    constexpr int Bos = -1000002;    // invalid use of Null
+    auto sonuc = [](auto oku) -> double {
+        try {
+            return static_cast<double>(oku());
+        } catch (const RuntimeError& e) {
+            return e.number() == ErrNo::Overflow ? Tasma : Bos;
+        }
+    };
+    struct Durum {
+        QVariant deger;
+        double int16, int32, byte;
+    };
+    const Durum durumlar[] = {
+        {QVariant::fromValue<short>(-7), -7, -7, Tasma},
+        {QVariant::fromValue<ushort>(65535), Tasma, 65535, Tasma},
+        {QVariant::fromValue<uchar>(255), 255, 255, 255},
+        {QVariant::fromValue<uint>(4000000000u), Tasma, Tasma, Tasma},
+        {QVariant(qulonglong(70000)), Tasma, 70000, Tasma},
+        {QVariant(~qulonglong(0)), Tasma, Tasma, Tasma},  // beyond 64-bit signed
+        {QVariant(qlonglong(-40000)), Tasma, -40000, Tasma},
+        {QVariant(QMetaType::fromType<int>()), Bos, Bos, Bos},
+    };
+    for (const Durum& d : durumlar) {
+        const QVariant& v = d.deger;
+        EXPECT_EQ(sonuc([&] { return toInt16(v); }), d.int16) << v.typeName();
+        EXPECT_EQ(sonuc([&] { return toInt32(v); }), d.int32) << v.typeName();
+        EXPECT_EQ(sonuc([&] { return toByte(v); }), d.byte) << v.typeName();
+    }
+    EXPECT_EQ(toDouble(QVariant(~qulonglong(0))), 18446744073709551615.0);
+    EXPECT_EQ(toDouble(QVariant(0.1)), 0.1);
+    EXPECT_TRUE(toBool(QVariant::fromValue<uchar>(2)));
+}
+
 TEST(Collection, IsOneBasedKeyedAndRaisesSubscriptOutOfRange) {
     Collection<QString> c;
     c.Add("a");
