@@ -222,8 +222,9 @@ TEST(SqlDialect, RewritesOnlyWhatABackendLacks) {
         // The quick look never passes over a text the dialect changes.
         for (auto d : {SqlDialect::Dialect::SQLite, SqlDialect::Dialect::PostgreSQL,
                        SqlDialect::Dialect::SqlServer}) {
-            if (!SqlDialect::mayAdapt(d, in))
+            if (!SqlDialect::mayAdapt(d, in)) {
                 EXPECT_EQ(SqlDialect::adapt(d, in), in) << in;
+            }
         }
     }
     EXPECT_THROW(Database::open(test::scratchPath("yok/buro.sqlite")), RuntimeError);
