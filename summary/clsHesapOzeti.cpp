@@ -131,12 +131,13 @@ bool clsHesapOzeti::Kaydet(qint32 FoyKodu) {
                 s << alan.sutun;
             return s;
         }();
-        QVariantList degerler;
-        degerler.reserve(sutunlar.size());
-        degerler << FoyKodu;
+        // Made in place, a value a column: every file of a bulk run passes here.
+        QVariantList degerler(sutunlar.size());
+        QVariant* deger = degerler.data();
+        *deger++ = FoyKodu;
         for (const Alan& alan : Alanlar())
-            degerler << (alan.para ? (this->*alan.para).toSqlValue()
-                                   : QVariant(static_cast<double>(this->*alan.oran)));
+            *deger++ = alan.para ? (this->*alan.para).toSqlValue()
+                                 : QVariant(static_cast<double>(this->*alan.oran));
         shared().connection().upsertRow(QStringLiteral("tblfoy_hesap"), anahtar, sutunlar,
                                         std::move(degerler));
     });
