@@ -248,20 +248,16 @@ TEST(FieldReadsTest, ZeroPrefixedReadsGiveWhatTheirTextGives) {
     }
     // The number is the longest run of digits with one point at the start of "0" and the
     // text: a sign or a second point ends it.
-    const std::pair<QVariant, double> sayilar[] = {
-        {QVariant(), 0},
-        {QVariant(-1), 0},
-        {QVariant(qlonglong(12)), 12},
-        {QVariant(QStringLiteral("12.50")), 12.5},
-        {QVariant(QStringLiteral("-3")), 0},
-        {QVariant(QStringLiteral("7 ")), 7},
-        {QVariant(QStringLiteral("3.5.1")), 3.5},
-        {QVariant(QStringLiteral(".5")), 0.5},
-        {QVariant(QStringLiteral("007")), 7},
-        {QVariant(2.5), 2.5},
-        {QVariant(QStringLiteral("1234567890123456789")), 1234567890123456789.0}};
-    for (const auto& [v, beklenen] : sayilar)
-        EXPECT_EQ(zeroPrefixedNumber(v), beklenen) << v.toString().toStdString();
+    for (const auto& [metin, beklenen] : {std::pair{"12.50", 12.5},
+                                          {"-3", 0.0},
+                                          {"7 ", 7.0},
+                                          {"3.5.1", 3.5},
+                                          {".5", 0.5},
+                                          {"007", 7.0},
+                                          {"1234567890123456789", 1234567890123456789.0}})
+        EXPECT_EQ(zeroPrefixedNumber(QString::fromLatin1(metin)), beklenen) << metin;
+    EXPECT_EQ(zeroPrefixedNumber(QVariant()) + zeroPrefixedNumber(-1), 0.0);
+    EXPECT_EQ(zeroPrefixedNumber(2.5) + zeroPrefixedNumber(qlonglong(12)), 14.5);
 }
 
 }  // namespace
