@@ -12,10 +12,12 @@
 #include <QElapsedTimer>
 #include <QRegularExpression>
 
+#include <malloc.h>
 #include <unistd.h>
 #include <algorithm>
 #include <csignal>
 #include <cstdio>
+#include <limits>
 #include <memory>
 #include <vector>
 
@@ -269,6 +271,16 @@ qint32 avukatOku(const QString& deger) {
     return static_cast<qint32>(kod);
 }
 
+// A bulk run frees a block's rows and reads the next block's, as large: the memory freed
+// is kept for them rather than given back to the system and taken again a page at a time
+// (with two workers that cost about a twentieth of the run). The peak stays the block's.
+void bellegiBloklarIcinTut() {
+#ifdef __GLIBC__
+    mallopt(M_TRIM_THRESHOLD, std::numeric_limits<int>::max());
+    mallopt(M_TOP_PAD, 64 << 20);
+#endif
+}
+
 }  // namespace
 
 // quvhesap batch --db <path-or-url> [--foy-op OP --foy N [--foy N2]]
@@ -404,6 +416,7 @@ int batch(const QStringList& arguments) {
         return isleriCalistir(arguments, isSayisi);
     }
 
+    bellegiBloklarIcinTut();
     std::shared_ptr<Database> db = connect(url);
     hesap.setActiveConnection(db);
     hesap.setActiveVeritabaniTuru(db->veritabaniTuru());
