@@ -1,11 +1,14 @@
 #include "engine/Collection.h"
 #include "engine/NumberFormat.h"
+#include "engine/RecordSet.h"
 #include "engine/Variant.h"
 #include "engine/modGeneral.h"
 #include "file/DbFixture.h"
 #include "support/TestEnvironment.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 namespace quv {
 namespace {
@@ -86,6 +89,28 @@ TEST(Variant, IntegerKindsGiveTheirNumberTheirBoundsAndTheirNull) {
     EXPECT_EQ(toByte(QVariant::fromValue<uchar>(255)), 255);
     EXPECT_EQ(toDouble(QVariant(~qulonglong(0))), 18446744073709551615.0);
     EXPECT_TRUE(toBool(QVariant::fromValue<uchar>(2)));
+}
+
+// The same names read out of their order in record sets whose columns stand in other orders,
+// made and dropped in turn (a list may take the address of the one before): each name finds
+// its own column, whose value is the name's length.
+TEST(RecordSetTest, NamesFindTheirOwnColumnInEveryOrder) {
+    const QString adlar[] = {QStringLiteral("dddd"), QStringLiteral("a"), QStringLiteral("ccc"),
+                             QStringLiteral("bb")};
+    for (int tur = 0; tur < 8; ++tur) {
+        QStringList sutunlar = {"a", "bb", "ccc", "dddd"};
+        std::rotate(sutunlar.begin(), sutunlar.begin() + tur % 4, sutunlar.end());
+        if (tur >= 4)
+            std::reverse(sutunlar.begin(), sutunlar.end());
+        QVariantList satir;
+        for (const QString& s : sutunlar)
+            satir << s.size();
+        const RecordSet rs(sutunlar, std::vector<QVariantList>{satir}, CursorType::ForwardOnly);
+        for (const QString& ad : adlar) {
+            EXPECT_EQ(rs.value(ad).toInt(), ad.size()) << tur;
+            EXPECT_EQ(rs.value(QLatin1StringView(ad.toLatin1())).toInt(), ad.size()) << tur;
+        }
+    }
 }
 
 TEST(Collection, IsOneBasedKeyedAndRaisesSubscriptOutOfRange) {
