@@ -51,7 +51,7 @@ double numberOf(const QVariant& value) {
         throw RuntimeError::invalidUseOfNull();
     switch (value.typeId()) {
         case QMetaType::Bool:
-            return value.toBool() ? -1.0 : 0.0;
+            return *static_cast<const bool*>(value.constData()) ? -1.0 : 0.0;
         case QMetaType::QString:
         case QMetaType::QByteArray: {
             QString text = value.toString().trimmed();
@@ -120,7 +120,7 @@ bool toBool(const QVariant& value) {
     if (isNull(value))
         throw RuntimeError::invalidUseOfNull();
     if (value.typeId() == QMetaType::Bool)
-        return value.toBool();
+        return *static_cast<const bool*>(value.constData());
     if (value.typeId() == QMetaType::QString) {
         QString text = value.toString().trimmed();
         if (text.compare(QStringLiteral("true"), Qt::CaseInsensitive) == 0)

@@ -89,6 +89,9 @@ TEST(Variant, IntegerKindsGiveTheirNumberTheirBoundsAndTheirNull) {
     EXPECT_EQ(toByte(QVariant::fromValue<uchar>(255)), 255);
     EXPECT_EQ(toDouble(QVariant(~qulonglong(0))), 18446744073709551615.0);
     EXPECT_TRUE(toBool(QVariant::fromValue<uchar>(2)));
+    // A truth value is -1 or 0 as a number.
+    EXPECT_EQ(toInt16(QVariant(true)) + toInt16(QVariant(false)), -1);
+    EXPECT_FALSE(toBool(QVariant(false)));
 }
 
 // The same names read out of their order in record sets whose columns stand in other orders,
