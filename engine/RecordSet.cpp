@@ -3,6 +3,7 @@
 #include "engine/RuntimeError.h"
 
 #include <array>
+#include <cstring>
 #include <utility>
 
 namespace quv {
@@ -20,10 +21,16 @@ namespace {
 // before the rest, as names of a row mostly differ there.
 bool ayniAd(const QString& a, const QString& b) {
     return a.size() == b.size() && (a.isEmpty() || a.front() == b.front()) &&
-           QStringView(a) == QStringView(b);
+           std::memcmp(a.constData(), b.constData(), sizeof(QChar) * a.size()) == 0;
 }
 bool ayniAd(const QString& a, QLatin1StringView b) {
-    return a.size() == b.size() && (a.isEmpty() || a.front() == b.front()) && a == b;
+    if (a.size() != b.size())
+        return false;
+    const QChar* p = a.constData();
+    for (qsizetype i = 0; i < b.size(); ++i)
+        if (p[i].unicode() != static_cast<uchar>(b.data()[i]))
+            return false;
+    return true;
 }
 
 // Where a name written in the code was last found in a list of columns, by the addresses of
