@@ -19,8 +19,11 @@
 #include <benchmark/benchmark.h>
 
 #include <fcntl.h>
+#include <poll.h>
 #include <spawn.h>
+#include <sys/syscall.h>
 #include <sys/wait.h>
+#include <unistd.h>
 #include <cstdio>
 #include <thread>
 
@@ -93,17 +96,26 @@ std::pair<double, double> komutSatiri(const QString& url, int isler) {
     posix_spawn_file_actions_destroy(&eylemler);
     // The peak is the program's own high-water mark (VmHWM), read while it runs: the
     // rusage of a spawned child also counts this process's size from before the exec.
+    // Between two readings the wait ends as soon as the program does (its pidfd), so the
+    // time is the program's, not rounded up to the next reading.
     int durum = 0;
     double enCok = 0;
     const QString durumDosyasi = QStringLiteral("/proc/%1/status").arg(pid);
+    const int bitis = static_cast<int>(syscall(SYS_pidfd_open, pid, 0));
     while (waitpid(pid, &durum, WNOHANG) == 0) {
         QFile f(durumDosyasi);
         if (f.open(QIODevice::ReadOnly))
             for (const QByteArray& satir : f.readAll().split('\n'))
                 if (satir.startsWith("VmHWM:"))
                     enCok = std::max(enCok, satir.mid(6).trimmed().split(' ').value(0).toDouble());
-        QThread::msleep(20);
+        if (bitis >= 0) {
+            pollfd p{bitis, POLLIN, 0};
+            poll(&p, 1, 20);
+        } else
+            QThread::msleep(20);
     }
+    if (bitis >= 0)
+        close(bitis);
     const double saniye = timer.nsecsElapsed() / 1e9;
     if (!WIFEXITED(durum) || WEXITSTATUS(durum) != 0)
         return {-1, 0};

@@ -18,8 +18,14 @@ struct DatabaseUrl;
 // line's --jobs and the bulk update window both run workers this way.
 class TopluIsciler {
 public:
-    // `program` is the command line; `arguments` follow "batch" in every worker.
+    // Workers that start `program`, the command line, with "batch", `arguments` and their
+    // slice (the window's).
     TopluIsciler(QString program, QStringList arguments, int isSayisi);
+    // Workers that are copies of this process, each running `isci` on its slice k of N (from
+    // 1) and ending with what it returns: the command line's own, which has its libraries
+    // and database driver loaded by then, so a worker goes to its files at once. This
+    // process has no thread beside its own and no connection open when they start.
+    TopluIsciler(std::function<int(int k)> isci, int isSayisi);
 
     // Files done by all workers, files of all slices, and the last file a worker finished.
     std::function<void(int biten, int sayi, qint32 foyKodu)> Ilerleme;
@@ -44,8 +50,12 @@ public:
     static QString KomutSatiri();
 
 private:
+    struct Isci;
+    bool baslat(Isci& isci, int k);
+
     QString program_;
     QStringList arguments_;
+    std::function<int(int k)> kopya_;
     int isSayisi_;
 };
 

@@ -23,6 +23,8 @@
 
 namespace quv::cli {
 
+int batch(const QStringList& arguments);
+
 namespace {
 
 const char* const kBatchUsage =
@@ -73,10 +75,9 @@ void kesmeYakala(int) {
 // Installs the Ctrl-C handler for the run and restores the previous one after it.
 class KesmeYakalayici {
 public:
-    KesmeYakalayici() {
-        durdurIstendi = 0;
-        onceki_ = std::signal(SIGINT, kesmeYakala);
-    }
+    // A stop asked for already stays asked for: a worker is a copy of the program that
+    // caught it before the worker came this far.
+    KesmeYakalayici() { onceki_ = std::signal(SIGINT, kesmeYakala); }
     ~KesmeYakalayici() { std::signal(SIGINT, onceki_); }
     KesmeYakalayici(const KesmeYakalayici&) = delete;
     KesmeYakalayici& operator=(const KesmeYakalayici&) = delete;
@@ -228,8 +229,8 @@ qint16 sonucOku(const QString& deger) {
     return static_cast<qint16>(kod);
 }
 
-// --jobs N: N workers, each this program on the slice k/N of the run with its own
-// connection; their progress is summed into one, their other lines passed on, and the
+// --jobs N: N workers, copies of this process, each on the slice k/N of the run with its
+// own connection; their progress is summed into one, their other lines passed on, and the
 // run ends with the worst exit status among them. Ctrl-C is passed to every worker.
 int isleriCalistir(const QStringList& arguments, int isSayisi) {
     QStringList ortak;
@@ -245,7 +246,18 @@ int isleriCalistir(const QStringList& arguments, int isSayisi) {
     }
     TerminalIlerleme ilerleme;
     KesmeYakalayici kesme;
-    TopluIsciler isciler(QCoreApplication::applicationFilePath(), ortak, isSayisi);
+    TopluIsciler isciler(
+        [&ortak, isSayisi](int k) {
+            const int kod = komutuCalistir([&] {
+                return batch(ortak + QStringList{QStringLiteral("--shard"),
+                                                 QStringLiteral("%1/%2").arg(k).arg(isSayisi),
+                                                 QStringLiteral("--worker")});
+            });
+            // The connection closes while the database drivers still exist.
+            shared().reset();
+            return kod;
+        },
+        isSayisi);
     isciler.Ilerleme = [&](int biten, int sayi, qint32 foy) {
         ilerleme.goster(biten, biten, sayi, foy);
     };
@@ -408,11 +420,14 @@ int batch(const QStringList& arguments) {
                               : QStringLiteral(" (--hesap, --tebligat)")));
 
     if (isSayisi > 1) {
-        // The workers start together: the record's table is there before any of them.
-        std::shared_ptr<Database> db = connect(url);
-        if (TopluCalismaKaydi::Destekli(*db))
-            TopluCalismaKaydi(*db, QString()).TabloyuHazirla();
-        shared().reset();
+        // The workers start together: the record's table is there before any of them. The
+        // connection is closed before they start, each opening its own.
+        {
+            std::shared_ptr<Database> db = connect(url);
+            if (TopluCalismaKaydi::Destekli(*db))
+                TopluCalismaKaydi(*db, QString()).TabloyuHazirla();
+            shared().reset();
+        }
         return isleriCalistir(arguments, isSayisi);
     }
 

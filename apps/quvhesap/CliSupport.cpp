@@ -1,5 +1,6 @@
 #include "CliSupport.h"
 
+#include "engine/RuntimeError.h"
 #include "engine/SharedState.h"
 #include "engine/TextDate.h"
 
@@ -21,6 +22,21 @@ void printErr(const QString& text) {
     std::fputs(text.toUtf8().constData(), stderr);
     std::fputc('\n', stderr);
     std::fflush(stderr);
+}
+
+int komutuCalistir(const std::function<int()>& komut) {
+    try {
+        return komut();
+    } catch (const UsageError& e) {
+        printErr(e.message());
+        return ExitUsage;
+    } catch (const RuntimeError& e) {
+        printErr(QStringLiteral("Hata : %1 -> %2").arg(e.number()).arg(e.description()));
+        return ExitFailed;
+    } catch (const std::exception& e) {
+        printErr(QStringLiteral("Hata : ") + QString::fromLocal8Bit(e.what()));
+        return ExitFailed;
+    }
 }
 
 void addOption(QCommandLineParser& parser, const char* name, const char* description,

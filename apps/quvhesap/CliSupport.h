@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <memory>
 #include <stdexcept>
 
@@ -29,6 +30,11 @@ private:
 
 void printOut(const QString& text);
 void printErr(const QString& text);
+
+// Runs a command and gives its exit status; what it raises is told on standard error
+// (a refused argument, an error with its number, another failure) and ends it with the
+// status for that.
+int komutuCalistir(const std::function<int()>& komut);
 
 // Parses the command's arguments (after the command name); unknown options and
 // missing values raise UsageError. With `positional` (its name in the message) the

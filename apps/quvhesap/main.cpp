@@ -1,6 +1,5 @@
 #include "CliSupport.h"
 
-#include "engine/RuntimeError.h"
 #include "engine/SharedState.h"
 
 #include <QCoreApplication>
@@ -75,8 +74,8 @@ const char* const kUsage =
     "ya da odbc:<ODBC bağlantı metni>.";
 
 int run(QStringList arguments) {
-    QString command = arguments.takeFirst();
-    try {
+    const QString command = arguments.takeFirst();
+    return quv::cli::komutuCalistir([&] {
         if (command == QStringLiteral("batch"))
             return quv::cli::batch(arguments);
         if (command == QStringLiteral("calc"))
@@ -102,16 +101,7 @@ int run(QStringList arguments) {
         quv::cli::printErr(QStringLiteral("Bilinmeyen komut: ") + command);
         quv::cli::printErr(QString::fromUtf8(kUsage));
         return quv::cli::ExitUsage;
-    } catch (const quv::cli::UsageError& e) {
-        quv::cli::printErr(e.message());
-        return quv::cli::ExitUsage;
-    } catch (const quv::RuntimeError& e) {
-        quv::cli::printErr(QStringLiteral("Hata : %1 -> %2").arg(e.number()).arg(e.description()));
-        return quv::cli::ExitFailed;
-    } catch (const std::exception& e) {
-        quv::cli::printErr(QStringLiteral("Hata : ") + QString::fromLocal8Bit(e.what()));
-        return quv::cli::ExitFailed;
-    }
+    });
 }
 
 }  // namespace

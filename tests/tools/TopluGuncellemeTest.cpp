@@ -542,28 +542,42 @@ TEST(TopluGuncellemeCliTest, AKilledRunIsResumedAndSlicesShareARun) {
 }
 
 TEST(TopluGuncellemeCliTest, CtrlCStopsAfterTheCurrentFileAndSaysSo) {
-    const QString yol = buyukVeritabani(QStringLiteral("cli-batch-sigint"));
-    QProcess p;
-    baslat(p, yol, "--hesap");
-    // The progress comes on standard error; the interrupt follows the first file.
-    p.setReadChannel(QProcess::StandardError);
-    QByteArray hata;
-    while (!hata.contains("Föy Kodu") && p.waitForReadyRead(30000))
-        hata += p.readAllStandardError();
-    ASSERT_TRUE(hata.contains("Föy Kodu"));
-    ::kill(static_cast<pid_t>(p.processId()), SIGINT);
-    ASSERT_TRUE(p.waitForFinished(120000));
-    EXPECT_EQ(p.exitStatus(), QProcess::NormalExit);
-    EXPECT_EQ(p.exitCode(), 1);
-    const QList<qint32> yapilan = ozetler(yol);
-    ASSERT_FALSE(yapilan.isEmpty());
-    ASSERT_LT(yapilan.size(), 492);
-    // The files are taken in code order, so the last stored summary is the last file reached.
-    EXPECT_EQ(QString::fromUtf8(p.readAllStandardOutput()),
-              QStringLiteral("Güncelleme işlemi durduruldu.\nKritere uygun 492 föyden %1 tanesi "
-                             "güncellenemedi\n%2 nolu föye kadar güncellendi.\n")
-                  .arg(492 - yapilan.size())
-                  .arg(yapilan.last()));
+    // Alone, and with two workers, to whom the run passes the interrupt on.
+    for (const char* isler : {"", " --jobs 2"}) {
+        SCOPED_TRACE(isler);
+        const QString yol = buyukVeritabani(QStringLiteral("cli-batch-sigint%1").arg(*isler != 0));
+        // A group of its own, as a terminal's foreground program, which its Ctrl-C reaches.
+        QProcess p;
+        p.setChildProcessModifier([] { ::setpgid(0, 0); });
+        baslat(p, yol, (std::string("--hesap") + isler).c_str());
+        // The progress comes on standard error; the interrupt follows the first file.
+        p.setReadChannel(QProcess::StandardError);
+        QByteArray hata;
+        while (!hata.contains("Föy Kodu") && p.waitForReadyRead(30000))
+            hata += p.readAllStandardError();
+        ASSERT_TRUE(hata.contains("Föy Kodu"));
+        ::kill(-static_cast<pid_t>(p.processId()), SIGINT);
+        ASSERT_TRUE(p.waitForFinished(120000));
+        EXPECT_EQ(p.exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(p.exitCode(), 1);
+        const QList<qint32> yapilan = ozetler(yol);
+        ASSERT_FALSE(yapilan.isEmpty());
+        ASSERT_LT(yapilan.size(), 492);
+        const QString cikti = QString::fromUtf8(p.readAllStandardOutput());
+        if (*isler) {
+            // Each worker says where its slice stopped.
+            EXPECT_EQ(cikti.count(QStringLiteral("Güncelleme işlemi durduruldu.\n")), 2)
+                << cikti.toStdString();
+            continue;
+        }
+        // The files are taken in code order, so the last stored summary is the last file
+        // reached.
+        EXPECT_EQ(cikti,
+                  QStringLiteral("Güncelleme işlemi durduruldu.\nKritere uygun 492 föyden %1 "
+                                 "tanesi güncellenemedi\n%2 nolu föye kadar güncellendi.\n")
+                      .arg(492 - yapilan.size())
+                      .arg(yapilan.last()));
+    }
 }
 
 // A PostgreSQL server restarted in the middle of a bulk update: the lost connection is
