@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(
     build-essential cmake ninja-build pkg-config
-    qt6-base-dev libqt6sql6-sqlite libqt6sql6-psql libqt6sql6-odbc unixodbc-dev libgl-dev
+    qt6-base-dev libqt6sql6-sqlite libsqlite3-dev libqt6sql6-psql libqt6sql6-odbc unixodbc-dev libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev libxlsxwriter-dev
     postgresql sqlite3 poppler-utils unzip
     odbc-postgresql libsqliteodbc
