@@ -13,6 +13,7 @@
 #include <QRegularExpression>
 
 #include <malloc.h>
+#include <sys/mman.h>
 #include <unistd.h>
 #include <algorithm>
 #include <csignal>
@@ -286,10 +287,26 @@ qint32 avukatOku(const QString& deger) {
 // A bulk run frees a block's rows and reads the next block's, as large: the memory freed
 // is kept for them rather than given back to the system and taken again a page at a time
 // (with two workers that cost about a twentieth of the run). The peak stays the block's.
+// The heap grows at once by the room of a few blocks, and that room is asked for in large
+// pages where the system gives them on request: a run fills tens of megabytes afresh, and
+// taking them 4 KiB at a time costs a worker about a tenth of its time.
 void bellegiBloklarIcinTut() {
 #ifdef __GLIBC__
+    constexpr int kPay = 64 << 20;
     mallopt(M_TRIM_THRESHOLD, std::numeric_limits<int>::max());
-    mallopt(M_TOP_PAD, 64 << 20);
+    mallopt(M_TOP_PAD, kPay);
+    // Pieces below the size the allocator maps on its own, until the heap has grown.
+    char* const once = static_cast<char*>(sbrk(0));
+    std::vector<void*> parcalar;
+    while (static_cast<char*>(sbrk(0)) == once && parcalar.size() < 64)
+        parcalar.push_back(malloc(64 << 10));
+    for (void* p : parcalar)
+        free(p);
+    constexpr uintptr_t kBuyukSayfa = 2 << 20;
+    const uintptr_t bas = (reinterpret_cast<uintptr_t>(once) + kBuyukSayfa - 1) & ~(kBuyukSayfa - 1);
+    const uintptr_t son = reinterpret_cast<uintptr_t>(sbrk(0)) & ~(kBuyukSayfa - 1);
+    if (son > bas)
+        madvise(reinterpret_cast<void*>(bas), son - bas, MADV_HUGEPAGE);
 #endif
 }
 
