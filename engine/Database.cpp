@@ -17,8 +17,9 @@
 
 // unixODBC's declarations, for asking the server behind a QODBC connection its name.
 #include <sql.h>
-#include <sqlite3.h>
 #include <sqlext.h>
+// SQLite's, for its settings before the first connection.
+#include <sqlite3.h>
 
 namespace quv {
 

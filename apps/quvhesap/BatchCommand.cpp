@@ -303,7 +303,8 @@ void bellegiBloklarIcinTut() {
     for (void* p : parcalar)
         free(p);
     constexpr uintptr_t kBuyukSayfa = 2 << 20;
-    const uintptr_t bas = (reinterpret_cast<uintptr_t>(once) + kBuyukSayfa - 1) & ~(kBuyukSayfa - 1);
+    const uintptr_t bas =
+        (reinterpret_cast<uintptr_t>(once) + kBuyukSayfa - 1) & ~(kBuyukSayfa - 1);
     const uintptr_t son = reinterpret_cast<uintptr_t>(sbrk(0)) & ~(kBuyukSayfa - 1);
     if (son > bas)
         madvise(reinterpret_cast<void*>(bas), son - bas, MADV_HUGEPAGE);
