@@ -8,33 +8,31 @@
 
 namespace quv {
 
+namespace {
+
+// The integer a variant of kind T holds, read where it is stored.
+template <class T>
+qlonglong yerinde(const void* p) {
+    return static_cast<qlonglong>(*static_cast<const T*>(p));
+}
+
+}  // namespace
+
 std::optional<qlonglong> storedInteger(const QVariant& value) {
     const void* p = value.constData();
     qlonglong n = 0;
     switch (value.typeId()) {
-        case QMetaType::Int:
-            n = *static_cast<const int*>(p);
-            break;
-        case QMetaType::LongLong:
-            n = *static_cast<const qlonglong*>(p);
-            break;
-        case QMetaType::Short:
-            n = *static_cast<const short*>(p);
-            break;
-        case QMetaType::UInt:
-            n = *static_cast<const uint*>(p);
-            break;
-        case QMetaType::UShort:
-            n = *static_cast<const ushort*>(p);
-            break;
-        case QMetaType::UChar:
-            n = *static_cast<const uchar*>(p);
-            break;
+        case QMetaType::Int: n = yerinde<int>(p); break;
+        case QMetaType::LongLong: n = yerinde<qlonglong>(p); break;
+        case QMetaType::Short: n = yerinde<short>(p); break;
+        case QMetaType::UInt: n = yerinde<uint>(p); break;
+        case QMetaType::UShort: n = yerinde<ushort>(p); break;
+        case QMetaType::UChar: n = yerinde<uchar>(p); break;
         case QMetaType::ULongLong:
             if (*static_cast<const qulonglong*>(p) >
                 static_cast<qulonglong>(std::numeric_limits<qlonglong>::max()))
                 return std::nullopt;
-            n = static_cast<qlonglong>(*static_cast<const qulonglong*>(p));
+            n = yerinde<qulonglong>(p);
             break;
         default:
             return std::nullopt;
