@@ -1,7 +1,7 @@
 #pragma once
 
 #include "summary/HesapDokumu.h"
-#include "ui/DocumentService.h"
+#include "ui/DocumentWriter.h"
 
 namespace quv {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/DocumentService.h"
+#include "ui/DocumentWriter.h"
 #include "tools/BasitHesap.h"
 
 #include <QDateTime>

@@ -11,7 +11,7 @@
 #include "tools/BasitHesap.h"
 #include "tools/BasitHesapBelgesi.h"
 #include "tools/BasitHesapExcel.h"
-#include "ui/DocumentService.h"
+#include "ui/DocumentWriter.h"
 
 #include <QDateTime>
 #include <QGuiApplication>
@@ -254,7 +254,7 @@ int interest(const QStringList& arguments) {
         }
     }
     if (var("pdf")) {
-        DocumentService belgeler;
+        DocumentWriter belgeler;
         if (!belgeler.writePdf(basitHesapBelgesi(hesap.Satirlar, QDateTime::currentDateTime()),
                                al("pdf"))) {
             printErr(QStringLiteral("PDF dosyası yazılamadı: ") + al("pdf"));

@@ -14,7 +14,7 @@
 #include "plans/TaahhutBelgesi.h"
 #include "plans/TaahhutBelgesiDocument.h"
 #include "plans/TaahhutKayit.h"
-#include "ui/DocumentService.h"
+#include "ui/DocumentWriter.h"
 
 #include <QGuiApplication>
 
@@ -153,7 +153,7 @@ bool taahhutBelgesiYaz(const OdemePlaniHesabi& plan, const OdemePlani& sonuc,
         belge.TakipSonrasitoplamTahsilat = sonuc.TakipSonrasiToplamTahsilat;
         belge.GayriResmiMasraflariEkleme = sonuc.GayriResmiMasraflariEkleme;
         belge.Olustur();
-        if (DocumentService().writePdf(taahhutBelgesiDocument(belge, false, false), dosya))
+        if (DocumentWriter().writePdf(taahhutBelgesiDocument(belge, false, false), dosya))
             return true;
         printErr(QStringLiteral("PDF dosyası yazılamadı: ") + dosya);
         return false;

@@ -6,7 +6,7 @@
 #include "engine/clsHesapAna.h"
 #include "summary/HesapDokumu.h"
 #include "summary/HesapDokumuBelgesi.h"
-#include "ui/DocumentService.h"
+#include "ui/DocumentWriter.h"
 
 #include <cstring>
 
@@ -52,7 +52,7 @@ int statement(const QStringList& arguments) {
         printErr(QStringLiteral("Hesap hata verdi; hesap dökümü yazılmadı."));
         return ExitFailed;
     }
-    if (!DocumentService().writePdf(hesapDokumuBelgesi(*dokum), dosya)) {
+    if (!DocumentWriter().writePdf(hesapDokumuBelgesi(*dokum), dosya)) {
         printErr(QStringLiteral("PDF dosyası yazılamadı: ") + dosya);
         return ExitFailed;
     }
