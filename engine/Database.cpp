@@ -25,6 +25,9 @@ namespace quv {
 
 namespace {
 
+// How long a SQLite statement waits for a lock another connection holds.
+constexpr int kSqliteBusyTimeoutMs = 10000;
+
 // Prepared statements kept per connection; texts with spliced values vary, so the
 // cache is bounded.
 constexpr int kStatementCacheSize = 256;
@@ -108,7 +111,8 @@ std::shared_ptr<Database> Database::open(const DatabaseUrl& url, OpenMode mode) 
     switch (url.backend) {
         case Backend::SQLite:
             db.setDatabaseName(url.path);
-            db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=10000"));
+            db.setConnectOptions(
+                QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(kSqliteBusyTimeoutMs));
             break;
         case Backend::PostgreSQL:
             db.setHostName(url.host);
@@ -506,6 +510,33 @@ void Database::beginTransaction() {
         recorder_(QStringLiteral("BEGIN"), {}, false);
     if (!handle().transaction())
         throw RuntimeError::database(errorText(handle().lastError()));
+}
+
+bool Database::beginImmediateIfFree() {
+    const QString begin = QStringLiteral("BEGIN IMMEDIATE");
+    const QVariant surucu = handle().driver()->handle();
+    sqlite3* baglanti = url_.backend == Backend::SQLite &&
+                                qstrcmp(surucu.typeName(), "sqlite3*") == 0
+                            ? *static_cast<sqlite3* const*>(surucu.constData())
+                            : nullptr;
+    if (!baglanti) {
+        url_.backend == Backend::SQLite ? void(execute(begin)) : beginTransaction();
+        return true;
+    }
+    // No busy wait for this one statement: a lock held elsewhere answers at once. (Run on
+    // the driver's own handle: Qt SQL keeps no state of a transaction begun by a statement.)
+    sqlite3_busy_timeout(baglanti, 0);
+    const int sonuc = sqlite3_exec(baglanti, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr);
+    sqlite3_busy_timeout(baglanti, kSqliteBusyTimeoutMs);
+    if (sonuc == SQLITE_BUSY)
+        return false;
+    if (sonuc != SQLITE_OK)
+        throw RuntimeError::database(QString::fromUtf8(sqlite3_errmsg(baglanti)));
+    if (recorder_)
+        recorder_(begin, {}, false);
+    if (log_)
+        log_(begin, 0, 0);
+    return true;
 }
 
 void Database::commit() {

@@ -78,6 +78,10 @@ public:
     bool reconnect();
 
     void beginTransaction();
+    // SQLite beside other writers: takes the write lock at once ("BEGIN IMMEDIATE") if no
+    // other connection holds it, without waiting for it; false when another holds it. On
+    // other backends a transaction begins as with beginTransaction().
+    bool beginImmediateIfFree();
     void commit();
     void rollback();
 

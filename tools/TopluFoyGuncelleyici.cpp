@@ -354,7 +354,8 @@ TopluGuncellemeSonucu TopluFoyGuncelleyici::Calistir() {
     // The block's kept rows and the record of its files saved; on a server a lost
     // connection is opened again and the block's writes sent once more.
     std::function<void()> yaziciyiBekle;
-    auto blokuYaz = [&](BlokYazimi::Is is) {
+    // kilitte: this connection already holds the write lock in a transaction of its own.
+    auto blokuYaz = [&](BlokYazimi::Is is, bool kilitte = false) {
         yaziciyiBekle();
         // The block's own transaction holds the lock: its writes take no file's lock.
         struct KilitsizYazma {
@@ -366,10 +367,12 @@ TopluGuncellemeSonucu TopluFoyGuncelleyici::Calistir() {
             bool kendiIslemi = false;
             try {
                 if (!islemAcik) {
-                    if (sqlite && EsZamanliYazicilar)
-                        hemenKilitle();
-                    else
-                        db.beginTransaction();
+                    if (!std::exchange(kilitte, false)) {
+                        if (sqlite && EsZamanliYazicilar)
+                            hemenKilitle();
+                        else
+                            db.beginTransaction();
+                    }
                     kendiIslemi = true;
                 }
                 // Nothing is told before the commit: a commit lost with the connection sends
@@ -431,13 +434,34 @@ TopluGuncellemeSonucu TopluFoyGuncelleyici::Calistir() {
                 islemAcik = trapped(QStringLiteral("Hesap.frmTopluFoyGunle.cmdGuncel_Click"),
                                     [&] { db.beginTransaction(); });
         };
+    // Beside other writers on SQLite a block does not wait while another holds the write
+    // lock: its rows go with the next block's, in that block's transaction. (Only one block
+    // waits so: the next takes the lock whenever it is free.)
+    std::optional<BlokYazimi::Is> ertelenen;
     auto islemiBitir = [&](bool son) {
-        if (biriktir && (okuyucu->bekleyenVar() || !kaydedilenler.isEmpty())) {
+        if (biriktir && (okuyucu->bekleyenVar() || !kaydedilenler.isEmpty() || ertelenen)) {
             BlokYazimi::Is is = okuyucu->bekleyenleriAl();
             is.kaydedilenler = std::exchange(kaydedilenler, {});
+            const bool beklemis = ertelenen.has_value();
+            if (beklemis) {
+                BlokYazimi::Is once = *std::exchange(ertelenen, std::nullopt);
+                once.satirlar += is.satirlar;
+                once.kaydedilenler += is.kaydedilenler;
+                once.hatalar += is.hatalar;
+                is = std::move(once);
+            }
             if (yazici && !islemAcik && !son) {
                 yaziciyiBekle();
                 yazici->baslat(std::move(is));
+            } else if (sqlite && EsZamanliYazicilar && !islemAcik && !son && !beklemis) {
+                bool kilitte = false;
+                const bool denendi =
+                    trapped(QStringLiteral("Hesap.frmTopluFoyGunle.cmdGuncel_Click"),
+                            [&] { kilitte = db.beginImmediateIfFree(); });
+                if (denendi && !kilitte)
+                    ertelenen = std::move(is);
+                else
+                    blokuYaz(std::move(is), kilitte);
             } else {
                 blokuYaz(std::move(is));
             }

@@ -266,6 +266,34 @@ TEST_P(TopluFoyGuncelleyiciTest, ASummaryTheDatabaseRefusesFailsOnlyItsFile) {
     }
 }
 
+TEST_P(TopluFoyGuncelleyiciTest, BesideOtherWritersABlockDoesNotWaitForTheLock) {
+    // A block whose lock another connection holds (files 3 to 6 here) goes with the next
+    // block instead of waiting for it; nothing is lost, each file is saved once.
+    if (db_->backend() != quv::Backend::SQLite || !db_->url().opensBeside())
+        GTEST_SKIP() << "the write lock of SQLite between two connections";
+    auto baska = Database::open(db_->url(), Database::OpenMode::MustExist);
+    TopluFoyGuncelleyici c(hesap_);
+    c.Kriterler = {.HesapBilgileriniGunle = true};
+    c.BlokBuyuklugu = 4;
+    c.EsZamanliYazicilar = true;
+    Kodlar kilitliyken;
+    c.FoyBitti = [&](int sira, int, qint32) {
+        if (sira == 3)
+            baska->execute("BEGIN IMMEDIATE");
+        if (sira == 6) {
+            kilitliyken = test::kodlar(*baska, "select foykodu from tblfoy_hesap");
+            baska->execute("COMMIT");
+        }
+    };
+    const TopluGuncellemeSonucu sonuc = c.Calistir();
+    EXPECT_EQ(sonuc.durum, Durum::Tamamlandi);
+    EXPECT_EQ(sonuc.Basarisiz, 0);
+    EXPECT_EQ(guard_.errors().messages(), QStringList());
+    EXPECT_EQ(kilitliyken, Kodlar{});
+    EXPECT_EQ(ozetiOlanlar(), (Kodlar{1, 2, 3, 4, 5, 6, 7, 8, 9, 10}));
+    EXPECT_EQ(kodlar("select foykodu from tbltopluguncelleme where kaydedildi = 0"), Kodlar{});
+}
+
 TEST_P(TopluFoyGuncelleyiciTest, AWriteBehindThatFailsWholeIsSentAgainByTheRun) {
     // The record of files saved takes a mark only on the run's own connection (a temporary
     // table is its session's alone): every write behind fails whole, each block is then
