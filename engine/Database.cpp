@@ -525,6 +525,8 @@ bool Database::beginImmediateIfFree() {
     }
     // No busy wait for this one statement: a lock held elsewhere answers at once. (Run on
     // the driver's own handle: Qt SQL keeps no state of a transaction begun by a statement.)
+    QElapsedTimer sure;
+    sure.start();
     sqlite3_busy_timeout(baglanti, 0);
     const int sonuc = sqlite3_exec(baglanti, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr);
     sqlite3_busy_timeout(baglanti, kSqliteBusyTimeoutMs);
@@ -535,7 +537,7 @@ bool Database::beginImmediateIfFree() {
     if (recorder_)
         recorder_(begin, {}, false);
     if (log_)
-        log_(begin, 0, 0);
+        log_(begin, sure.nsecsElapsed(), 0);
     return true;
 }
 

@@ -103,9 +103,7 @@ bool TopluIsciler::baslat(Isci& i, int k) {
         for (const QString& d : ortam.toStringList())
             degiskenler << d.toLocal8Bit();
         QList<QByteArray> argumanlar{QFile::encodeName(program_), "batch"};
-        for (const QString& a : arguments_ + QStringList{QStringLiteral("--shard"),
-                                                        QStringLiteral("%1/%2").arg(k).arg(isSayisi_),
-                                                        QStringLiteral("--worker")})
+        for (const QString& a : arguments_ + IsciArgumanlari(k, isSayisi_))
             argumanlar << a.toLocal8Bit();
         std::vector<char*> argv = isaretciler(argumanlar);
         std::vector<char*> env = isaretciler(degiskenler);
@@ -129,6 +127,11 @@ bool TopluIsciler::baslat(Isci& i, int k) {
     i.cikti = cikti[0];
     i.hata = hata[0];
     return true;
+}
+
+QStringList TopluIsciler::IsciArgumanlari(int k, int isSayisi) {
+    return {QStringLiteral("--shard"), QStringLiteral("%1/%2").arg(k).arg(isSayisi),
+            QStringLiteral("--worker")};
 }
 
 int TopluIsciler::Calistir() {

@@ -46,6 +46,8 @@ public:
     // password is not among them but in the environment of the workers (PGPASSWORD).
     static QStringList Argumanlar(const TopluGuncellemeKriterleri& kriterler,
                                   const DatabaseUrl& adres);
+    // What makes a run of `batch` a worker: its slice k of N (from 1).
+    static QStringList IsciArgumanlari(int k, int isSayisi);
     // The command line next to this program (or on the PATH); empty when there is none.
     static QString KomutSatiri();
 

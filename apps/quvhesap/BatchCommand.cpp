@@ -250,9 +250,7 @@ int isleriCalistir(const QStringList& arguments, int isSayisi) {
     TopluIsciler isciler(
         [&ortak, isSayisi](int k) {
             const int kod = komutuCalistir([&] {
-                return batch(ortak + QStringList{QStringLiteral("--shard"),
-                                                 QStringLiteral("%1/%2").arg(k).arg(isSayisi),
-                                                 QStringLiteral("--worker")});
+                return batch(ortak + TopluIsciler::IsciArgumanlari(k, isSayisi));
             });
             // The connection closes while the database drivers still exist.
             shared().reset();
