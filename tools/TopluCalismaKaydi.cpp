@@ -1,6 +1,9 @@
 #include "tools/TopluCalismaKaydi.h"
 
 #include "engine/Variant.h"
+#include "tools/BlokDagitici.h"
+
+#include <QMap>
 
 namespace quv {
 
@@ -11,7 +14,9 @@ const QString kTablo = QStringLiteral("tbltopluguncelleme");
 }  // namespace
 
 TopluCalismaKaydi::TopluCalismaKaydi(Database& db, QString parca)
-    : db_(db), parca_(std::move(parca)) {}
+    : db_(db),
+      parca_(std::move(parca)),
+      dilimSayisi_(std::max(1, parca_.section(u'/', 1).toInt())) {}
 
 void TopluCalismaKaydi::TabloyuHazirla() {
     if (!db_.tables().contains(kTablo, Qt::CaseInsensitive))
@@ -59,22 +64,29 @@ QList<qint32> TopluCalismaKaydi::Bekleyenler() {
     return kodlar;
 }
 
+QString TopluCalismaKaydi::dilimi(qint32 foyKodu) const {
+    const int dilim = BlokDagitici::Dilimi(foyKodu, dilimSayisi_);
+    return dilimSayisi_ == 1 || parca_.section(u'/', 0, 0).toInt() == dilim
+               ? parca_
+               : QStringLiteral("%1/%2").arg(dilim).arg(dilimSayisi_);
+}
+
 void TopluCalismaKaydi::Kaydedildi(qint32 foyKodu) {
     db_.execute(QStringLiteral("update ") + kTablo +
                     QStringLiteral(" set kaydedildi = 1 where parca = ? and foykodu = ?"),
-                {parca_, foyKodu});
+                {dilimi(foyKodu), foyKodu});
 }
 
 void TopluCalismaKaydi::Kaydedildi(const QList<qint32>& foyler) {
-    if (foyler.isEmpty())
-        return;
-    QStringList kodlar;
+    // One statement for each slice the files belong to.
+    QMap<QString, QStringList> dilimler;
     for (qint32 kod : foyler)
-        kodlar << QString::number(kod);
-    db_.execute(QStringLiteral("update ") + kTablo +
-                    QStringLiteral(" set kaydedildi = 1 where parca = ? and foykodu in (") +
-                    kodlar.join(u',') + u')',
-                {parca_});
+        dilimler[dilimi(kod)] << QString::number(kod);
+    for (auto d = dilimler.cbegin(); d != dilimler.cend(); ++d)
+        db_.execute(QStringLiteral("update ") + kTablo +
+                        QStringLiteral(" set kaydedildi = 1 where parca = ? and foykodu in (") +
+                        d.value().join(u',') + u')',
+                    {d.key()});
 }
 
 }  // namespace quv

@@ -26,13 +26,18 @@ public:
     bool Var();
     // The files of the record not saved yet, by file code.
     QList<qint32> Bekleyenler();
+    // A file is marked in the record of its slice (file code mod N = K - 1), which is this
+    // one's unless a worker took another slice's block.
     void Kaydedildi(qint32 foyKodu);
-    // Several files at once, in one statement.
+    // Several files at once, in one statement for each slice.
     void Kaydedildi(const QList<qint32>& foyler);
 
 private:
+    QString dilimi(qint32 foyKodu) const;
+
     Database& db_;
     QString parca_;
+    int dilimSayisi_;
 };
 
 }  // namespace quv

@@ -13,6 +13,7 @@
 #include "engine/modGeneral.h"
 #include "file/Enumerations.h"
 #include "tools/ArkaYazici.h"
+#include "tools/BlokDagitici.h"
 #include "tools/KumeOkuyucu.h"
 #include "tools/TopluCalismaKaydi.h"
 
@@ -255,8 +256,7 @@ TopluGuncellemeSonucu TopluFoyGuncelleyici::Calistir() {
                 db.execute(TarihTasimaSorgusu());
             for (RecordSet rs = db.openRecordSet(FoyListesiSorgusu()); !rs.eof(); rs.moveNext()) {
                 const qint32 kod = toInt32(rs.value(0));
-                const int n = std::max(1, ParcaSayisi);
-                if (((kod % n) + n) % n == ParcaNo - 1)
+                if (BlokDagitici::Dilimi(kod, ParcaSayisi) == ParcaNo)
                     foyler << kod;
             }
             if (kayit) {
@@ -286,7 +286,10 @@ TopluGuncellemeSonucu TopluFoyGuncelleyici::Calistir() {
         return sonuc;
     }
     sonuc.Sayi = static_cast<int>(foyler.size());
-    if (foyler.isEmpty()) {
+    // Published once its record is there: another worker may mark the files it takes.
+    const bool paylasimli =
+        Dagitici && Dagitici->dilimSayisi() == ParcaSayisi && Dagitici->yayimla(ParcaNo, foyler);
+    if (foyler.isEmpty() && !paylasimli) {
         calisiyor_ = false;
         sonuc.durum = TopluGuncellemeSonucu::Durum::FoyYok;
         return sonuc;
@@ -309,10 +312,8 @@ TopluGuncellemeSonucu TopluFoyGuncelleyici::Calistir() {
     // transaction.
     std::unique_ptr<ArkaYazici> yazici;
     if (biriktir && ArkadaYaz && !EsZamanliYazicilar && db.url().opensBeside())
-        yazici = std::make_unique<ArkaYazici>(
-            db.url(),
-            kayit ? std::optional(parca) : std::nullopt,
-            db.observed());
+        yazici = std::make_unique<ArkaYazici>(db.url(), kayit ? std::optional(parca) : std::nullopt,
+                                              db.observed());
     // On SQLite a block's saves share one commit; with other writers at the same time each
     // file takes the write lock at its first write and gives it back at its end.
     const bool sqlite = db.backend() == Backend::SQLite;
@@ -384,17 +385,16 @@ TopluGuncellemeSonucu TopluFoyGuncelleyici::Calistir() {
                 if (kayit)
                     kayit->Kaydedildi(yazilan);
                 if (kendiIslemi)
-                    sqlite && EsZamanliYazicilar ? void(db.execute(QStringLiteral("COMMIT")))
-                                                 : db.commit();
+                    sqlite&& EsZamanliYazicilar ? void(db.execute(QStringLiteral("COMMIT")))
+                                                : db.commit();
                 for (const auto& [kod, hata] : hatalar)
                     foyHatasi(kod, hata);
                 return;
             } catch (const RuntimeError& e) {
                 if (kendiIslemi || !db.alive()) {
                     trapped(QStringLiteral("Hesap.frmTopluFoyGunle.cmdGuncel_Click"), [&] {
-                        sqlite && EsZamanliYazicilar
-                            ? void(db.execute(QStringLiteral("ROLLBACK")))
-                            : db.rollback();
+                        sqlite&& EsZamanliYazicilar ? void(db.execute(QStringLiteral("ROLLBACK")))
+                                                    : db.rollback();
                     });
                     if (!kendiIslemi)
                         islemAcik = false;
@@ -473,50 +473,79 @@ TopluGuncellemeSonucu TopluFoyGuncelleyici::Calistir() {
         islemAcik = false;
     };
     const int blok = std::max(1, BlokBuyuklugu);
-    for (int i = 0; i < sonuc.Sayi && calisiyor_; ++i) {
-        const qint32 foyKodu = foyler.at(i);
-        if (okuyucu && i % blok == 0) {
+    // The blocks in turn: this slice's files a block at a time or, with shared blocks,
+    // whichever block comes next of this slice or, after it, of another.
+    qsizetype alinan = 0;
+    auto blokAl = [&] {
+        if (paylasimli)
+            return Dagitici->al(ParcaNo, blok);
+        BlokDagitici::Blok b{ParcaNo, foyler.mid(alinan, blok)};
+        alinan += b.foyler.size();
+        return b;
+    };
+    // The next block, taken early to be read ahead.
+    std::optional<BlokDagitici::Blok> onceden;
+    int sira = 0;
+    // The last file of this slice processed here.
+    qint32 sonKendi = 0;
+    while (calisiyor_) {
+        const BlokDagitici::Blok b = onceden ? *std::exchange(onceden, std::nullopt) : blokAl();
+        if (b.foyler.isEmpty())
+            break;
+        if (okuyucu) {
             islemiBitir(false);
-            okuyucu->blokBaslat(foyler.mid(i, blok));
+            okuyucu->blokBaslat(b.foyler);
             if (blokIslemi)
                 islemAcik = trapped(QStringLiteral("Hesap.frmTopluFoyGunle.cmdGuncel_Click"),
                                     [&] { db.beginTransaction(); });
         }
-        if (okuyucu)
-            okuyucu->foyBasliyor(foyKodu);
-        if (FoyBasliyor)
-            FoyBasliyor(i + 1, sonuc.Sayi, foyKodu);
-        // A file is marked saved right after its save (in the same transaction within a
-        // SQLite block, or with the block's kept rows); a stop between the two only makes a
-        // resumed run do it again.
-        const quint64 foyOncesiHatalar = shared().reportedErrors();
-        sunucudaCalistir(db, foyKodu, [&] {
-            if (okuyucu)
-                okuyucu->blokBaslat(foyler.mid(i, blok - i % blok));
+        for (qsizetype j = 0; j < b.foyler.size() && calisiyor_; ++j) {
+            const qint32 foyKodu = b.foyler.at(j);
             if (okuyucu)
                 okuyucu->foyBasliyor(foyKodu);
-        });
-        // Once the block's first file has shown what a file reads, the next block's rows are
-        // read on another connection while this block is calculated.
-        if (okuyucu && OndenOku && i % blok == 0 && i + blok < sonuc.Sayi)
-            okuyucu->sonrakiBlok(foyler.mid(i + blok, blok));
-        const bool basarili = shared().reportedErrors() == foyOncesiHatalar;
-        if (!basarili)
-            basarisiz(foyKodu);
-        if (kayit && basarili && biriktir)
-            kaydedilenler << foyKodu;
-        else if (kayit && basarili)
-            trapped(QStringLiteral("Hesap.frmTopluFoyGunle.cmdGuncel_Click"),
-                    [&] { kayit->Kaydedildi(foyKodu); });
-        if (foyIslemi) {
-            foyIslemi = false;
-            trapped(QStringLiteral("Hesap.frmTopluFoyGunle.cmdGuncel_Click"),
-                    [&] { db.execute(QStringLiteral("COMMIT")); });
+            if (FoyBasliyor)
+                FoyBasliyor(sira + 1, sonuc.Sayi, foyKodu);
+            if (Dagitici)
+                Dagitici->basladi(b.dilim);
+            // A file is marked saved right after its save (in the same transaction within a
+            // SQLite block, or with the block's kept rows); a stop between the two only makes
+            // a resumed run do it again.
+            const quint64 foyOncesiHatalar = shared().reportedErrors();
+            sunucudaCalistir(db, foyKodu, [&] {
+                if (okuyucu) {
+                    okuyucu->blokBaslat(b.foyler.mid(j));
+                    okuyucu->foyBasliyor(foyKodu);
+                }
+            });
+            // Once the block's first file has shown what a file reads, the next block's rows
+            // are read on another connection while this block is calculated.
+            if (okuyucu && OndenOku && j == 0) {
+                onceden = blokAl();
+                if (!onceden->foyler.isEmpty())
+                    okuyucu->sonrakiBlok(onceden->foyler);
+            }
+            const bool basarili = shared().reportedErrors() == foyOncesiHatalar;
+            if (!basarili)
+                basarisiz(foyKodu);
+            if (kayit && basarili && biriktir)
+                kaydedilenler << foyKodu;
+            else if (kayit && basarili)
+                trapped(QStringLiteral("Hesap.frmTopluFoyGunle.cmdGuncel_Click"),
+                        [&] { kayit->Kaydedildi(foyKodu); });
+            if (foyIslemi) {
+                foyIslemi = false;
+                trapped(QStringLiteral("Hesap.frmTopluFoyGunle.cmdGuncel_Click"),
+                        [&] { db.execute(QStringLiteral("COMMIT")); });
+            }
+            if (Dagitici)
+                Dagitici->bitti(b.dilim);
+            if (b.dilim == ParcaNo)
+                sonKendi = foyKodu;
+            sonuc.Guncellenen = ++sira;
+            sonuc.SonFoyKodu = foyKodu;
+            if (FoyBitti)
+                FoyBitti(sira, sonuc.Sayi, foyKodu);
         }
-        sonuc.Guncellenen = i + 1;
-        sonuc.SonFoyKodu = foyKodu;
-        if (FoyBitti)
-            FoyBitti(i + 1, sonuc.Sayi, foyKodu);
     }
     islemiBitir(true);
     if (okuyucu)
@@ -533,12 +562,21 @@ TopluGuncellemeSonucu TopluFoyGuncelleyici::Calistir() {
     const bool durduruldu = !calisiyor_;
     calisiyor_ = false;
     sonuc.HataSayisi = shared().reportedErrors() - oncekiHatalar;
+    if (sira == 0 && sonuc.Sayi == 0) {
+        // A slice without files that found no other's block left.
+        sonuc.durum = TopluGuncellemeSonucu::Durum::FoyYok;
+        return sonuc;
+    }
     if (!durduruldu) {
         sonuc.durum = TopluGuncellemeSonucu::Durum::Tamamlandi;
         sonuc.Mesaj = TamamlandiMesaji();
     } else {
         sonuc.durum = TopluGuncellemeSonucu::Durum::Durduruldu;
-        sonuc.Mesaj = DurdurulduMesaji(sonuc.Sayi, sonuc.Guncellenen, sonuc.SonFoyKodu);
+        // With shared blocks the message tells of this slice, whoever did its files.
+        sonuc.Mesaj = paylasimli
+                          ? DurdurulduMesaji(sonuc.Sayi, Dagitici->bitenler(ParcaNo),
+                                             sonKendi ? sonKendi : sonuc.SonFoyKodu)
+                          : DurdurulduMesaji(sonuc.Sayi, sonuc.Guncellenen, sonuc.SonFoyKodu);
     }
     return sonuc;
 }

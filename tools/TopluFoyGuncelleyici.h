@@ -9,6 +9,7 @@
 
 namespace quv {
 
+class BlokDagitici;
 class Database;
 class clsHesapAna;
 
@@ -47,7 +48,8 @@ struct TopluGuncellemeSonucu {
         Durduruldu,  // the user stopped it, perhaps while the last file ran
     };
     Durum durum = Durum::Gecersiz;
-    // Files that match, files processed, and the code of the last one processed.
+    // Files that match, files processed, and the code of the last one processed. (With
+    // shared blocks: the files of this slice, and those this run processed of any slice.)
     int Sayi = 0;
     int Guncellenen = 0;
     qint32 SonFoyKodu = 0;
@@ -102,6 +104,11 @@ public:
     // told at the next block's start. Worth it on the same terms as reading ahead.
     bool ArkadaYaz = OndenOkumaUygun(1);
     static bool OndenOkumaUygun(int ayniMakinedekiIsler);
+    // The workers of one run on this machine share its blocks (made before they were
+    // forked): this run publishes its slice's files and, once its own blocks are all taken,
+    // does the blocks the other slices have left, marking them in those slices' records.
+    // Null: the slice alone.
+    BlokDagitici* Dagitici = nullptr;
 
     // Called once with the number of matching files before the first one.
     std::function<void(int sayi)> Basladi;

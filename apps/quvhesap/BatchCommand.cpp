@@ -4,6 +4,7 @@
 #include "engine/ErrorReporter.h"
 #include "engine/SharedState.h"
 #include "engine/clsHesapAna.h"
+#include "tools/BlokDagitici.h"
 #include "tools/TopluCalismaKaydi.h"
 #include "tools/TopluFoyGuncelleyici.h"
 #include "tools/TopluIsciler.h"
@@ -27,6 +28,8 @@ namespace quv::cli {
 int batch(const QStringList& arguments);
 
 namespace {
+
+int batchCalistir(const QStringList& arguments, BlokDagitici* dagitici);
 
 const char* const kBatchUsage =
     "Kullanım: quvhesap batch --db <yol-veya-adres> [kriterler] [--hesap-tarihi YYYYAAGG]\n"
@@ -231,8 +234,9 @@ qint16 sonucOku(const QString& deger) {
 }
 
 // --jobs N: N workers, copies of this process, each on the slice k/N of the run with its
-// own connection; their progress is summed into one, their other lines passed on, and the
-// run ends with the worst exit status among them. Ctrl-C is passed to every worker.
+// own connection, sharing the blocks of their slices; their progress is summed into one,
+// their other lines passed on, and the run ends with the worst exit status among them.
+// Ctrl-C is passed to every worker.
 int isleriCalistir(const QStringList& arguments, int isSayisi) {
     QStringList ortak;
     for (qsizetype i = 0; i < arguments.size(); ++i) {
@@ -247,10 +251,11 @@ int isleriCalistir(const QStringList& arguments, int isSayisi) {
     }
     TerminalIlerleme ilerleme;
     KesmeYakalayici kesme;
+    BlokDagitici dagitici(isSayisi);
     TopluIsciler isciler(
-        [&ortak, isSayisi](int k) {
+        [&ortak, &dagitici, isSayisi](int k) {
             const int kod = komutuCalistir([&] {
-                return batch(ortak + TopluIsciler::IsciArgumanlari(k, isSayisi));
+                return batchCalistir(ortak + TopluIsciler::IsciArgumanlari(k, isSayisi), &dagitici);
             });
             // The connection closes while the database drivers still exist.
             shared().reset();
@@ -309,12 +314,11 @@ void bellegiBloklarIcinTut() {
 #endif
 }
 
-}  // namespace
-
 // quvhesap batch --db <path-or-url> [--foy-op OP --foy N [--foy N2]]
 //                [--takip-op OP --takip D [--takip D2]] [--sonuc CODE] [--avukat CODE]
 //                [--hesap-tarihi YYYYMMDD] [--hesap] [--tebligat] [--shard K/N] [--resume]
-int batch(const QStringList& arguments) {
+// A worker forked by --jobs has the run's shared blocks.
+int batchCalistir(const QStringList& arguments, BlokDagitici* dagitici) {
     QCommandLineParser parser;
     parser.addOption(
         {QStringLiteral("db"), QStringLiteral("Veritabanı"), QStringLiteral("path-or-url")});
@@ -425,6 +429,7 @@ int batch(const QStringList& arguments) {
     calisan.BlokBuyuklugu = blok;
     const bool isciMi = parser.isSet(QStringLiteral("worker"));
     calisan.EsZamanliYazicilar = isciMi;
+    calisan.Dagitici = isciMi ? dagitici : nullptr;
     // The workers of one run share this machine's processors.
     calisan.OndenOku = TopluFoyGuncelleyici::OndenOkumaUygun(isciMi ? parcaSayisi : 1);
     calisan.ArkadaYaz = calisan.OndenOku;
@@ -480,6 +485,12 @@ int batch(const QStringList& arguments) {
     };
     const TopluGuncellemeSonucu sonuc = calisan.Calistir();
     ilerleme.temizle();
+    // A worker that took others' blocks passes its own count: its last line is its total.
+    if (isciMi && sonuc.Guncellenen > 0)
+        printErr(QStringLiteral("@@ %1 %2 %3")
+                     .arg(sonuc.Guncellenen)
+                     .arg(sonuc.Sayi)
+                     .arg(sonuc.SonFoyKodu));
 
     switch (sonuc.durum) {
         case TopluGuncellemeSonucu::Durum::Gecersiz:
@@ -504,6 +515,12 @@ int batch(const QStringList& arguments) {
         printErr(QStringLiteral("%1 hata oluştu.").arg(sonuc.HataSayisi));
     const bool tamam = sonuc.durum == TopluGuncellemeSonucu::Durum::Tamamlandi;
     return tamam && sonuc.HataSayisi == 0 ? ExitOk : ExitFailed;
+}
+
+}  // namespace
+
+int batch(const QStringList& arguments) {
+    return batchCalistir(arguments, nullptr);
 }
 
 }  // namespace quv::cli

@@ -12,6 +12,7 @@
 #include "file/clsFoyBilgileri.h"
 #include "formats/DemoVerisi.h"
 #include "summary/clsHesapOzeti.h"
+#include "tools/BlokDagitici.h"
 #include "tools/TopluCalismaKaydi.h"
 #include "tools/TopluFoyGuncelleyici.h"
 #include "tools/frmTopluFoyGunle.h"
@@ -292,6 +293,53 @@ TEST_P(TopluFoyGuncelleyiciTest, BesideOtherWritersABlockDoesNotWaitForTheLock) 
     EXPECT_EQ(kilitliyken, Kodlar{});
     EXPECT_EQ(ozetiOlanlar(), (Kodlar{1, 2, 3, 4, 5, 6, 7, 8, 9, 10}));
     EXPECT_EQ(kodlar("select foykodu from tbltopluguncelleme where kaydedildi = 0"), Kodlar{});
+}
+
+TEST_P(TopluFoyGuncelleyiciTest, AWorkerDoesTheBlocksAnotherSliceHasLeft) {
+    // Slice 1 of 2 (even codes) with the blocks shared: slice 2 (odd codes) is published
+    // with its record, as its worker does, but nobody else takes its blocks. Blocks of at
+    // most 2, half of what is left: own 2 4 | 6 8 | 10, then 1 3 | 5 7 | 9. Stopped after
+    // the seventh file (3) in one run, run whole in the other.
+    for (const bool dur : {true, false}) {
+        SCOPED_TRACE(dur);
+        db_->execute("delete from tblfoy_hesap");
+        BlokDagitici d(2);
+        TopluCalismaKaydi(*db_, QStringLiteral("2/2")).Baslat({1, 3, 5, 7, 9});
+        ASSERT_TRUE(d.yayimla(2, {1, 3, 5, 7, 9}));
+        TopluFoyGuncelleyici c(hesap_);
+        c.Kriterler = {.HesapBilgileriniGunle = true};
+        c.ParcaNo = 1;
+        c.ParcaSayisi = 2;
+        c.BlokBuyuklugu = 2;
+        c.Dagitici = &d;
+        Kodlar sira;
+        c.FoyBitti = [&](int n, int, qint32 kod) {
+            sira << kod;
+            if (dur && n == 7)
+                c.Durdur();
+        };
+        const TopluGuncellemeSonucu sonuc = c.Calistir();
+        EXPECT_EQ(sonuc.Sayi, 5);
+        auto isaretli = [&](const std::string& parca) {
+            return kodlar(("select foykodu from tbltopluguncelleme where kaydedildi = 1 and "
+                           "parca = '" + parca + "' order by foykodu").c_str());
+        };
+        EXPECT_EQ(isaretli("1/2"), (Kodlar{2, 4, 6, 8, 10}));
+        if (dur) {
+            EXPECT_EQ(sira, (Kodlar{2, 4, 6, 8, 10, 1, 3}));
+            EXPECT_EQ(ozetiOlanlar(), (Kodlar{1, 2, 3, 4, 6, 8, 10}));
+            EXPECT_EQ(isaretli("2/2"), (Kodlar{1, 3}));
+            // The message tells of this worker's own slice, all of whose files are done.
+            EXPECT_EQ(sonuc.durum, Durum::Durduruldu);
+            EXPECT_EQ(sonuc.Mesaj, TopluFoyGuncelleyici::DurdurulduMesaji(5, 5, 10));
+            continue;
+        }
+        EXPECT_EQ(sira, (Kodlar{2, 4, 6, 8, 10, 1, 3, 5, 7, 9}));
+        EXPECT_EQ(sonuc.durum, Durum::Tamamlandi);
+        EXPECT_EQ(sonuc.Guncellenen, 10);
+        EXPECT_EQ(ozetiOlanlar(), (Kodlar{1, 2, 3, 4, 5, 6, 7, 8, 9, 10}));
+        EXPECT_EQ(isaretli("2/2"), (Kodlar{1, 3, 5, 7, 9}));
+    }
 }
 
 TEST_P(TopluFoyGuncelleyiciTest, AWriteBehindThatFailsWholeIsSentAgainByTheRun) {
