@@ -10,7 +10,7 @@ namespace {
 
 // The lines of a column text; the CR LF that ends the last entry opens no line.
 QStringList satirlar(const QString& metin) {
-    QStringList liste = DocumentWriter::splitLines(metin);
+    QStringList liste = documentLines(metin);
     if (!liste.isEmpty() && liste.last().isEmpty())
         liste.removeLast();
     return liste;

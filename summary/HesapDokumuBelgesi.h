@@ -1,7 +1,7 @@
 #pragma once
 
 #include "summary/HesapDokumu.h"
-#include "ui/DocumentWriter.h"
+#include "ui/Document.h"
 
 namespace quv {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/DocumentWriter.h"
+#include "ui/Document.h"
 #include "tools/BasitHesap.h"
 
 #include <QDateTime>

@@ -20,7 +20,7 @@ QString DocumentService::defaultPrinterName() const {
 void DocumentService::preview(const Document& document, QWidget* parent) {
     QPrinter printer(QPrinterInfo::defaultPrinter(), QPrinter::HighResolution);
     printer.setPageSize(QPageSize(QPageSize::A4));
-    printer.setDocName(splitLines(document.title).value(0).trimmed());
+    printer.setDocName(documentLines(document.title).value(0).trimmed());
     QTextDocument text;
     layOut(document, text);
     QPrintPreviewDialog dialog(&printer, parent);

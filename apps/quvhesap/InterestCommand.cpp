@@ -1,5 +1,6 @@
 #include "CliSupport.h"
 #include "JsonYazici.h"
+#include "PdfModulu.h"
 
 #include "engine/ErrorReporter.h"
 #include "engine/NumberFormat.h"
@@ -11,10 +12,8 @@
 #include "tools/BasitHesap.h"
 #include "tools/BasitHesapBelgesi.h"
 #include "tools/BasitHesapExcel.h"
-#include "ui/DocumentWriter.h"
 
 #include <QDateTime>
-#include <QGuiApplication>
 
 #include <cstring>
 
@@ -208,7 +207,7 @@ int interest(const QStringList& arguments) {
             "--db seçeneği gerekli: faiz oranı tablosu, takip masrafları ve vekalet ücreti "
             "veritabanındaki tarifelerle hesaplanır. Veritabanı olmadan yalnız sabit oranlı "
             "(--rate) ve takip tarihi olmayan bir faiz hesabı yapılabilir."));
-    if (var("pdf") && !qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
+    if (var("pdf") && !pdfYazilabilir())
         throw UsageError(QStringLiteral("--pdf bu çalıştırmada kullanılamıyor."));
     // The files are checked before the calculation, so nothing is printed for a run
     // that cannot end well.
@@ -254,9 +253,7 @@ int interest(const QStringList& arguments) {
         }
     }
     if (var("pdf")) {
-        DocumentWriter belgeler;
-        if (!belgeler.writePdf(basitHesapBelgesi(hesap.Satirlar, QDateTime::currentDateTime()),
-                               al("pdf"))) {
+        if (!pdfYaz(basitHesapBelgesi(hesap.Satirlar, QDateTime::currentDateTime()), al("pdf"))) {
             printErr(QStringLiteral("PDF dosyası yazılamadı: ") + al("pdf"));
             basarili = false;
         }

@@ -1,6 +1,7 @@
 #include "CliSupport.h"
 #include "JsonYazici.h"
 #include "KomutMotoru.h"
+#include "PdfModulu.h"
 #include "PlanSecenekleri.h"
 
 #include "engine/ErrorReporter.h"
@@ -14,9 +15,6 @@
 #include "plans/TaahhutBelgesi.h"
 #include "plans/TaahhutBelgesiDocument.h"
 #include "plans/TaahhutKayit.h"
-#include "ui/DocumentWriter.h"
-
-#include <QGuiApplication>
 
 #include <cstring>
 
@@ -153,7 +151,7 @@ bool taahhutBelgesiYaz(const OdemePlaniHesabi& plan, const OdemePlani& sonuc,
         belge.TakipSonrasitoplamTahsilat = sonuc.TakipSonrasiToplamTahsilat;
         belge.GayriResmiMasraflariEkleme = sonuc.GayriResmiMasraflariEkleme;
         belge.Olustur();
-        if (DocumentWriter().writePdf(taahhutBelgesiDocument(belge, false, false), dosya))
+        if (pdfYaz(taahhutBelgesiDocument(belge, false, false), dosya))
             return true;
         printErr(QStringLiteral("PDF dosyası yazılamadı: ") + dosya);
         return false;
@@ -210,7 +208,7 @@ int plan(const QStringList& arguments) {
                 throw UsageError(QStringLiteral("--%1 seçeneği yalnız --save-commitments ile "
                                                 "kullanılır.")
                                      .arg(QString::fromLatin1(ad)));
-    if (var("pdf") && !qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
+    if (var("pdf") && !pdfYazilabilir())
         throw UsageError(QStringLiteral("--pdf bu çalıştırmada kullanılamıyor."));
     if (var("pdf"))
         yazilabilirOlmali(deger("pdf"), QStringLiteral("pdf"));

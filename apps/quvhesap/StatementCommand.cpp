@@ -1,4 +1,5 @@
 #include "CliSupport.h"
+#include "PdfModulu.h"
 #include "TerminalKurSorucu.h"
 
 #include "engine/ErrorReporter.h"
@@ -6,7 +7,6 @@
 #include "engine/clsHesapAna.h"
 #include "summary/HesapDokumu.h"
 #include "summary/HesapDokumuBelgesi.h"
-#include "ui/DocumentWriter.h"
 
 #include <cstring>
 
@@ -52,7 +52,7 @@ int statement(const QStringList& arguments) {
         printErr(QStringLiteral("Hesap hata verdi; hesap dökümü yazılmadı."));
         return ExitFailed;
     }
-    if (!DocumentWriter().writePdf(hesapDokumuBelgesi(*dokum), dosya)) {
+    if (!pdfYaz(hesapDokumuBelgesi(*dokum), dosya)) {
         printErr(QStringLiteral("PDF dosyası yazılamadı: ") + dosya);
         return ExitFailed;
     }

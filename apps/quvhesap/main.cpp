@@ -1,9 +1,9 @@
 #include "CliSupport.h"
+#include "PdfModulu.h"
 
 #include "engine/SharedState.h"
 
 #include <QCoreApplication>
-#include <QGuiApplication>
 
 #include <memory>
 
@@ -111,12 +111,10 @@ int main(int argc, char** argv) {
     // uses the offscreen platform, so no display is needed.
     std::unique_ptr<QCoreApplication> app;
     if (quv::cli::interestNeedsGui(argc, argv) || quv::cli::planNeedsGui(argc, argv) ||
-        quv::cli::statementNeedsGui(argc, argv)) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        app = std::make_unique<QGuiApplication>(argc, argv);
-    } else {
+        quv::cli::statementNeedsGui(argc, argv))
+        app = quv::cli::pdfUygulamasi(argc, argv);
+    if (!app)
         app = std::make_unique<QCoreApplication>(argc, argv);
-    }
     QCoreApplication::setApplicationName(QStringLiteral("quvhesap"));
     QStringList arguments = QCoreApplication::arguments().mid(1);
     if (arguments.isEmpty() || arguments.first() == QStringLiteral("--help") ||

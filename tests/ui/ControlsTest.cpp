@@ -197,8 +197,8 @@ TEST(DocumentServiceTest, WritesTheTitleAndTheColumnsSideBySide) {
     Document document{QStringLiteral("HESAP DÖKÜMÜ \nTarih : 15.01.2024 10:30"), {}};
     document.blocks << DocumentBlock{
         QString(),
-        {DocumentService::splitLines(QStringLiteral("1.000,00\r\n1.150,25")),
-         DocumentService::splitLines(QStringLiteral("Asıl Alacak\r\nBAKİYE"))},
+        {documentLines(QStringLiteral("1.000,00\r\n1.150,25")),
+         documentLines(QStringLiteral("Asıl Alacak\r\nBAKİYE"))},
         {Qt::AlignRight, Qt::AlignLeft}};
     document.blocks << DocumentBlock{
         QStringLiteral("Ödeme Planı"),
