@@ -1,6 +1,7 @@
 #include "tools/BlokDagitici.h"
 
 #include <sys/mman.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #include <algorithm>
 #include <atomic>
@@ -32,23 +33,57 @@ static_assert(sizeof(std::atomic<int>) * 4 + sizeof(int) <= kBaslikBoyu);
 }  // namespace
 
 BlokDagitici::BlokDagitici(int dilimSayisi, qsizetype enCokFoy)
+    : BlokDagitici(dilimSayisi, enCokFoy, -1) {
+    if (bellek_)
+        for (int d = 1; d <= dilimSayisi_; ++d)
+            new (baslik(d)) Baslik;
+}
+
+// Made anew (tutamak -1) or joined (the descriptor of one made by another process). Pages
+// are given only where written: a slice takes the room of its files.
+BlokDagitici::BlokDagitici(int dilimSayisi, qsizetype enCokFoy, int tutamak)
     : dilimSayisi_(std::max(1, dilimSayisi)), enCokFoy_(std::max<qsizetype>(0, enCokFoy)) {
     const std::size_t sayfa = static_cast<std::size_t>(::sysconf(_SC_PAGESIZE));
     dilimBoyu_ = (kBaslikBoyu + static_cast<std::size_t>(enCokFoy_) * sizeof(qint32) + sayfa - 1) /
                  sayfa * sayfa;
-    // Pages are given only where written: a slice takes the room of its files.
-    void* p = ::mmap(nullptr, dilimBoyu_ * static_cast<std::size_t>(dilimSayisi_),
-                     PROT_READ | PROT_WRITE, MAP_SHARED | MAP_ANONYMOUS | MAP_NORESERVE, -1, 0);
-    if (p == MAP_FAILED)
+    if (tutamak < 0) {
+        tutamak = ::memfd_create("quvhesap-bloklar", MFD_CLOEXEC);
+        if (tutamak >= 0 && ::ftruncate(tutamak, static_cast<off_t>(boy())) != 0) {
+            ::close(tutamak);
+            tutamak = -1;
+        }
+    } else {
+        struct stat durum {};
+        if (::fstat(tutamak, &durum) != 0 || static_cast<std::size_t>(durum.st_size) != boy()) {
+            ::close(tutamak);
+            return;
+        }
+    }
+    void* p = ::mmap(nullptr, boy(), PROT_READ | PROT_WRITE,
+                     MAP_SHARED | MAP_NORESERVE | (tutamak < 0 ? MAP_ANONYMOUS : 0), tutamak, 0);
+    if (p == MAP_FAILED) {
+        if (tutamak >= 0)
+            ::close(tutamak);
         return;
+    }
+    tutamak_ = tutamak;
     bellek_ = p;
-    for (int d = 1; d <= dilimSayisi_; ++d)
-        new (baslik(d)) Baslik;
+}
+
+std::unique_ptr<BlokDagitici> BlokDagitici::Baglan(int tutamak, int dilimSayisi) {
+    if (tutamak < 0)
+        return nullptr;
+    std::unique_ptr<BlokDagitici> d(new BlokDagitici(dilimSayisi, EnCokFoy, tutamak));
+    if (!d->bellek_)
+        return nullptr;
+    return d;
 }
 
 BlokDagitici::~BlokDagitici() {
     if (bellek_)
-        ::munmap(bellek_, dilimBoyu_ * static_cast<std::size_t>(dilimSayisi_));
+        ::munmap(bellek_, boy());
+    if (tutamak_ >= 0)
+        ::close(tutamak_);
 }
 
 int BlokDagitici::Dilimi(qint32 foyKodu, int dilimSayisi) {

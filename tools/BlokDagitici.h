@@ -3,6 +3,7 @@
 #include <QList>
 
 #include <cstddef>
+#include <memory>
 
 namespace quv {
 
@@ -15,8 +16,15 @@ class BlokDagitici {
 public:
     // For the slices 1 to dilimSayisi; a slice of more than enCokFoy files is not shared
     // (its worker does it alone).
-    explicit BlokDagitici(int dilimSayisi, qsizetype enCokFoy = qsizetype(1) << 22);
+    static constexpr qsizetype EnCokFoy = qsizetype(1) << 22;
+    explicit BlokDagitici(int dilimSayisi, qsizetype enCokFoy = EnCokFoy);
     ~BlokDagitici();
+    // The memory of another process's distributor, given to a worker started (not forked)
+    // as an inherited descriptor, which it then owns; null when it is not one for that many
+    // slices.
+    static std::unique_ptr<BlokDagitici> Baglan(int tutamak, int dilimSayisi);
+    // The descriptor of the shared memory, for a worker started from this process; -1 if none.
+    int tutamak() const { return tutamak_; }
     BlokDagitici(const BlokDagitici&) = delete;
     BlokDagitici& operator=(const BlokDagitici&) = delete;
 
@@ -50,9 +58,13 @@ private:
     qint32* foyler(int dilim) const;
     Blok dilimden(int dilim, int enCok);
 
+    BlokDagitici(int dilimSayisi, qsizetype enCokFoy, int tutamak);
+    std::size_t boy() const { return dilimBoyu_ * static_cast<std::size_t>(dilimSayisi_); }
+
     int dilimSayisi_;
     qsizetype enCokFoy_;
     std::size_t dilimBoyu_ = 0;
+    int tutamak_ = -1;
     void* bellek_ = nullptr;
 };
 

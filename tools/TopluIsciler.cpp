@@ -1,6 +1,7 @@
 #include "tools/TopluIsciler.h"
 
 #include "engine/DatabaseUrl.h"
+#include "tools/BlokDagitici.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -27,8 +28,9 @@ namespace quv {
 TopluIsciler::TopluIsciler(QString program, QStringList arguments, int isSayisi)
     : program_(std::move(program)), arguments_(std::move(arguments)), isSayisi_(isSayisi) {}
 
-TopluIsciler::TopluIsciler(std::function<int(int k)> isci, int isSayisi)
-    : program_(QCoreApplication::applicationFilePath()), kopya_(std::move(isci)),
+TopluIsciler::TopluIsciler(std::function<int(int k, BlokDagitici* dagitici)> isci, int isSayisi)
+    : program_(QCoreApplication::applicationFilePath()),
+      kopya_(std::move(isci)),
       isSayisi_(isSayisi) {}
 
 // A worker: its process, the read ends of its output and its error lines (-1 once they
@@ -47,7 +49,9 @@ struct TopluIsciler::Isci {
 namespace {
 
 // A pipe whose ends are not handed to programs started later.
-bool boru(int uclar[2]) { return ::pipe2(uclar, O_CLOEXEC) == 0; }
+bool boru(int uclar[2]) {
+    return ::pipe2(uclar, O_CLOEXEC) == 0;
+}
 
 // The texts as a program's arguments or environment take them: ended by a null pointer.
 std::vector<char*> isaretciler(QList<QByteArray>& metinler) {
@@ -66,7 +70,7 @@ void kapat(int& fd) {
 
 }  // namespace
 
-bool TopluIsciler::baslat(Isci& i, int k) {
+bool TopluIsciler::baslat(Isci& i, int k, BlokDagitici& dagitici) {
     int cikti[2];
     int hata[2];
     if (!boru(cikti))
@@ -89,7 +93,7 @@ bool TopluIsciler::baslat(Isci& i, int k) {
             ::dup2(hata[1], STDERR_FILENO);
             for (int fd : {cikti[0], cikti[1], hata[0], hata[1]})
                 ::close(fd);
-            const int kod = kopya_(k);
+            const int kod = kopya_(k, &dagitici);
             std::fflush(nullptr);
             // The copy ends without this process's exit handlers, which belong to it.
             ::_exit(kod);
@@ -102,8 +106,12 @@ bool TopluIsciler::baslat(Isci& i, int k) {
         QList<QByteArray> degiskenler;
         for (const QString& d : ortam.toStringList())
             degiskenler << d.toLocal8Bit();
+        QStringList secenekler = arguments_ + IsciArgumanlari(k, isSayisi_);
+        // The run's shared blocks, on a descriptor the worker inherits.
+        if (dagitici.tutamak() >= 0)
+            secenekler << QStringLiteral("--") + BlokSecenegi() << QString::number(BlokTutamagi);
         QList<QByteArray> argumanlar{QFile::encodeName(program_), "batch"};
-        for (const QString& a : arguments_ + IsciArgumanlari(k, isSayisi_))
+        for (const QString& a : std::as_const(secenekler))
             argumanlar << a.toLocal8Bit();
         std::vector<char*> argv = isaretciler(argumanlar);
         std::vector<char*> env = isaretciler(degiskenler);
@@ -111,6 +119,8 @@ bool TopluIsciler::baslat(Isci& i, int k) {
         posix_spawn_file_actions_init(&eylemler);
         posix_spawn_file_actions_adddup2(&eylemler, cikti[1], STDOUT_FILENO);
         posix_spawn_file_actions_adddup2(&eylemler, hata[1], STDERR_FILENO);
+        if (dagitici.tutamak() >= 0)
+            posix_spawn_file_actions_adddup2(&eylemler, dagitici.tutamak(), BlokTutamagi);
         sonuc = ::posix_spawn(&i.pid, argv[0], &eylemler, nullptr, argv.data(), env.data());
         posix_spawn_file_actions_destroy(&eylemler);
         if (sonuc != 0)
@@ -136,9 +146,11 @@ QStringList TopluIsciler::IsciArgumanlari(int k, int isSayisi) {
 
 int TopluIsciler::Calistir() {
     std::vector<Isci> isciler(static_cast<size_t>(isSayisi_));
+    // The workers share the blocks of their slices.
+    BlokDagitici dagitici(isSayisi_);
     int cikis = 0;
     for (int k = 0; k < isSayisi_; ++k)
-        if (!baslat(isciler[static_cast<size_t>(k)], k + 1)) {
+        if (!baslat(isciler[static_cast<size_t>(k)], k + 1, dagitici)) {
             if (Satir)
                 Satir(QStringLiteral("%1 çalıştırılamadı: %2")
                           .arg(program_, QString::fromLocal8Bit(std::strerror(errno))));
@@ -191,8 +203,8 @@ int TopluIsciler::Calistir() {
         std::vector<pollfd> bekle;
         std::vector<std::pair<int*, QByteArray*>> kaynak;
         for (Isci& i : isciler)
-            for (auto [fd, tampon] : {std::pair{&i.cikti, &i.ciktiTamponu},
-                                      std::pair{&i.hata, &i.hataTamponu}})
+            for (auto [fd, tampon] :
+                 {std::pair{&i.cikti, &i.ciktiTamponu}, std::pair{&i.hata, &i.hataTamponu}})
                 if (*fd >= 0) {
                     bekle.push_back({*fd, POLLIN, 0});
                     kaynak.emplace_back(fd, tampon);
@@ -281,8 +293,8 @@ QStringList TopluIsciler::Argumanlar(const TopluGuncellemeKriterleri& k, const D
 QString TopluIsciler::KomutSatiri() {
     const QString burada = QCoreApplication::applicationDirPath();
     // Installed side by side, or in the build tree's folder of the command line.
-    for (const QString& yol : {burada + QStringLiteral("/quvhesap"),
-                               burada + QStringLiteral("/../quvhesap/quvhesap")})
+    for (const QString& yol :
+         {burada + QStringLiteral("/quvhesap"), burada + QStringLiteral("/../quvhesap/quvhesap")})
         if (QFileInfo(yol).isExecutable())
             return QDir::cleanPath(yol);
     return QStandardPaths::findExecutable(QStringLiteral("quvhesap"));

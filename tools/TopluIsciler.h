@@ -9,6 +9,7 @@
 
 namespace quv {
 
+class BlokDagitici;
 struct DatabaseUrl;
 
 // A bulk update shared among worker processes on one machine: each runs the command line's
@@ -22,10 +23,11 @@ public:
     // slice (the window's).
     TopluIsciler(QString program, QStringList arguments, int isSayisi);
     // Workers that are copies of this process, each running `isci` on its slice k of N (from
-    // 1) and ending with what it returns: the command line's own, which has its libraries
-    // and database driver loaded by then, so a worker goes to its files at once. This
-    // process has no thread beside its own and no connection open when they start.
-    TopluIsciler(std::function<int(int k)> isci, int isSayisi);
+    // 1) with the run's shared blocks and ending with what it returns: the command line's
+    // own, which has its libraries and database driver loaded by then, so a worker goes to
+    // its files at once. This process has no thread beside its own and no connection open
+    // when they start.
+    TopluIsciler(std::function<int(int k, BlokDagitici* dagitici)> isci, int isSayisi);
 
     // Files done by all workers, files of all slices, and the last file a worker finished.
     std::function<void(int biten, int sayi, qint32 foyKodu)> Ilerleme;
@@ -48,16 +50,19 @@ public:
                                   const DatabaseUrl& adres);
     // What makes a run of `batch` a worker: its slice k of N (from 1).
     static QStringList IsciArgumanlari(int k, int isSayisi);
+    // The descriptor a started worker finds the run's shared blocks on, and its option.
+    static constexpr int BlokTutamagi = 3;
+    static QString BlokSecenegi() { return QStringLiteral("worker-blocks"); }
     // The command line next to this program (or on the PATH); empty when there is none.
     static QString KomutSatiri();
 
 private:
     struct Isci;
-    bool baslat(Isci& isci, int k);
+    bool baslat(Isci& isci, int k, BlokDagitici& dagitici);
 
     QString program_;
     QStringList arguments_;
-    std::function<int(int k)> kopya_;
+    std::function<int(int k, BlokDagitici* dagitici)> kopya_;
     int isSayisi_;
 };
 

@@ -251,11 +251,10 @@ int isleriCalistir(const QStringList& arguments, int isSayisi) {
     }
     TerminalIlerleme ilerleme;
     KesmeYakalayici kesme;
-    BlokDagitici dagitici(isSayisi);
     TopluIsciler isciler(
-        [&ortak, &dagitici, isSayisi](int k) {
+        [&ortak, isSayisi](int k, BlokDagitici* dagitici) {
             const int kod = komutuCalistir([&] {
-                return batchCalistir(ortak + TopluIsciler::IsciArgumanlari(k, isSayisi), &dagitici);
+                return batchCalistir(ortak + TopluIsciler::IsciArgumanlari(k, isSayisi), dagitici);
             });
             // The connection closes while the database drivers still exist.
             shared().reset();
@@ -348,6 +347,11 @@ int batchCalistir(const QStringList& arguments, BlokDagitici* dagitici) {
     QCommandLineOption isci(QStringLiteral("worker"), QStringLiteral("İşçi"));
     isci.setFlags(QCommandLineOption::HiddenFromHelp);
     parser.addOption(isci);
+    // A worker started by the window finds the run's shared blocks on this descriptor.
+    QCommandLineOption bloklar(TopluIsciler::BlokSecenegi(), QStringLiteral("Bloklar"),
+                               QStringLiteral("FD"));
+    bloklar.setFlags(QCommandLineOption::HiddenFromHelp);
+    parser.addOption(bloklar);
     parser.addOption({{QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Yardım")});
     parse(parser, QStringLiteral("batch"), arguments);
     if (parser.isSet(QStringLiteral("help"))) {
@@ -429,6 +433,11 @@ int batchCalistir(const QStringList& arguments, BlokDagitici* dagitici) {
     calisan.BlokBuyuklugu = blok;
     const bool isciMi = parser.isSet(QStringLiteral("worker"));
     calisan.EsZamanliYazicilar = isciMi;
+    std::unique_ptr<BlokDagitici> baglanan;
+    if (isciMi && !dagitici && parser.isSet(bloklar)) {
+        baglanan = BlokDagitici::Baglan(parser.value(bloklar).toInt(), parcaSayisi);
+        dagitici = baglanan.get();
+    }
     calisan.Dagitici = isciMi ? dagitici : nullptr;
     // The workers of one run share this machine's processors.
     calisan.OndenOku = TopluFoyGuncelleyici::OndenOkumaUygun(isciMi ? parcaSayisi : 1);

@@ -51,13 +51,15 @@ TEST(BlokDagitici, AWorkerTakesItsOwnSliceThenTheOthersInShrinkingBlocks) {
     BlokDagitici dar(2, 7);
     EXPECT_FALSE(dar.yayimla(2, sirali(1, 8, 2)));
     EXPECT_TRUE(dar.al(1, 4).foyler.isEmpty());
+    EXPECT_EQ(BlokDagitici::Baglan(::dup(dar.tutamak()), 2), nullptr);  // made for other sizes
     EXPECT_EQ(BlokDagitici::Dilimi(7, 3), 2);
     EXPECT_EQ(BlokDagitici::Dilimi(-7, 3), 3);  // -7 mod 3 = 2
 }
 
 TEST(BlokDagitici, ProcessesSharingItTakeEveryFileOnce) {
-    // A copy of this process and this one take blocks of the same two slices side by side;
-    // the copy sends what it took through a pipe.
+    // A copy of this process and this one take blocks of the same two slices side by side,
+    // the copy through the descriptor a started worker is given; it sends what it took
+    // through a pipe.
     constexpr int Sayi = 20000;
     BlokDagitici d(2);
     ASSERT_TRUE(d.yayimla(1, sirali(0, Sayi, 2)));
@@ -68,7 +70,10 @@ TEST(BlokDagitici, ProcessesSharingItTakeEveryFileOnce) {
     ASSERT_GE(pid, 0);
     if (pid == 0) {
         ::close(boru[0]);
-        const QList<qint32> alinan = hepsiniAl(d, 2, 7).second;
+        const auto bagli = BlokDagitici::Baglan(::dup(d.tutamak()), 2);
+        if (!bagli)
+            ::_exit(2);
+        const QList<qint32> alinan = hepsiniAl(*bagli, 2, 7).second;
         const bool tamam = ::write(boru[1], alinan.constData(), sizeof(qint32) * alinan.size()) ==
                            static_cast<ssize_t>(sizeof(qint32) * alinan.size());
         ::_exit(tamam ? 0 : 1);
