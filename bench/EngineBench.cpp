@@ -24,6 +24,7 @@
 #include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <algorithm>
 #include <cstdio>
 #include <thread>
 
@@ -122,6 +123,13 @@ std::pair<double, double> komutSatiri(const QString& url, int isler) {
     return {saniye, enCok / 1024.0};
 }
 
+// The middle value (the mean of the two middle ones for an even count).
+double ortanca(std::vector<double> degerler) {
+    std::sort(degerler.begin(), degerler.end());
+    const size_t n = degerler.size();
+    return n == 0 ? 0 : n % 2 ? degerler[n / 2] : (degerler[n / 2 - 1] + degerler[n / 2]) / 2;
+}
+
 // Each recorded sequence replayed on its own connection, all at once; seconds taken.
 double taban(const QString& url, const std::vector<std::vector<Statement>>& paylar) {
     QElapsedTimer timer;
@@ -212,11 +220,13 @@ void bulk(benchmark::State& state, const QString& url) {
     size_t kayitlar = 0;
     for (const std::vector<Statement>& pay : recorded)
         kayitlar += pay.size();
-    double engineSeconds = 0;
-    double floorSeconds = 0;
-    // A set-based run takes a few seconds, short beside this machine's swings: it is
-    // measured three times, taking turns with its floor. File by file takes minutes.
-    const int tekrar = yol == 0 ? 1 : 3;
+    std::vector<double> engineSeconds;
+    std::vector<double> floorSeconds;
+    // A set-based run takes well under a second, short beside this machine's swings (its
+    // speed changes from one minute to the next): it is measured five times, each run
+    // followed at once by its floor, and each figure is the median. File by file takes
+    // minutes.
+    const int tekrar = yol == 0 ? 1 : 5;
     for (auto _ : state) {
         for (int t = 0; t < tekrar; ++t) {
             if (yol >= 2) {
@@ -227,26 +237,29 @@ void bulk(benchmark::State& state, const QString& url) {
                     state.SkipWithError("quvhesap batch failed");
                     return;
                 }
-                engineSeconds += saniye;
+                engineSeconds.push_back(saniye);
             } else {
                 QElapsedTimer timer;
                 timer.start();
                 pass();
-                engineSeconds += timer.nsecsElapsed() / 1e9;
+                engineSeconds.push_back(timer.nsecsElapsed() / 1e9);
             }
             state.PauseTiming();
-            floorSeconds += taban(url, recorded);
+            floorSeconds.push_back(taban(url, recorded));
             state.ResumeTiming();
         }
     }
-    const double passes = static_cast<double>(state.iterations()) * tekrar;
     const double hepsi =
         yol >= 2
             ? toInt32(db->openRecordSet(QStringLiteral("select count(*) from tblfoy")).value(0))
             : files;
-    state.counters["files_per_s"] = hepsi * passes / engineSeconds;
-    state.counters["floor_files_per_s"] = files * passes / floorSeconds;
-    state.counters["ratio"] = (engineSeconds / hepsi) / (floorSeconds / files);
+    // The ratio of each run to its own floor, measured a moment apart.
+    std::vector<double> ciftler;
+    for (size_t t = 0; t < engineSeconds.size(); ++t)
+        ciftler.push_back((engineSeconds[t] / hepsi) / (floorSeconds[t] / files));
+    state.counters["files_per_s"] = hepsi / ortanca(engineSeconds);
+    state.counters["floor_files_per_s"] = files / ortanca(floorSeconds);
+    state.counters["ratio"] = ortanca(ciftler);
     state.counters["statements_per_file"] = static_cast<double>(kayitlar) / files;
     state.counters["errors"] = errors->messages().size();
     oranlar().push_back(QStringLiteral("%1 %2: %3")

@@ -71,7 +71,8 @@ BlokDagitici::BlokDagitici(int dilimSayisi, qsizetype enCokFoy, int tutamak)
 }
 
 std::unique_ptr<BlokDagitici> BlokDagitici::Baglan(int tutamak, int dilimSayisi) {
-    if (tutamak < 0)
+    // Never one of the standard streams.
+    if (tutamak <= STDERR_FILENO)
         return nullptr;
     std::unique_ptr<BlokDagitici> d(new BlokDagitici(dilimSayisi, EnCokFoy, tutamak));
     if (!d->bellek_)

@@ -29,8 +29,7 @@ TopluIsciler::TopluIsciler(QString program, QStringList arguments, int isSayisi)
     : program_(std::move(program)), arguments_(std::move(arguments)), isSayisi_(isSayisi) {}
 
 TopluIsciler::TopluIsciler(std::function<int(int k, BlokDagitici* dagitici)> isci, int isSayisi)
-    : program_(QCoreApplication::applicationFilePath()),
-      kopya_(std::move(isci)),
+    : program_(QCoreApplication::applicationFilePath()), kopya_(std::move(isci)),
       isSayisi_(isSayisi) {}
 
 // A worker: its process, the read ends of its output and its error lines (-1 once they
@@ -49,9 +48,7 @@ struct TopluIsciler::Isci {
 namespace {
 
 // A pipe whose ends are not handed to programs started later.
-bool boru(int uclar[2]) {
-    return ::pipe2(uclar, O_CLOEXEC) == 0;
-}
+bool boru(int uclar[2]) { return ::pipe2(uclar, O_CLOEXEC) == 0; }
 
 // The texts as a program's arguments or environment take them: ended by a null pointer.
 std::vector<char*> isaretciler(QList<QByteArray>& metinler) {
