@@ -11,7 +11,8 @@ namespace quv {
 // publishes the files of its slice; a worker takes the blocks of its own slice first and,
 // once they are all taken, the remaining blocks of the others' slices, so the workers end
 // together even when one of them runs slower (a busier processor, heavier files). Lives in
-// memory shared by the processes: it is made before they are forked.
+// memory shared by the processes: made before they start, inherited by a forked worker and
+// joined by a started one through its descriptor (Baglan).
 class BlokDagitici {
 public:
     // For the slices 1 to dilimSayisi; a slice of more than enCokFoy files is not shared

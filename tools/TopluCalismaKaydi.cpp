@@ -16,6 +16,7 @@ const QString kTablo = QStringLiteral("tbltopluguncelleme");
 TopluCalismaKaydi::TopluCalismaKaydi(Database& db, QString parca)
     : db_(db),
       parca_(std::move(parca)),
+      dilim_(parca_.section(u'/', 0, 0).toInt()),
       dilimSayisi_(std::max(1, parca_.section(u'/', 1).toInt())) {}
 
 void TopluCalismaKaydi::TabloyuHazirla() {
@@ -66,7 +67,7 @@ QList<qint32> TopluCalismaKaydi::Bekleyenler() {
 
 QString TopluCalismaKaydi::dilimi(qint32 foyKodu) const {
     const int dilim = BlokDagitici::Dilimi(foyKodu, dilimSayisi_);
-    return dilimSayisi_ == 1 || parca_.section(u'/', 0, 0).toInt() == dilim
+    return dilimSayisi_ == 1 || dilim_ == dilim
                ? parca_
                : QStringLiteral("%1/%2").arg(dilim).arg(dilimSayisi_);
 }

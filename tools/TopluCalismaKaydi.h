@@ -37,6 +37,8 @@ private:
 
     Database& db_;
     QString parca_;
+    // The slice "K/N" as numbers.
+    int dilim_;
     int dilimSayisi_;
 };
 

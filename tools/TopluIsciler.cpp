@@ -200,8 +200,8 @@ int TopluIsciler::Calistir() {
         std::vector<pollfd> bekle;
         std::vector<std::pair<int*, QByteArray*>> kaynak;
         for (Isci& i : isciler)
-            for (auto [fd, tampon] :
-                 {std::pair{&i.cikti, &i.ciktiTamponu}, std::pair{&i.hata, &i.hataTamponu}})
+            for (auto [fd, tampon] : {std::pair{&i.cikti, &i.ciktiTamponu},
+                                      std::pair{&i.hata, &i.hataTamponu}})
                 if (*fd >= 0) {
                     bekle.push_back({*fd, POLLIN, 0});
                     kaynak.emplace_back(fd, tampon);
@@ -290,8 +290,8 @@ QStringList TopluIsciler::Argumanlar(const TopluGuncellemeKriterleri& k, const D
 QString TopluIsciler::KomutSatiri() {
     const QString burada = QCoreApplication::applicationDirPath();
     // Installed side by side, or in the build tree's folder of the command line.
-    for (const QString& yol :
-         {burada + QStringLiteral("/quvhesap"), burada + QStringLiteral("/../quvhesap/quvhesap")})
+    for (const QString& yol : {burada + QStringLiteral("/quvhesap"),
+                               burada + QStringLiteral("/../quvhesap/quvhesap")})
         if (QFileInfo(yol).isExecutable())
             return QDir::cleanPath(yol);
     return QStandardPaths::findExecutable(QStringLiteral("quvhesap"));

@@ -480,11 +480,14 @@ int batchCalistir(const QStringList& arguments, BlokDagitici* dagitici) {
     // A worker tells its progress a few times a second, and its last file: a line for every
     // file would wake the waiting program thousands of times a second.
     QElapsedTimer sonBildirim;
+    auto bildir = [](int biten, int sayi, qint32 foyKodu) {
+        printErr(QStringLiteral("@@ %1 %2 %3").arg(biten).arg(sayi).arg(foyKodu));
+    };
     calisan.FoyBitti = [&](int sira, int sayi, qint32 foyKodu) {
         if (isciMi) {
             if (!sonBildirim.isValid() || sonBildirim.hasExpired(100) || sira == sayi ||
                 durdurIstendi) {
-                printErr(QStringLiteral("@@ %1 %2 %3").arg(sira).arg(sayi).arg(foyKodu));
+                bildir(sira, sayi, foyKodu);
                 sonBildirim.start();
             }
         } else
@@ -496,10 +499,7 @@ int batchCalistir(const QStringList& arguments, BlokDagitici* dagitici) {
     ilerleme.temizle();
     // A worker that took others' blocks passes its own count: its last line is its total.
     if (isciMi && sonuc.Guncellenen > 0)
-        printErr(QStringLiteral("@@ %1 %2 %3")
-                     .arg(sonuc.Guncellenen)
-                     .arg(sonuc.Sayi)
-                     .arg(sonuc.SonFoyKodu));
+        bildir(sonuc.Guncellenen, sonuc.Sayi, sonuc.SonFoyKodu);
 
     switch (sonuc.durum) {
         case TopluGuncellemeSonucu::Durum::Gecersiz:
