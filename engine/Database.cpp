@@ -11,6 +11,7 @@
 #include <QSqlField>
 #include <QSqlQuery>
 #include <QSqlRecord>
+#include <QThread>
 
 #include <atomic>
 #include <mutex>
@@ -27,6 +28,28 @@ namespace {
 
 // How long a SQLite statement waits for a lock another connection holds.
 constexpr int kSqliteBusyTimeoutMs = 10000;
+
+// The wait for another connection's lock, in short steps: 0.1, 0.2, 0.4 and 0.8 ms, then
+// 1 ms each, until kSqliteBusyTimeoutMs have passed. SQLite's own steps grow to 25 ms and
+// more, while a writer beside this one (another worker of a bulk run) holds the lock for a
+// few milliseconds: the waiting connection slept on long after the lock was free.
+int kisaAdimlarlaBekle(void*, int kez) {
+    constexpr int kIlkAdimlar = 4;
+    const qint64 beklenen = kez < kIlkAdimlar ? 100 * ((qint64(1) << kez) - 1)
+                                              : 1500 + qint64(kez - kIlkAdimlar) * 1000;
+    if (beklenen >= qint64(kSqliteBusyTimeoutMs) * 1000)
+        return 0;
+    QThread::usleep(kez < kIlkAdimlar ? 100UL << kez : 1000UL);
+    return 1;
+}
+
+// The SQLite library's own handle of a connection; none on another backend.
+sqlite3* sqliteBaglantisi(const QSqlDatabase& db) {
+    const QVariant surucu = db.driver()->handle();
+    return qstrcmp(surucu.typeName(), "sqlite3*") == 0
+               ? *static_cast<sqlite3* const*>(surucu.constData())
+               : nullptr;
+}
 
 // Prepared statements kept per connection; texts with spliced values vary, so the
 // cache is bounded.
@@ -141,6 +164,9 @@ std::shared_ptr<Database> Database::open(const DatabaseUrl& url, OpenMode mode) 
         result.reset();
         throw acilamadi(text);
     }
+    if (url.backend == Backend::SQLite)
+        if (sqlite3* baglanti = sqliteBaglantisi(db))
+            sqlite3_busy_handler(baglanti, kisaAdimlarlaBekle, nullptr);
     if (url.backend == Backend::SQLite && mode == OpenMode::MustExist &&
         url.path != QStringLiteral(":memory:")) {
         // A file that is not a database is refused untouched (nothing is written before this
@@ -514,11 +540,7 @@ void Database::beginTransaction() {
 
 bool Database::beginImmediateIfFree() {
     const QString begin = QStringLiteral("BEGIN IMMEDIATE");
-    const QVariant surucu = handle().driver()->handle();
-    sqlite3* baglanti = url_.backend == Backend::SQLite &&
-                                qstrcmp(surucu.typeName(), "sqlite3*") == 0
-                            ? *static_cast<sqlite3* const*>(surucu.constData())
-                            : nullptr;
+    sqlite3* baglanti = url_.backend == Backend::SQLite ? sqliteBaglantisi(handle()) : nullptr;
     if (!baglanti) {
         url_.backend == Backend::SQLite ? void(execute(begin)) : beginTransaction();
         return true;
@@ -529,7 +551,7 @@ bool Database::beginImmediateIfFree() {
     sure.start();
     sqlite3_busy_timeout(baglanti, 0);
     const int sonuc = sqlite3_exec(baglanti, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr);
-    sqlite3_busy_timeout(baglanti, kSqliteBusyTimeoutMs);
+    sqlite3_busy_handler(baglanti, kisaAdimlarlaBekle, nullptr);
     if (sonuc == SQLITE_BUSY)
         return false;
     if (sonuc != SQLITE_OK)

@@ -245,6 +245,19 @@ TopluGuncellemeSonucu TopluFoyGuncelleyici::Calistir() {
         // a stop at any point leaves a run that --resume can finish. Beside other writers
         // the write lock is taken at once: a read first could not be followed by a write.
         const bool hemenKilitle = EsZamanliYazicilar && db.backend() == Backend::SQLite;
+        auto listeyiOku = [&] {
+            for (RecordSet rs = db.openRecordSet(FoyListesiSorgusu()); !rs.eof(); rs.moveNext()) {
+                const qint32 kod = toInt32(rs.value(0));
+                if (BlokDagitici::Dilimi(kod, ParcaSayisi) == ParcaNo)
+                    foyler << kod;
+            }
+        };
+        // Without a date to write first the list is read before the transaction: beside
+        // other workers the write lock is then held only while the record's rows are
+        // written, and the workers starting together wait for each other that long.
+        const bool listeOnce = Kriterler.HesapTarihi.isEmpty();
+        if (listeOnce)
+            listeyiOku();
         if (kayit && hemenKilitle)
             db.execute(QStringLiteral("BEGIN IMMEDIATE"));
         else if (kayit)
@@ -252,12 +265,9 @@ TopluGuncellemeSonucu TopluFoyGuncelleyici::Calistir() {
         try {
             // Every matching file gets the new date before any is recalculated, so the
             // recalculation reads it from the stored file.
-            if (!Kriterler.HesapTarihi.isEmpty())
+            if (!listeOnce) {
                 db.execute(TarihTasimaSorgusu());
-            for (RecordSet rs = db.openRecordSet(FoyListesiSorgusu()); !rs.eof(); rs.moveNext()) {
-                const qint32 kod = toInt32(rs.value(0));
-                if (BlokDagitici::Dilimi(kod, ParcaSayisi) == ParcaNo)
-                    foyler << kod;
+                listeyiOku();
             }
             if (kayit) {
                 kayit->Baslat(foyler);

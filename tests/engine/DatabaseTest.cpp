@@ -9,6 +9,8 @@
 #include "support/TestEnvironment.h"
 
 #include <QProcess>
+#include <future>
+#include <thread>
 
 namespace quv {
 namespace {
@@ -236,8 +238,8 @@ TEST(SqlDialect, RewritesOnlyWhatABackendLacks) {
 
 // A connection opened and closed beside another in the same program leaves the other's hold
 // on the file: a program that writes and closes the database last neither takes the
-// write-ahead log from under it nor loses its next write.
-TEST(SqliteConnections, ASecondConnectionLeavesTheFirstOnesLock) {
+// write-ahead log from under it nor loses its next write; their writes wait for each other.
+TEST(SqliteConnections, ASecondConnectionLeavesTheFirstOnesLockAndWritesWait) {
     const QString yol = test::scratchPath(QStringLiteral("iki-baglanti.sqlite"));
     auto ilk = Database::open(yol, Database::OpenMode::CreateIfMissing);
     ilk->execute(QStringLiteral("create table t (n integer)"));
@@ -252,7 +254,19 @@ TEST(SqliteConnections, ASecondConnectionLeavesTheFirstOnesLock) {
     sqlite3(QStringLiteral("insert into t values (2)"));
     EXPECT_EQ(toInt32(ilk->openRecordSet(QStringLiteral("select count(*) from t")).value(0)), 2);
     ilk->execute(QStringLiteral("insert into t values (3)"));
-    EXPECT_EQ(sqlite3(QStringLiteral("select group_concat(n) from t")), QStringLiteral("1,2,3"));
+    // Also after a try without a wait.
+    ilk->execute(QStringLiteral("BEGIN IMMEDIATE"));
+    std::promise<bool> bos;
+    std::thread ikinci([&] {
+        auto db = Database::open(yol);
+        bos.set_value(db->beginImmediateIfFree());
+        EXPECT_NO_THROW(db->execute(QStringLiteral("insert into t values (4)")));
+    });
+    EXPECT_FALSE(bos.get_future().get());
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    ilk->execute(QStringLiteral("COMMIT"));
+    ikinci.join();
+    EXPECT_EQ(sqlite3(QStringLiteral("select group_concat(n) from t")), QStringLiteral("1,2,3,4"));
 }
 
 }  // namespace
