@@ -10,6 +10,7 @@ namespace quv {
 namespace {
 
 const QString kTablo = QStringLiteral("tbltopluguncelleme");
+const QString kDizin = QStringLiteral("tbltopluguncelleme_parca");
 
 }  // namespace
 
@@ -23,6 +24,19 @@ void TopluCalismaKaydi::TabloyuHazirla() {
     if (!db_.tables().contains(kTablo, Qt::CaseInsensitive))
         db_.execute(QStringLiteral("create table ") + kTablo +
                     QStringLiteral(" (parca text, foykodu integer, kaydedildi integer)"));
+    // The record keeps the rows of every slice ever run; each block marks its files by slice
+    // and code. Without an index each mark reads all of them: with a million files run once
+    // whole and once in two slices, a seventh of a second a block, against a millisecond.
+    // (A table made before the index gets it here, once.)
+    QString dizinVarMi =
+        QStringLiteral("select count(*) from sqlite_master where type = 'index' and name = ?");
+    if (db_.backend() == Backend::PostgreSQL)
+        dizinVarMi = QStringLiteral(
+            "select count(*) from pg_class where relname = ? and "
+            "relkind = 'i' and pg_table_is_visible(oid)");
+    if (toInt32(db_.openRecordSet(dizinVarMi, CursorType::ForwardOnly, {kDizin}).value(0)) == 0)
+        db_.execute(QStringLiteral("create index ") + kDizin + QStringLiteral(" on ") + kTablo +
+                    QStringLiteral(" (parca, foykodu)"));
 }
 
 void TopluCalismaKaydi::Baslat(const QList<qint32>& foyler) {
