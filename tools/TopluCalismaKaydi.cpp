@@ -35,8 +35,8 @@ void TopluCalismaKaydi::TabloyuHazirla() {
             "select count(*) from pg_class where relname = ? and "
             "relkind = 'i' and pg_table_is_visible(oid)");
     if (toInt32(db_.openRecordSet(dizinVarMi, CursorType::ForwardOnly, {kDizin}).value(0)) == 0)
-        db_.execute(QStringLiteral("create index ") + kDizin + QStringLiteral(" on ") + kTablo +
-                    QStringLiteral(" (parca, foykodu)"));
+        db_.execute(QStringLiteral("create index if not exists ") + kDizin +
+                    QStringLiteral(" on ") + kTablo + QStringLiteral(" (parca, foykodu)"));
 }
 
 void TopluCalismaKaydi::Baslat(const QList<qint32>& foyler) {
