@@ -10,7 +10,6 @@
 #include "ui/DateEdit.h"
 #include "ui/DocumentService.h"
 #include "file/DbFixture.h"
-#include "formats/DemoVerisi.h"
 #include "support/TestEnvironment.h"
 
 #include <QCheckBox>
@@ -30,16 +29,6 @@ namespace quv {
 namespace {
 
 using desk::AnaPencere;
-
-// Fills a new database of the backend with the tables and the demo files, and
-// returns its address; the test's own connection is closed again.
-QString demoDatabase(const test::Backend& backend, const QString& name) {
-    const QString adres = backend.create(name);
-    auto db = Database::open(adres, Database::OpenMode::CreateIfMissing);
-    Schema::initialize(*db);
-    demoVerisiniYukle(*db, QStringLiteral(QUV_DEMO_DIR));
-    return adres;
-}
 
 QSettings* testAyarlari() {
     static int sayac = 0;
@@ -86,7 +75,7 @@ protected:
     // With a password for the server (it trusts the test user), so none is asked.
     QString adres(const char* ad) {
         return desk::sifreliAdres(
-            demoDatabase(GetParam(), QString::fromLatin1(ad) + u'_' + GetParam().name),
+            test::demo(GetParam().create(QString::fromLatin1(ad) + u'_' + GetParam().name)),
             QStringLiteral("quvtest"));
     }
     test::SharedStateGuard guard;
@@ -324,7 +313,7 @@ QUV_ON_BACKENDS(DeskTest);
 TEST(DeskOpen, AFailedOpenIsToldAndKeepsTheOpenDatabase) {
     test::SharedStateGuard guard;
     const test::Backend sqlite = test::availableBackends().front();
-    const QString demo = demoDatabase(sqlite, QStringLiteral("open_demo"));
+    const QString demo = test::demo(sqlite.create(QStringLiteral("open_demo")));
     QSettings* ayarlar = testAyarlari();
     AnaPencere pencere(ayarlar);
     ASSERT_TRUE(pencere.veritabaniAc(demo));
@@ -412,7 +401,7 @@ TEST(DeskOpen, AsksForTheServerPasswordAndNeverStoresIt) {
     if (backends.size() < 2)
         GTEST_SKIP() << "QUV_TEST_PG_URL not set";
     test::SharedStateGuard guard;
-    const QString url = demoDatabase(backends.back(), QStringLiteral("desk_password"));
+    const QString url = test::demo(backends.back().create(QStringLiteral("desk_password")));
     const QString adres = desk::hatirlanacakAdres(url);
     QSettings* ayarlar = testAyarlari();
     QStringList sorulanlar;

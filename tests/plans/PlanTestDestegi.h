@@ -103,19 +103,6 @@ inline QStringList ajanda(Database& db, qint32 foy = 1) {
     return liste;
 }
 
-// The schema and the demo files in a new database at the URL (a scratch SQLite file
-// of that name when it is no URL).
-inline QString demo(QString url) {
-    if (!url.contains(u':')) {
-        url = scratchPath(url);
-        QFile::remove(url);
-    }
-    auto db = Database::open(url, Database::OpenMode::CreateIfMissing);
-    Schema::initialize(*db);
-    demoVerisiniYukle(*db, QStringLiteral(QUV_DEMO_DIR));
-    return url;
-}
-
 // The built quvhesap; events are processed while it runs, so a fake gateway of this
 // process can answer it.
 struct CliRun {

@@ -2,6 +2,7 @@
 
 #include "engine/Schema.h"
 #include "engine/SharedState.h"
+#include "formats/DemoVerisi.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -30,6 +31,17 @@ SharedStateGuard::~SharedStateGuard() {
 QString scratchPath(const QString& name) {
     static QTemporaryDir dir;
     return dir.filePath(name);
+}
+
+QString demo(QString url) {
+    if (!url.contains(u':') && !url.contains(u'/')) {
+        url = scratchPath(url);
+        QFile::remove(url);
+    }
+    auto db = Database::open(url, Database::OpenMode::CreateIfMissing);
+    Schema::initialize(*db);
+    demoVerisiniYukle(*db, QStringLiteral(QUV_DEMO_DIR));
+    return url;
 }
 
 // Several test programs share one server: the process id keeps their databases apart.

@@ -513,22 +513,12 @@ std::tuple<int, QString, QString> batch(const QString& yol, const char* argumanl
             QString::fromUtf8(p.readAllStandardError())};
 }
 
-// A new SQLite demo database: twelve files 1001 to 1012, calculated up to 20241231.
-QString demoVeritabani(const QString& ad) {
-    const QString yol = scratchPath(ad + QStringLiteral(".sqlite"));
-    QFile::remove(yol);
-    auto db = Database::open(yol, Database::OpenMode::CreateIfMissing);
-    Schema::initialize(*db);
-    demoVerisiniYukle(*db, QStringLiteral(QUV_DEMO_DIR));
-    return yol;
-}
-
 Kodlar ozetler(const QString& yol) {
     return kodlar(*Database::open(yol), "select foykodu from tblfoy_hesap order by foykodu");
 }
 
 TEST(TopluGuncellemeCliTest, RecalculatesTheMatchingDemoFilesWithProgress) {
-    const QString yol = demoVeritabani(QStringLiteral("cli-batch-demo"));
+    const QString yol = test::demo(QStringLiteral("cli-batch-demo.sqlite"));
     const auto [cikis, out, err] =
         batch(yol, "--foy-op arasinda --foy 1001 --foy 1010 --hesap --tebligat");
     EXPECT_EQ(cikis, 0) << err.toStdString();
@@ -581,7 +571,7 @@ void kirkKopya(Database& db) {
 }
 
 QString buyukVeritabani(const QString& ad) {
-    const QString yol = demoVeritabani(ad);
+    const QString yol = test::demo(ad + QStringLiteral(".sqlite"));
     kirkKopya(*Database::open(yol));
     return yol;
 }
