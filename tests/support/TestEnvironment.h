@@ -58,8 +58,8 @@ std::shared_ptr<Database> freshDatabase(const Backend& backend, const QString& t
 // A process-lifetime scratch folder.
 QString scratchPath(const QString& name);
 
-// The schema and the demo files (twelve files 1001 to 1012) in a new database at the URL or
-// path; a bare name is a scratch SQLite file of that name.
+// The schema and the demo files (twelve files 1001 to 1012, calculated up to 20241231) in a
+// new database at the URL or path; a bare name is a scratch SQLite file of that name.
 QString demo(QString url);
 
 }  // namespace quv::test
