@@ -97,6 +97,20 @@ public:
     // Statements are kept prepared for the next run of the same text (the default); a
     // connection that runs each text once (a block's reads with its file codes) keeps none.
     void setKeepsStatements(bool keep) { keepStatements_ = keep; }
+    // While it lives, the connection keeps no statement it runs: a text that names a block's
+    // files runs once, and kept it would hold its prepared form until the cache is full.
+    class RunsOnce {
+    public:
+        explicit RunsOnce(Database& db)
+            : db_(db), keep_(std::exchange(db.keepStatements_, false)) {}
+        ~RunsOnce() { db_.keepStatements_ = keep_; }
+        RunsOnce(const RunsOnce&) = delete;
+        RunsOnce& operator=(const RunsOnce&) = delete;
+
+    private:
+        Database& db_;
+        bool keep_;
+    };
     // A read without parameters that ran on another connection on this one's behalf (a bulk
     // run reading ahead): told to the log and the recorder as if it had run here.
     void noteRead(const QString& text, qint64 nanoseconds, int rows);

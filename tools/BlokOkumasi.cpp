@@ -171,7 +171,10 @@ std::optional<Cevap> oku(Database& db, const QString& kalip, const QString& alan
         return std::nullopt;
     QElapsedTimer sure;
     sure.start();
-    RecordSet rs = db.openRecordSet(cevap.sorgu);
+    RecordSet rs = [&] {
+        const Database::RunsOnce birKez(db);
+        return db.openRecordSet(cevap.sorgu);
+    }();
     cevap.sure = sure.nsecsElapsed();
     cevap.sutunlar = rs.fieldNames().mid(1);
     cevap.tablolar = tablolar(kalip);

@@ -97,6 +97,7 @@ void TopluCalismaKaydi::Kaydedildi(const QList<qint32>& foyler) {
     QMap<QString, QStringList> dilimler;
     for (qint32 kod : foyler)
         dilimler[dilimi(kod)] << QString::number(kod);
+    const Database::RunsOnce birKez(db_);
     for (auto d = dilimler.cbegin(); d != dilimler.cend(); ++d)
         db_.execute(QStringLiteral("update ") + kTablo +
                         QStringLiteral(" set kaydedildi = 1 where parca = ? and foykodu in (") +
