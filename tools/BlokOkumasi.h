@@ -16,6 +16,13 @@ namespace quv::BlokOkumasi {
 // statement ("... where foykodu in (1001, 1002, ...)" with the file code as an extra first
 // column): each file's rows in the order they came.
 struct Cevap {
+    Cevap() = default;
+    Cevap(const Cevap&) = default;
+    Cevap(Cevap&&) = default;
+    Cevap& operator=(const Cevap&) = default;
+    Cevap& operator=(Cevap&&) = default;
+    ~Cevap();
+
     QStringList sutunlar;
     // Each file's rows, by the file's place in the list of files the block was read for.
     std::vector<std::vector<QVariantList>> dosyalar;
