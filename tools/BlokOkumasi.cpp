@@ -71,7 +71,7 @@ qsizetype ustDuzeydeSon(const QString& metin, QLatin1String anahtar) {
         else if (metin[i] == u')')
             --derinlik;
         else if (derinlik == 0 &&
-                 metin.mid(i, anahtar.size()).compare(anahtar, Qt::CaseInsensitive) == 0)
+                 QStringView(metin).sliced(i).startsWith(anahtar, Qt::CaseInsensitive))
             son = i;
     }
     return son;
@@ -80,49 +80,50 @@ qsizetype ustDuzeydeSon(const QString& metin, QLatin1String anahtar) {
 const QRegularExpression kToplamIslevi(QStringLiteral(R"(\b(count|sum|min|max|avg)\s*\()"),
                                        Opt::CaseInsensitiveOption);
 
-
 // The statement for the block: the file code first, the file's condition over the block,
-// a grouping by file as well. Empty when the read has another shape.
+// a grouping by file as well. Empty when the read has another shape. The shape is taken from
+// the file's read, short; the block's codes go in last.
 QString blokMetni(const QString& kalip, const QString& alan, const QString& liste,
                   QVariantList& bosSatir) {
-    QString kosul = kalip;
-    kosul.replace(alan + QStringLiteral(" = #"), alan + QStringLiteral(" in (") + liste + u')');
+    const QString tekKosul = alan + QStringLiteral(" = #");
     // Another spelling of the condition ("foykodu= 1001") is read file by file.
-    if (kosul == kalip)
+    if (!kalip.contains(tekKosul))
         return QString();
+    auto blokKosulu = [&](QString metin) {
+        return metin.replace(tekKosul, alan + QStringLiteral(" in (") + liste + u')');
+    };
     const QString dosya = QStringLiteral("%1 as quv_foy, ").arg(alan);
-    if (const auto m = kAyriSayim.match(kosul); m.hasMatch()) {
+    if (const auto m = kAyriSayim.match(kalip); m.hasMatch()) {
         bosSatir = {QVariant(qlonglong(0))};
-        return QStringLiteral(
-                   "select quv_foy, count(*) from (select distinct %1%2) as %3 "
-                   "group by quv_foy")
-            .arg(dosya, m.captured(1), m.captured(2));
+        return blokKosulu(QStringLiteral("select quv_foy, count(*) from (select distinct %1%2) "
+                                         "as %3 group by quv_foy")
+                              .arg(dosya, m.captured(1), m.captured(2)));
     }
-    if (const auto m = kToplam.match(kosul); m.hasMatch()) {
+    if (const auto m = kToplam.match(kalip); m.hasMatch()) {
         if (m.captured(5).contains(QLatin1String(" order by "), Qt::CaseInsensitive) ||
             m.captured(5).contains(QLatin1String(" group by "), Qt::CaseInsensitive))
             return QString();
         bosSatir = {m.captured(2).startsWith(u'c', Qt::CaseInsensitive) ? QVariant(qlonglong(0))
                                                                         : QVariant()};
-        return QStringLiteral("select %1%2 from %3 where %4 group by %5")
-            .arg(dosya, m.captured(1), m.captured(4), m.captured(5), alan);
+        return blokKosulu(QStringLiteral("select %1%2 from %3 where %4 group by %5")
+                              .arg(dosya, m.captured(1), m.captured(4), m.captured(5), alan));
     }
-    const QString ust = ustDuzey(kosul);
+    const QString ust = ustDuzey(kalip);
     // A limit on the rows would hold for the whole block, not for each file.
     static const QRegularExpression kSinir(QStringLiteral(R"(\b(limit|offset|top|fetch)\b)"),
                                            Opt::CaseInsensitiveOption);
-    if (!kosul.startsWith(QLatin1String("select "), Qt::CaseInsensitive) || ust.contains(kSinir) ||
+    if (!kalip.startsWith(QLatin1String("select "), Qt::CaseInsensitive) || ust.contains(kSinir) ||
         ust.contains(QLatin1String(" union "), Qt::CaseInsensitive) ||
         ust.contains(QLatin1String("select distinct"), Qt::CaseInsensitive) ||
         (ust.contains(kToplamIslevi) &&
          !ust.contains(QLatin1String(" group by "), Qt::CaseInsensitive)))
         return QString();
-    QString metin = kosul.left(7) + dosya + kosul.mid(7);
+    QString metin = kalip.left(7) + dosya + kalip.mid(7);
     const qsizetype grup = ustDuzeydeSon(metin, QLatin1String(" group by "));
     if (grup >= 0)
         metin.insert(grup + 10, alan + QStringLiteral(", "));
     // Each file's rows keep the statement's order: they are taken apart by file as they come.
-    return metin;
+    return blokKosulu(std::move(metin));
 }
 
 // The codes of a block's files as the statement lists them, and each file's place: made
