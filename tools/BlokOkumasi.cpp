@@ -153,25 +153,33 @@ const HazirBlok& hazirBlok(const QList<qint32>& foyler) {
 
 }  // namespace
 
+void onbellegeAl(const void* bas, const void* bit) {
+    for (auto p = static_cast<const char*>(bas); p < static_cast<const char*>(bit); p += 64)
+        __builtin_prefetch(p);
+}
+
+void degerleriAl(const QVariantList& satir) {
+    onbellegeAl(satir.constData(), satir.constData() + satir.size());
+}
+
+void metinleriAl(const QVariantList& satir) {
+    for (const QVariant& v : satir)
+        if (v.metaType().id() == QMetaType::QString)
+            __builtin_prefetch(static_cast<const QString*>(v.constData())->constData());
+}
+
 Cevap::~Cevap() {
-    // A block's rows are freed long after they were read: each row's values, and then their
-    // texts, are brought into the processor's cache a few rows before they are freed.
+    // Each row's values, and then their texts, are at hand a few rows before they are freed.
     constexpr size_t kOnce = 8;
     std::vector<QVariantList*> satirlar;
     for (std::vector<QVariantList>& dosya : dosyalar)
         for (QVariantList& satir : dosya)
             satirlar.push_back(&satir);
     for (size_t i = 0; i < satirlar.size(); ++i) {
-        if (i + kOnce < satirlar.size()) {
-            const QVariantList& ileri = *satirlar[i + kOnce];
-            for (auto p = reinterpret_cast<const char*>(ileri.constData());
-                 p < reinterpret_cast<const char*>(ileri.constData() + ileri.size()); p += 64)
-                __builtin_prefetch(p);
-        }
+        if (i + kOnce < satirlar.size())
+            degerleriAl(*satirlar[i + kOnce]);
         if (i + kOnce / 2 < satirlar.size())
-            for (const QVariant& v : std::as_const(*satirlar[i + kOnce / 2]))
-                if (v.metaType().id() == QMetaType::QString)
-                    __builtin_prefetch(static_cast<const QString*>(v.constData())->constData());
+            metinleriAl(*satirlar[i + kOnce / 2]);
         *satirlar[i] = QVariantList();
     }
 }

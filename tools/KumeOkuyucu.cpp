@@ -66,14 +66,9 @@ bool foyTablosu(const QString& tablo) {
 }
 
 // The rows of the files just after the one at `yer` are brought into the processor's cache
-// while that one is calculated: a block's rows were read long before, and the first look at
-// each would wait on the memory. In steps, each from what the step before brought: three
+// while that one is calculated, in steps, each from what the step before brought: three
 // files ahead the list of a file's rows, two ahead the rows, and the next file's texts.
 void onceGetir(const OndenOkuyucu::Cevaplar& cevaplar, qsizetype yer) {
-    auto getir = [](const void* bas, const void* bit) {
-        for (auto p = static_cast<const char*>(bas); p < static_cast<const char*>(bit); p += 64)
-            __builtin_prefetch(p);
-    };
     if (yer < 0)
         return;
     for (const auto& cevap : cevaplar) {
@@ -84,15 +79,13 @@ void onceGetir(const OndenOkuyucu::Cevaplar& cevaplar, qsizetype yer) {
             return i < cevap->dosyalar.size() ? &cevap->dosyalar[i] : nullptr;
         };
         if (const auto* d = dosya(3))
-            getir(d->data(), d->data() + d->size());
+            BlokOkumasi::onbellegeAl(d->data(), d->data() + d->size());
         if (const auto* d = dosya(2))
             for (const QVariantList& satir : *d)
-                getir(satir.constData(), satir.constData() + satir.size());
+                BlokOkumasi::degerleriAl(satir);
         if (const auto* d = dosya(1))
             for (const QVariantList& satir : *d)
-                for (const QVariant& v : satir)
-                    if (v.metaType().id() == QMetaType::QString)
-                        __builtin_prefetch(static_cast<const QString*>(v.constData())->constData());
+                BlokOkumasi::metinleriAl(satir);
     }
 }
 
