@@ -100,17 +100,20 @@ public:
 
     void goster(int biten, int sira, int sayi, qint32 foyKodu) {
         const qint64 simdi = saat_.elapsed();
-        const bool ucta = sira == 1 || biten == sayi;
+        // The first is the first shown, not file 1: the workers of a run may tell their first
+        // files together.
         if (!terminal_) {
             // A finished file, the first, the last or one after a pause of a few seconds.
-            if (biten != sira || !(ucta || simdi - sonSatir_ >= 3000))
+            if (biten != sira || !(!ilkGosterildi_ || biten == sayi || simdi - sonSatir_ >= 3000))
                 return;
+            ilkGosterildi_ = true;
             sonSatir_ = simdi;
             printErr(metin(biten, sira, sayi, foyKodu));
             return;
         }
-        if (!ucta && simdi - sonCizim_ < 100)
+        if (ilkGosterildi_ && biten != sayi && simdi - sonCizim_ < 100)
             return;
+        ilkGosterildi_ = true;
         sonCizim_ = simdi;
         constexpr int Genislik = 30;
         const int dolu = sayi > 0 ? biten * Genislik / sayi : 0;
@@ -148,6 +151,7 @@ private:
 
     bool terminal_;
     bool cizili_ = false;
+    bool ilkGosterildi_ = false;
     QElapsedTimer saat_;
     qint64 sonSatir_ = 0;
     qint64 sonCizim_ = 0;

@@ -622,7 +622,8 @@ TEST(TopluGuncellemeCliTest, CtrlCStopsAfterTheCurrentFileAndSaysSo) {
         // A group of its own, as a terminal's foreground program, which its Ctrl-C reaches.
         QProcess p;
         p.setChildProcessModifier([] { ::setpgid(0, 0); });
-        baslat(p, yol, (std::string("--hesap") + isler).c_str());
+        // A block a file keeps the run long enough for the interrupt to find it running.
+        baslat(p, yol, (std::string("--hesap --block-size 1") + isler).c_str());
         // The progress comes on standard error; the interrupt follows the first file.
         p.setReadChannel(QProcess::StandardError);
         QByteArray hata;
