@@ -287,16 +287,15 @@ void bulk(benchmark::State& state, const QString& url) {
     // On SQLite the statements run in the measured processes, and the ratio of processor
     // times is given beside (a server's processor time is not seen from here).
     const bool sunucu = db->backend() == Backend::PostgreSQL;
-    oranlar().push_back(
-        QStringLiteral("%1 %2: %3%4")
-            .arg(sunucu ? QStringLiteral("PostgreSQL") : QStringLiteral("SQLite"))
-            .arg(yol == 0   ? QStringLiteral("dosya dosya")
-                 : yol == 1 ? QStringLiteral("küme, tek süreç")
-                            : QStringLiteral("batch, %1 iş").arg(isler))
-            .arg(state.counters["ratio"].value, 0, 'f', 2)
-            .arg(sunucu ? QString()
-                        : QStringLiteral(" (işlemci %1)")
-                              .arg(state.counters["cpu_ratio"].value, 0, 'f', 2)));
+    oranlar().push_back(QStringLiteral("%1 %2: %3%4")
+                            .arg(sunucu ? QStringLiteral("PostgreSQL") : QStringLiteral("SQLite"))
+                            .arg(yol == 0   ? QStringLiteral("dosya dosya")
+                                 : yol == 1 ? QStringLiteral("küme, tek süreç")
+                                            : QStringLiteral("batch, %1 iş").arg(isler))
+                            .arg(state.counters["ratio"].value, 0, 'f', 2)
+                            .arg(sunucu ? QString()
+                                        : QStringLiteral(" (işlemci %1)")
+                                              .arg(state.counters["cpu_ratio"].value, 0, 'f', 2)));
     shared().reset();
 }
 
