@@ -231,8 +231,8 @@ void bulk(benchmark::State& state, const QString& url) {
         kayitlar += pay.size();
     std::vector<double> engineSeconds;
     std::vector<double> floorSeconds;
-    // Processor time of each run and of its floor: on two processors two workers keep both
-    // busy, as the floor's two connections do, and the time of each is its processor time.
+    // Processor time of each run and of its floor: where both keep the two processors busy
+    // (two workers, two connections side by side) the time follows the processor time.
     std::vector<double> engineCpu;
     std::vector<double> floorCpu;
     // A set-based run takes well under a second, short beside this machine's swings (its
